@@ -1,0 +1,2 @@
+#!/usr/bin/env bash
+echo "fuzzing not set up yet"

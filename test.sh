@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$root/tools/setup.sh"
+
+tarnwick_install_packages
+tarnwick_build "$root"
+
+# Qt needs a private runtime folder; tests run headless.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen
+
+cd "$root/build"
+ctest --output-on-failure -j "$(nproc)" --timeout 300
+
+# A short coverage-guided run of every file reader, built with clang on the side.
+"$root/fuzz/run.sh" "$root" 20
