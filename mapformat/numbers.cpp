@@ -1,0 +1,136 @@
+#include "mapformat/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace mapformat {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimSpaces(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// Cells are written as a few plain digits: read those without going through
+// floating point, which keeps a 1000 x 1000 map fast to load.
+bool plainDigits(std::string_view s, int32_t& value) {
+  if (s.empty() || s.size() > 9) return false;
+  int32_t v = 0;
+  for (char c : s) {
+    if (!isDigit(c)) return false;
+    v = v * 10 + (c - '0');
+  }
+  value = v;
+  return true;
+}
+
+template <typename Int>
+std::optional<Int> roundTo(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  // nearbyint follows the default rounding mode: to nearest, halves to even.
+  const double r = std::nearbyint(value);
+  if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
+      r > static_cast<double>(std::numeric_limits<Int>::max()))
+    return std::nullopt;
+  return static_cast<Int>(r);
+}
+
+template <typename Int>
+std::optional<Int> toInt(std::string_view text) {
+  int32_t plain;
+  if (plainDigits(text, plain)) {
+    if (plain > std::numeric_limits<Int>::max()) return std::nullopt;
+    return static_cast<Int>(plain);
+  }
+  const auto real = parseReal(text);
+  if (!real) return std::nullopt;
+  return roundTo<Int>(*real);
+}
+
+}  // namespace
+
+std::optional<double> parseReal(std::string_view text, char decimalSeparator) {
+  std::string_view s = trimSpaces(text);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  // Validate the whole grammar here; from_chars alone would also take
+  // "inf", "nan" and stop early on trailing garbage.
+  char buffer[64];
+  if (s.empty() || s.size() >= sizeof buffer) return std::nullopt;
+  std::size_t i = 0, digits = 0;
+  bool point = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (isDigit(c)) {
+      ++digits;
+    } else if (!point && (c == '.' || c == decimalSeparator)) {
+      point = true;
+    } else {
+      break;
+    }
+    buffer[i] = isDigit(c) ? c : '.';
+  }
+  if (digits == 0) return std::nullopt;
+  bool negativeExponent = false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    buffer[i] = 'e';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+      negativeExponent = s[i] == '-';
+      buffer[i] = s[i];
+      ++i;
+    }
+    std::size_t expDigits = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits) buffer[i] = s[i];
+    if (expDigits == 0) return std::nullopt;
+  }
+  if (i != s.size()) return std::nullopt;
+
+  double value = 0;
+  const auto [end, ec] = std::from_chars(buffer, buffer + i, value);
+  if (end != buffer + i) return std::nullopt;
+  if (ec == std::errc::result_out_of_range) {
+    // Fewer than 64 characters overflow or underflow only through the
+    // exponent: a tiny value is zero, a huge one fits no integer.
+    value = negativeExponent ? 0.0 : HUGE_VAL;
+  } else if (ec != std::errc()) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
+std::optional<int16_t> roundToInt16(double value) { return roundTo<int16_t>(value); }
+std::optional<int32_t> roundToInt32(double value) { return roundTo<int32_t>(value); }
+
+std::optional<int16_t> toInt16(std::string_view text) { return toInt<int16_t>(text); }
+std::optional<int32_t> toInt32(std::string_view text) { return toInt<int32_t>(text); }
+
+std::optional<int16_t> toHighestIndex(std::string_view text) {
+  int32_t plain;
+  if (plainDigits(text, plain)) return roundTo<int16_t>(static_cast<double>(plain) - 1.0);
+  const auto real = parseReal(text);
+  if (!real) return std::nullopt;
+  return roundTo<int16_t>(*real - 1.0);
+}
+
+void appendText(std::string& out, int32_t value) {
+  char buffer[16];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  (void)ec;  // 16 characters always hold a 32-bit number
+  out.append(buffer, end);
+}
+
+std::string toText(int32_t value) {
+  std::string s;
+  appendText(s, value);
+  return s;
+}
+
+}  // namespace mapformat
