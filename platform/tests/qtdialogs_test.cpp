@@ -33,7 +33,9 @@ public:
                 last_ = modal;
                 ++seen;
                 since_.start();
-                answer_(modal);
+                // Queued: an answer that opens a nested dialog must not run
+                // inside this timer's slot, or the timer could not fire again.
+                QTimer::singleShot(0, modal, [this, modal] { answer_(modal); });
             } else if (since_.elapsed() > 2000) {
                 stuck = true;
                 if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
@@ -122,11 +124,15 @@ TEST_F(DialogsTest, SaveProposesTheNameAndReplacesWithoutAsking)
     ModalAnswerer answerer([&](QWidget* w) {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {  // an overwrite question
             ++confirmations;
-            box->accept();
+            box->reject();
             return;
         }
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dialog, nullptr);
+        if (!directory.isEmpty()) {  // back after a refused question: give up
+            dialog->reject();
+            return;
+        }
         directory = dialog->directory().absolutePath();
         native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
         if (auto* edit = nameEdit(dialog)) nameField = edit->text();

@@ -70,14 +70,17 @@ TEST_F(QtFilesTest, FailedWriteLeavesOldFileIntact)
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = files.writeAtomic(target, std::string(64 * 1024, 'n'));
+    rlimit limit = saved;
+    limit.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    // Small data fails only when commit() flushes it, large data already in write().
+    const bool smallOk = files.writeAtomic(target, std::string(4000, 'n'));
+    const bool largeOk = files.writeAtomic(target, std::string(64 * 1024, 'n'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(smallOk);
+    EXPECT_FALSE(largeOk);
     EXPECT_EQ(slurp(target), "old contents");
     EXPECT_EQ(entries(), 1u);
 }
