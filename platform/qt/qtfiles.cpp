@@ -36,7 +36,10 @@ bool QtFiles::writeAtomic(const std::string& path, std::string_view data)
     QSaveFile file(q(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(data.size());
-    if (file.write(data.data(), size) != size) {
+    // Flushed and checked here: Qt 6.4's commit() renames the temporary file
+    // over the target even when flushing its buffer failed (seen with a file
+    // size limit: 1024 of 4000 bytes replaced the old file).
+    if (file.write(data.data(), size) != size || !file.flush()) {
         file.cancelWriting();
         return false;
     }
