@@ -163,12 +163,3 @@ TEST(Copy, CopiesWholePictureClipped)
         ASSERT_EQ(got.pixels, want.pixels) << dx << "," << dy;
     }
 }
-
-TEST(BitmapTest, ConstructionFillsAndRefusesNegativeSizes)
-{
-    const Bitmap b(3, 2, Black);
-    EXPECT_EQ(b.pixels, std::vector<uint32_t>(6, Black));
-    const Bitmap n(-4, 5);
-    EXPECT_TRUE(n.empty());
-    EXPECT_TRUE(n.pixels.empty());
-}

@@ -12,7 +12,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/qt/qtapp.h"
 #include "platform/qt/qtsound.h"
 #include "qtapp_fixture.h"
 
@@ -116,12 +115,4 @@ TEST_F(QtSoundTest, NoAudioDeviceNoiseReachesTheTerminal)
     EXPECT_EQ(err.find("PulseAudioService"), std::string::npos) << err;
     EXPECT_EQ(err.find("QSoundEffect"), std::string::npos) << err;
     EXPECT_NE(err.find("tarnwick marker"), std::string::npos) << err;
-}
-
-TEST_F(QtSoundTest, QuietingTwiceKeepsOtherMessages)
-{
-    platform::quietMultimediaWarnings();
-    platform::quietMultimediaWarnings();
-    const std::string err = captureStderr([] { qWarning("second marker"); });
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }

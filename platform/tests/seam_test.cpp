@@ -83,20 +83,6 @@ TEST(ClockRandom, StaysInHalfOpenUnitRange)
     EXPECT_GT(seen.size(), size_t(n * 0.99));
 }
 
-TEST(ClockRandom, ClockSeedsDiffer)
-{
-    platform::ClockRandom a, b;
-    a.seedFromClock();
-    const double first = a.next();
-    // The clock moves on between the two seeds.
-    bool differ = false;
-    for (int i = 0; i < 5 && !differ; ++i) {
-        b.seedFromClock();
-        differ = b.next() != first;
-    }
-    EXPECT_TRUE(differ);
-}
-
 TEST(UnderFolder, TurnsBackslashesIntoSlashes)
 {
     EXPECT_EQ(platform::underFolder("/opt/tq", "\\mapas\\default.mapa"), "/opt/tq/mapas/default.mapa");
