@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <utility>
+
 #include "platform/messages.h"
 
 class QWidget;
