@@ -9,8 +9,8 @@
 
 namespace mapformat {
 
-inline constexpr int kGridSize = 1000;   // highest index of any coordinate is 999
-inline constexpr int kMaxUnits = 101;    // enemy slots 0 to 100
+inline constexpr int kGridSize = 1000;  // highest index of any coordinate is 999
+inline constexpr int kMaxUnits = 101;   // enemy slots 0 to 100
 
 struct Unit {
   int16_t x = 0;
@@ -20,11 +20,11 @@ struct Unit {
 };
 
 struct MapData {
-  int16_t maxx = 0;  // highest column index (width - 1)
-  int16_t maxy = 0;  // highest row index (height - 1)
-  std::string info;  // the map's number in the level sequence, or empty
+  int16_t maxx = 0;              // highest column index (width - 1)
+  int16_t maxy = 0;              // highest row index (height - 1)
+  std::string info;              // the map's number in the level sequence, or empty
   std::vector<int16_t> terrain;  // (maxx + 1) * (maxy + 1) codes, row by row
-  int16_t px = 0;    // hero's start cell
+  int16_t px = 0;                // hero's start cell
   int16_t py = 0;
   int16_t unitCount = 0;
   std::array<Unit, kMaxUnits> units{};

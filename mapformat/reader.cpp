@@ -26,7 +26,9 @@ std::size_t findFrom(std::string_view text, std::string_view sep, std::size_t po
   return std::string_view::npos;
 }
 
-std::size_t findFrom(std::string_view text, char sep, std::size_t pos) { return text.find(sep, pos); }
+std::size_t findFrom(std::string_view text, char sep, std::size_t pos) {
+  return text.find(sep, pos);
+}
 
 // Walks the pieces of a text cut at a separator, left to right and
 // non-overlapping. An empty text has no pieces; a text without the separator
@@ -51,8 +53,10 @@ class Pieces {
 
  private:
   std::size_t sepSize() const {
-    if constexpr (std::is_same_v<Sep, char>) return 1;
-    else return sep_.size();
+    if constexpr (std::is_same_v<Sep, char>)
+      return 1;
+    else
+      return sep_.size();
   }
   std::string_view text_;
   Sep sep_;
@@ -91,8 +95,10 @@ Fault readCells(std::string_view part, MapData& out) {
       if (!code) return Fault::CellNumber;
       cell[k] = *code;
     }
-    if (q == end) more = false;
-    else p = q + 1;
+    if (q == end)
+      more = false;
+    else
+      p = q + 1;
   }
   return Fault::None;
 }
@@ -124,21 +130,36 @@ Fault readUnits(std::string_view part, Reader reader, MapData& out) {
 
 const char* describe(Fault fault) {
   switch (fault) {
-    case Fault::None: return "valid map";
-    case Fault::Empty: return "empty file";
-    case Fault::MissingFin: return "fewer than three /fin/ markers";
-    case Fault::MissingInf: return "no /inf/ before the first /fin/";
-    case Fault::Header: return "bad header";
-    case Fault::Size: return "width or height outside 1 to 1000";
-    case Fault::Cells: return "fewer cell codes than cells";
-    case Fault::CellNumber: return "a cell code is not a 16-bit number";
-    case Fault::Player: return "bad player start";
-    case Fault::PlayerRange: return "player start outside 0 to 999";
-    case Fault::UnitShape: return "a unit lacks ':' or ','";
-    case Fault::UnitNumber: return "a unit number is not a 16-bit number";
-    case Fault::UnitRange: return "an enemy cell outside 0 to 999";
-    case Fault::TooManyUnits: return "more than 101 units";
-    case Fault::Kind: return "an enemy kind outside 0 to 2";
+    case Fault::None:
+      return "valid map";
+    case Fault::Empty:
+      return "empty file";
+    case Fault::MissingFin:
+      return "fewer than three /fin/ markers";
+    case Fault::MissingInf:
+      return "no /inf/ before the first /fin/";
+    case Fault::Header:
+      return "bad header";
+    case Fault::Size:
+      return "width or height outside 1 to 1000";
+    case Fault::Cells:
+      return "fewer cell codes than cells";
+    case Fault::CellNumber:
+      return "a cell code is not a 16-bit number";
+    case Fault::Player:
+      return "bad player start";
+    case Fault::PlayerRange:
+      return "player start outside 0 to 999";
+    case Fault::UnitShape:
+      return "a unit lacks ':' or ','";
+    case Fault::UnitNumber:
+      return "a unit number is not a 16-bit number";
+    case Fault::UnitRange:
+      return "an enemy cell outside 0 to 999";
+    case Fault::TooManyUnits:
+      return "more than 101 units";
+    case Fault::Kind:
+      return "an enemy kind outside 0 to 2";
   }
   return "unknown";
 }

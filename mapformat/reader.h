@@ -20,20 +20,20 @@ enum class Reader { Game, Editor };
 // Why a text is not a map. The first problem found is reported.
 enum class Fault {
   None,
-  Empty,            // no text at all
-  MissingFin,       // fewer than three "/fin/" markers
-  MissingInf,       // no "/inf/" before the first "/fin/"
-  Header,           // fewer than two header numbers, or one is not a number
-  Size,             // width or height outside 1 to 1000
-  Cells,            // fewer than W*H cell codes
-  CellNumber,       // a cell code that is not a 16-bit number
-  Player,           // fewer than two player numbers, or one is not a number
-  PlayerRange,      // player start outside 0 to 999
-  UnitShape,        // a unit without ":" or without "," in its position
-  UnitNumber,       // a unit number that is not a 16-bit number
-  UnitRange,        // an enemy cell outside 0 to 999
-  TooManyUnits,     // more than 101 units
-  Kind,             // game only: a kind outside 0 to 2
+  Empty,         // no text at all
+  MissingFin,    // fewer than three "/fin/" markers
+  MissingInf,    // no "/inf/" before the first "/fin/"
+  Header,        // fewer than two header numbers, or one is not a number
+  Size,          // width or height outside 1 to 1000
+  Cells,         // fewer than W*H cell codes
+  CellNumber,    // a cell code that is not a 16-bit number
+  Player,        // fewer than two player numbers, or one is not a number
+  PlayerRange,   // player start outside 0 to 999
+  UnitShape,     // a unit without ":" or without "," in its position
+  UnitNumber,    // a unit number that is not a 16-bit number
+  UnitRange,     // an enemy cell outside 0 to 999
+  TooManyUnits,  // more than 101 units
+  Kind,          // game only: a kind outside 0 to 2
 };
 
 const char* describe(Fault fault);

@@ -11,100 +11,122 @@ constexpr uint32_t kAlpha = 0xFF000000u;
 
 // The block left after clipping, in both pictures' coordinates.
 struct Span {
-    int dx, dy, sx, sy, w, h;
+  int dx, dy, sx, sy, w, h;
 };
 
 // Width and height are public fields: a picture whose pixels do not cover
 // them is treated as empty rather than read past its end.
-bool whole(const Bitmap& b)
-{
-    return b.width > 0 && b.height > 0 &&
-           b.pixels.size() >= static_cast<size_t>(b.width) * static_cast<size_t>(b.height);
+bool whole(const Bitmap& b) {
+  return b.width > 0 && b.height > 0 &&
+         b.pixels.size() >= static_cast<size_t>(b.width) * static_cast<size_t>(b.height);
 }
 
 // Clips in 64 bits so that extreme arguments cannot overflow. Returns false
 // if nothing is left.
-bool clip(const Bitmap& dst, long long dx, long long dy, const Bitmap& src, long long sx, long long sy,
-          long long w, long long h, Span& out)
-{
-    if (!whole(dst) || !whole(src)) return false;
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
-    w = std::min({w, src.width - sx, dst.width - dx});
-    h = std::min({h, src.height - sy, dst.height - dy});
-    if (w <= 0 || h <= 0) return false;
-    out = {static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(sx), static_cast<int>(sy),
-           static_cast<int>(w), static_cast<int>(h)};
-    return true;
+bool clip(const Bitmap& dst, long long dx, long long dy, const Bitmap& src, long long sx,
+          long long sy, long long w, long long h, Span& out) {
+  if (!whole(dst) || !whole(src)) return false;
+  if (sx < 0) {
+    dx -= sx;
+    w += sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    dy -= sy;
+    h += sy;
+    sy = 0;
+  }
+  if (dx < 0) {
+    sx -= dx;
+    w += dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    sy -= dy;
+    h += dy;
+    dy = 0;
+  }
+  w = std::min({w, src.width - sx, dst.width - dx});
+  h = std::min({h, src.height - sy, dst.height - dy});
+  if (w <= 0 || h <= 0) return false;
+  out = {static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(sx),
+         static_cast<int>(sy), static_cast<int>(w),  static_cast<int>(h)};
+  return true;
 }
 
 // The inner loops take row pointers and no checks, so g++ vectorises them.
 // A whole 20-pixel tile row gets its own instance with a fixed trip count,
 // which vectorises fully even at -O2's cheap cost model.
 template <int W>
-inline void mergeRow(uint32_t* __restrict d, const uint32_t* __restrict s)
-{
-    for (int x = 0; x < W; ++x) d[x] = d[x] | ~s[x] | kAlpha;
+inline void mergeRow(uint32_t* __restrict d, const uint32_t* __restrict s) {
+  for (int x = 0; x < W; ++x) d[x] = d[x] | ~s[x] | kAlpha;
 }
 template <int W>
-inline void andRow(uint32_t* __restrict d, const uint32_t* __restrict s)
-{
-    for (int x = 0; x < W; ++x) d[x] = (d[x] & s[x]) | kAlpha;
+inline void andRow(uint32_t* __restrict d, const uint32_t* __restrict s) {
+  for (int x = 0; x < W; ++x) d[x] = (d[x] & s[x]) | kAlpha;
 }
-inline void mergeRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w)
-{
-    for (int x = 0; x < w; ++x) d[x] = d[x] | ~s[x] | kAlpha;
+inline void mergeRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w) {
+  for (int x = 0; x < w; ++x) d[x] = d[x] | ~s[x] | kAlpha;
 }
-inline void andRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w)
-{
-    for (int x = 0; x < w; ++x) d[x] = (d[x] & s[x]) | kAlpha;
+inline void andRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w) {
+  for (int x = 0; x < w; ++x) d[x] = (d[x] & s[x]) | kAlpha;
 }
 
 template <bool Merge>
-void blitRows(uint32_t* d, int dstride, const uint32_t* s, int sstride, int w, int h)
-{
-    if (w == 20) {
-        for (int y = 0; y < h; ++y, d += dstride, s += sstride) {
-            if constexpr (Merge) mergeRow<20>(d, s); else andRow<20>(d, s);
-        }
-        return;
-    }
+void blitRows(uint32_t* d, int dstride, const uint32_t* s, int sstride, int w, int h) {
+  if (w == 20) {
     for (int y = 0; y < h; ++y, d += dstride, s += sstride) {
-        if constexpr (Merge) mergeRow(d, s, w); else andRow(d, s, w);
+      if constexpr (Merge)
+        mergeRow<20>(d, s);
+      else
+        andRow<20>(d, s);
     }
+    return;
+  }
+  for (int y = 0; y < h; ++y, d += dstride, s += sstride) {
+    if constexpr (Merge)
+      mergeRow(d, s, w);
+    else
+      andRow(d, s, w);
+  }
 }
 
 }  // namespace
 
 Bitmap::Bitmap(int w, int h, uint32_t fill)
-    : width(std::max(w, 0)), height(std::max(h, 0)),
-      pixels(static_cast<size_t>(width) * static_cast<size_t>(height), fill)
-{
+    : width(std::max(w, 0)),
+      height(std::max(h, 0)),
+      pixels(static_cast<size_t>(width) * static_cast<size_t>(height), fill) {}
+
+void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w, int h) {
+  Span c;
+  if (!clip(dst, dx, dy, src, sx, sy, w, h, c)) return;
+  uint32_t* d = dst.pixels.data() + static_cast<size_t>(c.dy) * static_cast<size_t>(dst.width) +
+                static_cast<size_t>(c.dx);
+  const uint32_t* s = src.pixels.data() +
+                      static_cast<size_t>(c.sy) * static_cast<size_t>(src.width) +
+                      static_cast<size_t>(c.sx);
+  switch (rop) {
+    case Rop::MergePaint:
+      blitRows<true>(d, dst.width, s, src.width, c.w, c.h);
+      break;
+    case Rop::SrcAnd:
+      blitRows<false>(d, dst.width, s, src.width, c.w, c.h);
+      break;
+  }
 }
 
-void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w, int h)
-{
-    Span c;
-    if (!clip(dst, dx, dy, src, sx, sy, w, h, c)) return;
-    uint32_t* d = dst.pixels.data() + static_cast<size_t>(c.dy) * static_cast<size_t>(dst.width) + static_cast<size_t>(c.dx);
-    const uint32_t* s = src.pixels.data() + static_cast<size_t>(c.sy) * static_cast<size_t>(src.width) + static_cast<size_t>(c.sx);
-    switch (rop) {
-    case Rop::MergePaint: blitRows<true>(d, dst.width, s, src.width, c.w, c.h); break;
-    case Rop::SrcAnd: blitRows<false>(d, dst.width, s, src.width, c.w, c.h); break;
-    }
-}
-
-void copy(Bitmap& dst, int dx, int dy, const Bitmap& src)
-{
-    Span c;
-    if (!clip(dst, dx, dy, src, 0, 0, src.width, src.height, c)) return;
-    for (int y = 0; y < c.h; ++y) {
-        const size_t di = static_cast<size_t>(c.dy + y) * static_cast<size_t>(dst.width) + static_cast<size_t>(c.dx);
-        const size_t si = static_cast<size_t>(c.sy + y) * static_cast<size_t>(src.width) + static_cast<size_t>(c.sx);
-        std::memcpy(dst.pixels.data() + di, src.pixels.data() + si, static_cast<size_t>(c.w) * sizeof(uint32_t));
-    }
+void copy(Bitmap& dst, int dx, int dy, const Bitmap& src) {
+  Span c;
+  if (!clip(dst, dx, dy, src, 0, 0, src.width, src.height, c)) return;
+  for (int y = 0; y < c.h; ++y) {
+    const size_t di =
+        static_cast<size_t>(c.dy + y) * static_cast<size_t>(dst.width) + static_cast<size_t>(c.dx);
+    const size_t si =
+        static_cast<size_t>(c.sy + y) * static_cast<size_t>(src.width) + static_cast<size_t>(c.sx);
+    std::memcpy(dst.pixels.data() + di, src.pixels.data() + si,
+                static_cast<size_t>(c.w) * sizeof(uint32_t));
+  }
 }
 
 }  // namespace platform

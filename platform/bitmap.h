@@ -10,22 +10,28 @@
 namespace platform {
 
 struct Bitmap {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;  // 0xAARRGGBB, row-major, always opaque
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;  // 0xAARRGGBB, row-major, always opaque
 
-    Bitmap() = default;
-    Bitmap(int w, int h, uint32_t fill = 0xFFFFFFFF);
+  Bitmap() = default;
+  Bitmap(int w, int h, uint32_t fill = 0xFFFFFFFF);
 
-    bool empty() const { return width <= 0 || height <= 0; }
-    // Unchecked: callers keep x and y inside the picture.
-    uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
-    void set(int x, int y, uint32_t c) { pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = c; }
+  bool empty() const { return width <= 0 || height <= 0; }
+  // Unchecked: callers keep x and y inside the picture.
+  uint32_t at(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+  void set(int x, int y, uint32_t c) {
+    pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+           static_cast<std::size_t>(x)] = c;
+  }
 };
 
 // Windows raster-operation codes, kept so the rules read like the original.
 enum class Rop : uint32_t {
-    MergePaint = 0x00BB0226,  // dst := dst OR (NOT src)
-    SrcAnd = 0x008800C6,      // dst := dst AND src
+  MergePaint = 0x00BB0226,  // dst := dst OR (NOT src)
+  SrcAnd = 0x008800C6,      // dst := dst AND src
 };
 
 // Transfers a w x h block from src at (sx, sy) to dst at (dx, dy). The
@@ -34,7 +40,8 @@ enum class Rop : uint32_t {
 // both pictures at every edge, negative coordinates included. src and dst
 // must not be the same Bitmap.
 // Called by the game's dibujar: mask with MergePaint, then figure with SrcAnd.
-void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w = 20, int h = 20);
+void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w = 20,
+            int h = 20);
 
 // Plain copy of the whole of src with its top-left corner at (dx, dy), clipped.
 void copy(Bitmap& dst, int dx, int dy, const Bitmap& src);

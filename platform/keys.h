@@ -10,11 +10,11 @@ inline constexpr int Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, G = 
 }
 
 class Keys {
-public:
-    virtual ~Keys() = default;
-    // True if the key is held now or was pressed since the previous query
-    // of this same key. The query clears that key's latch only.
-    virtual bool pressed(int vk) = 0;
+ public:
+  virtual ~Keys() = default;
+  // True if the key is held now or was pressed since the previous query
+  // of this same key. The query clears that key's latch only.
+  virtual bool pressed(int vk) = 0;
 };
 
 }  // namespace platform

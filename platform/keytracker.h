@@ -9,18 +9,18 @@
 namespace platform {
 
 class KeyTracker final : public Keys {
-public:
-    void press(int vk);
-    void release(int vk);
-    // Called when the program loses focus: releases that happen elsewhere
-    // never reach us, so nothing may stay held.
-    void releaseAll();
-    bool pressed(int vk) override;
+ public:
+  void press(int vk);
+  void release(int vk);
+  // Called when the program loses focus: releases that happen elsewhere
+  // never reach us, so nothing may stay held.
+  void releaseAll();
+  bool pressed(int vk) override;
 
-private:
-    static constexpr int kCount = 256;
-    std::array<bool, kCount> held_{};
-    std::array<bool, kCount> latched_{};  // pressed since the last query
+ private:
+  static constexpr int kCount = 256;
+  std::array<bool, kCount> held_{};
+  std::array<bool, kCount> latched_{};  // pressed since the last query
 };
 
 }  // namespace platform

@@ -9,10 +9,10 @@ namespace platform {
 enum class Icon { None, Information, Critical };
 
 class Messages {
-public:
-    virtual ~Messages() = default;
-    // Returns when the user has closed the box.
-    virtual void show(const std::string& text, Icon icon) = 0;
+ public:
+  virtual ~Messages() = default;
+  // Returns when the user has closed the box.
+  virtual void show(const std::string& text, Icon icon) = 0;
 };
 
 }  // namespace platform

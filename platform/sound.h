@@ -6,11 +6,11 @@
 namespace platform {
 
 class Sound {
-public:
-    virtual ~Sound() = default;
-    // Starts playing the WAV at path and returns at once. A new sound stops
-    // the one playing. A missing or unreadable file plays nothing.
-    virtual void play(const std::string& path) = 0;
+ public:
+  virtual ~Sound() = default;
+  // Starts playing the WAV at path and returns at once. A new sound stops
+  // the one playing. A missing or unreadable file plays nothing.
+  virtual void play(const std::string& path) = 0;
 };
 
 }  // namespace platform

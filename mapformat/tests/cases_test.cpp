@@ -24,15 +24,21 @@ std::string slurp(const fs::path& p) {
 }
 
 const std::map<std::string, Fault>& faultNames() {
-  static const std::map<std::string, Fault> names = {
-      {"valid", Fault::None},         {"Empty", Fault::Empty},
-      {"MissingFin", Fault::MissingFin}, {"MissingInf", Fault::MissingInf},
-      {"Header", Fault::Header},      {"Size", Fault::Size},
-      {"Cells", Fault::Cells},        {"CellNumber", Fault::CellNumber},
-      {"Player", Fault::Player},      {"PlayerRange", Fault::PlayerRange},
-      {"UnitShape", Fault::UnitShape}, {"UnitNumber", Fault::UnitNumber},
-      {"UnitRange", Fault::UnitRange}, {"TooManyUnits", Fault::TooManyUnits},
-      {"Kind", Fault::Kind}};
+  static const std::map<std::string, Fault> names = {{"valid", Fault::None},
+                                                     {"Empty", Fault::Empty},
+                                                     {"MissingFin", Fault::MissingFin},
+                                                     {"MissingInf", Fault::MissingInf},
+                                                     {"Header", Fault::Header},
+                                                     {"Size", Fault::Size},
+                                                     {"Cells", Fault::Cells},
+                                                     {"CellNumber", Fault::CellNumber},
+                                                     {"Player", Fault::Player},
+                                                     {"PlayerRange", Fault::PlayerRange},
+                                                     {"UnitShape", Fault::UnitShape},
+                                                     {"UnitNumber", Fault::UnitNumber},
+                                                     {"UnitRange", Fault::UnitRange},
+                                                     {"TooManyUnits", Fault::TooManyUnits},
+                                                     {"Kind", Fault::Kind}};
   return names;
 }
 
@@ -65,8 +71,7 @@ TEST_P(MapCase, BothReadersGiveTheExpectedOutcome) {
     ASSERT_TRUE(who == "game" || who == "editor") << line;
     MapData map;
     const Fault got = read(text, who == "game" ? Reader::Game : Reader::Editor, map);
-    EXPECT_EQ(got, faultNames().at(outcome))
-        << who << " reader said: " << describe(got);
+    EXPECT_EQ(got, faultNames().at(outcome)) << who << " reader said: " << describe(got);
     ++checked;
   }
   EXPECT_EQ(checked, 2) << "expected file must name both readers";

@@ -42,8 +42,8 @@ TEST(Numbers, RangeLimitsAreRefusedNotWrapped) {
 }
 
 TEST(Numbers, NonNumbersAreRefused) {
-  for (const char* text : {"", " ", "a", "1a", "1.2.3", "--1", "+-1", "1e", "e5", ".", "-",
-                           "inf", "nan", "0x10", "1,5", "1 2", "\t1", "1/"}) {
+  for (const char* text : {"", " ", "a", "1a", "1.2.3", "--1", "+-1", "1e", "e5", ".", "-", "inf",
+                           "nan", "0x10", "1,5", "1 2", "\t1", "1/"}) {
     EXPECT_EQ(toInt16(text), std::nullopt) << '"' << text << '"';
     EXPECT_EQ(toInt32(text), std::nullopt) << '"' << text << '"';
   }
@@ -54,8 +54,8 @@ TEST(Numbers, HeaderIsRealLessOneThenRounded) {
   EXPECT_EQ(toHighestIndex("1"), 0);
   EXPECT_EQ(toHighestIndex("1000"), 999);
   EXPECT_EQ(toHighestIndex("1001"), 1000);
-  EXPECT_EQ(toHighestIndex("3.5"), 2);   // 2.5 goes to the even 2
-  EXPECT_EQ(toHighestIndex("4.5"), 4);   // 3.5 goes to the even 4
+  EXPECT_EQ(toHighestIndex("3.5"), 2);  // 2.5 goes to the even 2
+  EXPECT_EQ(toHighestIndex("4.5"), 4);  // 3.5 goes to the even 4
   EXPECT_EQ(toHighestIndex(" 0 "), -1);
   EXPECT_EQ(toHighestIndex("32768"), 32767);
   EXPECT_EQ(toHighestIndex("32769"), std::nullopt);

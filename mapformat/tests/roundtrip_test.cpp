@@ -19,9 +19,9 @@ MapData randomMap(std::mt19937& rng, int w, int h, bool oddValues) {
   map.py = static_cast<int16_t>(coord(rng) % h);
   map.unitCount = static_cast<int16_t>(coord(rng) % (kMaxUnits + 1));
   for (int i = 0; i < map.unitCount; ++i)
-    map.units[static_cast<std::size_t>(i)] = Unit{static_cast<int16_t>(coord(rng)),
-                                                  static_cast<int16_t>(coord(rng)),
-                                                  static_cast<int16_t>(oddValues ? odd(rng) : code(rng) % 3)};
+    map.units[static_cast<std::size_t>(i)] =
+        Unit{static_cast<int16_t>(coord(rng)), static_cast<int16_t>(coord(rng)),
+             static_cast<int16_t>(oddValues ? odd(rng) : code(rng) % 3)};
   return map;
 }
 

@@ -9,15 +9,15 @@ class QWidget;
 namespace platform {
 
 class QtFileDialog final : public FileDialog {
-public:
-    explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
+ public:
+  explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
-    std::optional<FileChoice> open(const std::string& proposed) override;
-    std::optional<FileChoice> save(const std::string& proposed) override;
+  std::optional<FileChoice> open(const std::string& proposed) override;
+  std::optional<FileChoice> save(const std::string& proposed) override;
 
-private:
-    std::optional<FileChoice> run(bool saving, const std::string& proposed);
-    QWidget* parent_;
+ private:
+  std::optional<FileChoice> run(bool saving, const std::string& proposed);
+  QWidget* parent_;
 };
 
 }  // namespace platform

@@ -12,19 +12,19 @@ class QCoreApplication;
 namespace platform {
 
 class QtKeys final : public QObject, public Keys {
-public:
-    // Installs itself on app (by default the running application).
-    explicit QtKeys(QCoreApplication* app = nullptr);
-    ~QtKeys() override;
+ public:
+  // Installs itself on app (by default the running application).
+  explicit QtKeys(QCoreApplication* app = nullptr);
+  ~QtKeys() override;
 
-    bool pressed(int vk) override { return tracker_.pressed(vk); }
+  bool pressed(int vk) override { return tracker_.pressed(vk); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    QCoreApplication* app_;
-    KeyTracker tracker_;
+ private:
+  QCoreApplication* app_;
+  KeyTracker tracker_;
 };
 
 // Qt key code to the rules' virtual-key code, or -1 for keys the rules never ask about.

@@ -4,16 +4,21 @@
 
 namespace platform {
 
-void QtMessages::show(const std::string& text, Icon icon)
-{
-    QMessageBox::Icon qicon = QMessageBox::NoIcon;
-    switch (icon) {
-    case Icon::None: qicon = QMessageBox::NoIcon; break;
-    case Icon::Information: qicon = QMessageBox::Information; break;
-    case Icon::Critical: qicon = QMessageBox::Critical; break;
-    }
-    QMessageBox box(qicon, title_, QString::fromStdString(text), QMessageBox::Ok, parent_);
-    box.exec();
+void QtMessages::show(const std::string& text, Icon icon) {
+  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+  switch (icon) {
+    case Icon::None:
+      qicon = QMessageBox::NoIcon;
+      break;
+    case Icon::Information:
+      qicon = QMessageBox::Information;
+      break;
+    case Icon::Critical:
+      qicon = QMessageBox::Critical;
+      break;
+  }
+  QMessageBox box(qicon, title_, QString::fromStdString(text), QMessageBox::Ok, parent_);
+  box.exec();
 }
 
 }  // namespace platform

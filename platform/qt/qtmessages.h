@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <utility>
 
 #include "platform/messages.h"
@@ -13,15 +12,15 @@ class QWidget;
 namespace platform {
 
 class QtMessages final : public Messages {
-public:
-    QtMessages(QWidget* parent, QString title) : parent_(parent), title_(std::move(title)) {}
+ public:
+  QtMessages(QWidget* parent, QString title) : parent_(parent), title_(std::move(title)) {}
 
-    // Modal; returns when the user presses OK ("Aceptar") or closes the box.
-    void show(const std::string& text, Icon icon) override;
+  // Modal; returns when the user presses OK ("Aceptar") or closes the box.
+  void show(const std::string& text, Icon icon) override;
 
-private:
-    QWidget* parent_;
-    QString title_;
+ private:
+  QWidget* parent_;
+  QString title_;
 };
 
 }  // namespace platform

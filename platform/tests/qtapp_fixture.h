@@ -4,13 +4,12 @@
 
 #include <QApplication>
 
-inline QApplication& testApp()
-{
-    static int argc = 1;
-    static char name[] = "platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
+inline QApplication& testApp() {
+  static int argc = 1;
+  static char name[] = "platform_qt_tests";
+  static char* argv[] = {name, nullptr};
+  static auto* app = new QApplication(argc, argv);
+  return *app;
 }
 
 #include <gtest/gtest.h>
@@ -18,6 +17,6 @@ inline QApplication& testApp()
 // Base of fixtures whose members are widgets: the application must exist
 // before they are constructed.
 class QtAppTest : public ::testing::Test {
-protected:
-    QtAppTest() { testApp(); }
+ protected:
+  QtAppTest() { testApp(); }
 };

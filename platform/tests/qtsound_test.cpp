@@ -1,118 +1,125 @@
 // QtSound must never block, throw or flood the terminal, whether or not the
 // machine has an audio device (test machines usually have none).
+#include "platform/qt/qtsound.h"
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cmath>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
-#include "platform/qt/qtsound.h"
 #include "qtapp_fixture.h"
 
 namespace {
 
 // A short 16-bit mono PCM tone.
-void writeWav(const QString& path, double hz)
-{
-    const int rate = 22050, samples = rate / 20;
-    QByteArray data;
-    auto u16 = [&](uint16_t v) { data.append(char(v & 0xFF)).append(char(v >> 8)); };
-    auto u32 = [&](uint32_t v) { u16(uint16_t(v & 0xFFFF)); u16(uint16_t(v >> 16)); };
-    data.append("RIFF"); u32(36 + samples * 2); data.append("WAVEfmt ");
-    u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-    data.append("data"); u32(samples * 2);
-    for (int i = 0; i < samples; ++i)
-        u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * hz * i / rate))));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
+void writeWav(const QString& path, double hz) {
+  const int rate = 22050, samples = rate / 20;
+  QByteArray data;
+  auto u16 = [&](uint16_t v) { data.append(char(v & 0xFF)).append(char(v >> 8)); };
+  auto u32 = [&](uint32_t v) {
+    u16(uint16_t(v & 0xFFFF));
+    u16(uint16_t(v >> 16));
+  };
+  data.append("RIFF");
+  u32(36 + samples * 2);
+  data.append("WAVEfmt ");
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(rate);
+  u32(rate * 2);
+  u16(2);
+  u16(16);
+  data.append("data");
+  u32(samples * 2);
+  for (int i = 0; i < samples; ++i)
+    u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * hz * i / rate))));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(data);
 }
 
 // Runs body with the process's stderr going to a file and returns what was written.
 template <typename F>
-std::string captureStderr(F body)
-{
-    std::fflush(stderr);
-    char name[] = "/tmp/tq-stderr-XXXXXX";
-    const int fd = mkstemp(name);
-    const int saved = dup(2);
-    dup2(fd, 2);
-    body();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::string out;
-    char buf[4096];
-    lseek(fd, 0, SEEK_SET);
-    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
-    close(fd);
-    unlink(name);
-    return out;
+std::string captureStderr(F body) {
+  std::fflush(stderr);
+  char name[] = "/tmp/tq-stderr-XXXXXX";
+  const int fd = mkstemp(name);
+  const int saved = dup(2);
+  dup2(fd, 2);
+  body();
+  std::fflush(stderr);
+  dup2(saved, 2);
+  close(saved);
+  std::string out;
+  char buf[4096];
+  lseek(fd, 0, SEEK_SET);
+  for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
+  close(fd);
+  unlink(name);
+  return out;
 }
 
 class QtSoundTest : public QtAppTest {
-protected:
-    void SetUp() override
-    {
-        qputenv("QT_FORCE_STDERR_LOGGING", "1");  // Qt may log to journald otherwise
-        testApp();
-        writeWav(dir.filePath("a.wav"), 440);
-        writeWav(dir.filePath("b.wav"), 660);
-    }
-    std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
-    static void pump(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+ protected:
+  void SetUp() override {
+    qputenv("QT_FORCE_STDERR_LOGGING", "1");  // Qt may log to journald otherwise
+    testApp();
+    writeWav(dir.filePath("a.wav"), 440);
+    writeWav(dir.filePath("b.wav"), 660);
+  }
+  std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+  static void pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
 
-    QTemporaryDir dir;
+  QTemporaryDir dir;
 };
 
 }  // namespace
 
-TEST_F(QtSoundTest, PlayReturnsPromptlyForRealAndMissingFiles)
-{
-    platform::QtSound sound;
-    qint64 worstNs = 0;
-    const std::string paths[] = {file("a.wav"), file("b.wav"), file("missing.wav"), "", "/", file("a.wav")};
-    EXPECT_NO_THROW({
-        for (int round = 0; round < 50; ++round)
-            for (const auto& p : paths) {
-                QElapsedTimer t;
-                t.start();
-                sound.play(p);
-                worstNs = std::max(worstNs, t.nsecsElapsed());
-                QCoreApplication::processEvents();
-            }
-    });
-    // First loads decode a file; later calls only restart an effect. Measured ~0.2 ms at worst.
-    EXPECT_LT(worstNs, 50'000'000) << "a play() call took " << worstNs / 1000 << " us";
-    pump(100);
+TEST_F(QtSoundTest, PlayReturnsPromptlyForRealAndMissingFiles) {
+  platform::QtSound sound;
+  qint64 worstNs = 0;
+  const std::string paths[] = {file("a.wav"), file("b.wav"), file("missing.wav"), "",
+                               "/",           file("a.wav")};
+  EXPECT_NO_THROW({
+    for (int round = 0; round < 50; ++round)
+      for (const auto& p : paths) {
+        QElapsedTimer t;
+        t.start();
+        sound.play(p);
+        worstNs = std::max(worstNs, t.nsecsElapsed());
+        QCoreApplication::processEvents();
+      }
+  });
+  // First loads decode a file; later calls only restart an effect. Measured ~0.2 ms at worst.
+  EXPECT_LT(worstNs, 50'000'000) << "a play() call took " << worstNs / 1000 << " us";
+  pump(100);
 }
 
-TEST_F(QtSoundTest, NoAudioDeviceNoiseReachesTheTerminal)
-{
-    const std::string err = captureStderr([&] {
-        platform::QtSound sound;
-        sound.play(file("a.wav"));
-        sound.play(file("missing.wav"));
-        pump(200);
-        sound.play(file("b.wav"));
-        pump(200);
-        // The same filter must pass every other message on.
-        qWarning("No audio device detected");
-        qWarning("tarnwick marker");
-    });
-    EXPECT_EQ(err.find("No audio device"), std::string::npos) << err;
-    EXPECT_EQ(err.find("PulseAudioService"), std::string::npos) << err;
-    EXPECT_EQ(err.find("QSoundEffect"), std::string::npos) << err;
-    EXPECT_NE(err.find("tarnwick marker"), std::string::npos) << err;
+TEST_F(QtSoundTest, NoAudioDeviceNoiseReachesTheTerminal) {
+  const std::string err = captureStderr([&] {
+    platform::QtSound sound;
+    sound.play(file("a.wav"));
+    sound.play(file("missing.wav"));
+    pump(200);
+    sound.play(file("b.wav"));
+    pump(200);
+    // The same filter must pass every other message on.
+    qWarning("No audio device detected");
+    qWarning("tarnwick marker");
+  });
+  EXPECT_EQ(err.find("No audio device"), std::string::npos) << err;
+  EXPECT_EQ(err.find("PulseAudioService"), std::string::npos) << err;
+  EXPECT_EQ(err.find("QSoundEffect"), std::string::npos) << err;
+  EXPECT_NE(err.find("tarnwick marker"), std::string::npos) << err;
 }

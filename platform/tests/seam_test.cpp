@@ -10,83 +10,77 @@
 using platform::KeyTracker;
 namespace vk = platform::vk;
 
-TEST(KeyTracker, TapBetweenQueriesCountsOnce)
-{
-    KeyTracker keys;
-    EXPECT_FALSE(keys.pressed(vk::Left));
-    keys.press(vk::Left);
-    keys.release(vk::Left);
-    EXPECT_TRUE(keys.pressed(vk::Left));
-    EXPECT_FALSE(keys.pressed(vk::Left));
+TEST(KeyTracker, TapBetweenQueriesCountsOnce) {
+  KeyTracker keys;
+  EXPECT_FALSE(keys.pressed(vk::Left));
+  keys.press(vk::Left);
+  keys.release(vk::Left);
+  EXPECT_TRUE(keys.pressed(vk::Left));
+  EXPECT_FALSE(keys.pressed(vk::Left));
 }
 
-TEST(KeyTracker, HeldKeyCountsAtEveryQuery)
-{
-    KeyTracker keys;
-    keys.press(vk::Space);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(keys.pressed(vk::Space));
-    keys.release(vk::Space);
-    EXPECT_FALSE(keys.pressed(vk::Space));
+TEST(KeyTracker, HeldKeyCountsAtEveryQuery) {
+  KeyTracker keys;
+  keys.press(vk::Space);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(keys.pressed(vk::Space));
+  keys.release(vk::Space);
+  EXPECT_FALSE(keys.pressed(vk::Space));
 }
 
-TEST(KeyTracker, LatchIsPerKey)
-{
-    KeyTracker keys;
-    keys.press(vk::Up);
-    keys.release(vk::Up);
-    keys.press(vk::Down);
-    keys.release(vk::Down);
-    EXPECT_TRUE(keys.pressed(vk::Up));
-    // Querying Up must not have cleared Down's latch.
-    EXPECT_TRUE(keys.pressed(vk::Down));
-    EXPECT_FALSE(keys.pressed(vk::Right));
+TEST(KeyTracker, LatchIsPerKey) {
+  KeyTracker keys;
+  keys.press(vk::Up);
+  keys.release(vk::Up);
+  keys.press(vk::Down);
+  keys.release(vk::Down);
+  EXPECT_TRUE(keys.pressed(vk::Up));
+  // Querying Up must not have cleared Down's latch.
+  EXPECT_TRUE(keys.pressed(vk::Down));
+  EXPECT_FALSE(keys.pressed(vk::Right));
 }
 
-TEST(KeyTracker, ReleaseAllKeepsPendingPresses)
-{
-    KeyTracker keys;
-    keys.press(vk::R);
-    keys.press(vk::G);
-    EXPECT_TRUE(keys.pressed(vk::G));
-    keys.releaseAll();
-    EXPECT_TRUE(keys.pressed(vk::R));  // pressed before focus left, not yet seen
-    EXPECT_FALSE(keys.pressed(vk::R));
-    EXPECT_FALSE(keys.pressed(vk::G));
+TEST(KeyTracker, ReleaseAllKeepsPendingPresses) {
+  KeyTracker keys;
+  keys.press(vk::R);
+  keys.press(vk::G);
+  EXPECT_TRUE(keys.pressed(vk::G));
+  keys.releaseAll();
+  EXPECT_TRUE(keys.pressed(vk::R));  // pressed before focus left, not yet seen
+  EXPECT_FALSE(keys.pressed(vk::R));
+  EXPECT_FALSE(keys.pressed(vk::G));
 }
 
-TEST(KeyTracker, CodesOutOfRangeAreIgnored)
-{
-    KeyTracker keys;
-    for (int code : {-1, -256, 256, 256 + vk::Left, 1 << 30}) {
-        keys.press(code);
-        EXPECT_FALSE(keys.pressed(code));
-        keys.release(code);
-    }
-    for (int code = 0; code < 256; ++code) EXPECT_FALSE(keys.pressed(code)) << code;
+TEST(KeyTracker, CodesOutOfRangeAreIgnored) {
+  KeyTracker keys;
+  for (int code : {-1, -256, 256, 256 + vk::Left, 1 << 30}) {
+    keys.press(code);
+    EXPECT_FALSE(keys.pressed(code));
+    keys.release(code);
+  }
+  for (int code = 0; code < 256; ++code) EXPECT_FALSE(keys.pressed(code)) << code;
 }
 
-TEST(ClockRandom, StaysInHalfOpenUnitRange)
-{
-    platform::ClockRandom random;
-    random.seedFromClock();
-    std::set<double> seen;
-    double sum = 0;
-    constexpr int n = 200000;
-    for (int i = 0; i < n; ++i) {
-        const double v = random.next();
-        ASSERT_GE(v, 0.0);
-        ASSERT_LT(v, 1.0);
-        sum += v;
-        seen.insert(v);
-    }
-    EXPECT_NEAR(sum / n, 0.5, 0.01);
-    EXPECT_GT(seen.size(), size_t(n * 0.99));
+TEST(ClockRandom, StaysInHalfOpenUnitRange) {
+  platform::ClockRandom random;
+  random.seedFromClock();
+  std::set<double> seen;
+  double sum = 0;
+  constexpr int n = 200000;
+  for (int i = 0; i < n; ++i) {
+    const double v = random.next();
+    ASSERT_GE(v, 0.0);
+    ASSERT_LT(v, 1.0);
+    sum += v;
+    seen.insert(v);
+  }
+  EXPECT_NEAR(sum / n, 0.5, 0.01);
+  EXPECT_GT(seen.size(), size_t(n * 0.99));
 }
 
-TEST(UnderFolder, TurnsBackslashesIntoSlashes)
-{
-    EXPECT_EQ(platform::underFolder("/opt/tq", "\\mapas\\default.mapa"), "/opt/tq/mapas/default.mapa");
-    EXPECT_EQ(platform::underFolder("/opt/tq", "\\sonidos\\golpe.wav"), "/opt/tq/sonidos/golpe.wav");
-    EXPECT_EQ(platform::underFolder("", "\\x"), "/x");
-    EXPECT_EQ(platform::underFolder("/a b", "plain"), "/a bplain");
+TEST(UnderFolder, TurnsBackslashesIntoSlashes) {
+  EXPECT_EQ(platform::underFolder("/opt/tq", "\\mapas\\default.mapa"),
+            "/opt/tq/mapas/default.mapa");
+  EXPECT_EQ(platform::underFolder("/opt/tq", "\\sonidos\\golpe.wav"), "/opt/tq/sonidos/golpe.wav");
+  EXPECT_EQ(platform::underFolder("", "\\x"), "/x");
+  EXPECT_EQ(platform::underFolder("/a b", "plain"), "/a bplain");
 }
