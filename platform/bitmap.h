@@ -28,7 +28,7 @@ struct Bitmap {
   }
 };
 
-// Windows raster-operation codes, kept so the rules read like the original.
+// Windows GDI raster-operation codes: the drawing code names them as GDI does.
 enum class Rop : uint32_t {
   MergePaint = 0x00BB0226,  // dst := dst OR (NOT src)
   SrcAnd = 0x008800C6,      // dst := dst AND src

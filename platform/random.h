@@ -1,4 +1,4 @@
-// The random source of the rules (the original's Randomize / Rnd).
+// The random source of the rules: seeded from the clock, numbers in [0, 1).
 #pragma once
 
 #include <random>

@@ -69,10 +69,3 @@ TEST(Numbers, LocaleDecimalSeparatorIsAcceptedBesideThePoint) {
   EXPECT_EQ(parseReal("3,0,5", ','), std::nullopt);
   EXPECT_EQ(parseReal(" 199.5 "), 199.5);
 }
-
-TEST(Numbers, TextIsPlainDecimal) {
-  EXPECT_EQ(toText(0), "0");
-  EXPECT_EQ(toText(-42), "-42");
-  EXPECT_EQ(toText(INT32_MIN), "-2147483648");
-  EXPECT_EQ(toText(INT32_MAX), "2147483647");
-}

@@ -87,15 +87,6 @@ TEST(Bitblt, MaskThenFigureDrawsFigureOverBackground) {
     }
 }
 
-TEST(Bitblt, DefaultBlockIsOneTile) {
-  Bitmap dst(30, 30, White);
-  const Bitmap src(30, 30, Black);
-  platform::bitblt(dst, 0, 0, src, 0, 0, Rop::SrcAnd);
-  EXPECT_EQ(dst.at(19, 19), Black);
-  EXPECT_EQ(dst.at(20, 0), White);
-  EXPECT_EQ(dst.at(0, 20), White);
-}
-
 TEST(Bitblt, ClipsAtEveryEdgeLikeTheReference) {
   const Bitmap src = pattern(23, 17, 1);
   const Bitmap start = pattern(31, 19, 2);
