@@ -1,0 +1,63 @@
+#include "game/main.h"
+
+namespace game {
+
+namespace {
+
+// The enemy kinds: name, life, experience, attack, defense, flies.
+constexpr std::array<TipoEnemigo, 3> kTipos = {{
+    {"Mancha asesina", 20, 25, 2, 0, false},
+    {"Rata voladora", 45, 120, 5, 1, true},
+    {"Borrego mutante", 65, 300, 7, 2, false},
+}};
+
+constexpr const char* kControles =
+    "Flecha izquierda = Mover Izquierda\r\n"
+    "Flecha derecha = Mover Derecha\r\n"
+    "Flecha Arriba = Mover Arriba\r\n"
+    "Flecha Abajo = Mover Abajo\r\n"
+    "Barra de Espacio = Atacar\r\n"
+    "H = Usar pocion\r\n"
+    "R = Revivir\r\n"
+    "G = Guardar Rápido";
+
+constexpr const char* kAutor = "Diseñado y Programado por Veldrosa";
+
+}  // namespace
+
+Main::Main(Services services, const Pictures& pictures, View& view)
+    : s_(services),
+      pics_(pictures),
+      view_(view),
+      mapa_(new Casilla[static_cast<std::size_t>(kGrid) * kGrid]),
+      mainpic_(kSurfaceWidth, kSurfaceHeight, 0xFF000000) {
+  for (auto& t : textoEnemigo_) t.reserve(64);
+  textoEstado_.reserve(256);
+}
+
+// Called once by the window when it is created, before it shows.
+void Main::Form_Load() {
+  vistaancho = kFieldWidth / static_cast<double>(kTile);
+  vistaalto = kFieldHeight / static_cast<double>(kTile);
+  // The panels are painted once; dibujar repaints only the field over them.
+  platform::copy(mainpic_, 0, kFieldHeight, pics_.abajo);
+  platform::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
+  view_.present();
+  view_.setMapMenuEnabled(false);
+  tipos = kTipos;
+  ultimomapa = 2;
+}
+
+// Called by the window every 100 ms. Play runs only with a character and a
+// map; until then a tick does nothing.
+void Main::maintimer_Timer() {
+  if (!conjugador || !conmapa) return;
+}
+
+void Main::mnucontroles_Click() { s_.messages.show(kControles, platform::Icon::Information); }
+
+void Main::mnuacerca_Click() { s_.messages.show(kAutor, platform::Icon::Information); }
+
+void Main::mnusalir_Click() { view_.quit(); }
+
+}  // namespace game

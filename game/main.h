@@ -1,0 +1,93 @@
+// The game: all of its state and every routine, as one object without Qt.
+// The window (qt/mainwindow.cpp) forwards its timer, mouse and menu events
+// to the handlers below, and shows what they change through View.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "game/pictures.h"
+#include "game/state.h"
+#include "game/view.h"
+#include "platform/bitmap.h"
+#include "platform/filedialog.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+
+namespace game {
+
+// The platform parts the rules use; owned by the window or by a test.
+struct Services {
+  platform::Keys& keys;
+  platform::Sound& sound;
+  platform::FileDialog& dialogo;
+  platform::Messages& messages;
+  platform::Files& files;
+  platform::Random& random;
+};
+
+class Main {
+ public:
+  Main(Services services, const Pictures& pictures, View& view);
+
+  // Event handlers, named after the control and the event.
+  void Form_Load();
+  void maintimer_Timer();
+  void mainpic_MouseDown(int x, int y);
+  void mnucontroles_Click();
+  void mnuacerca_Click();
+  void mnusalir_Click();
+
+  // Routines shared by the rules.
+  void dibujar();
+  void mostrarestado();
+  void mostrarenemigo();
+
+  Casilla& casilla(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
+  const Casilla& casilla(int x, int y) const {
+    return mapa_[static_cast<std::size_t>(y) * kGrid + x];
+  }
+  // Whether (x, y) is a cell of the loaded map (and so of the grid).
+  bool enMapa(int x, int y) const { return x >= 0 && y >= 0 && x <= maxx && y <= maxy; }
+
+  // The drawing surface: field at (0, 0), right panel at (600, 0), bottom
+  // panel at (0, 400). The window shows it as it is after present().
+  const platform::Bitmap& mainpic() const { return mainpic_; }
+
+  // State, named as the rules name it; tests set it up directly.
+  double vistaancho = 0;
+  double vistaalto = 0;
+  int16_t cuadro = 0;
+  bool conjugador = false;
+  bool conmapa = false;
+  std::string nummapa;
+  int16_t ultimomapa = 0;
+  int16_t contvida = 0;
+  int16_t enemigosel = 0;
+  std::array<TipoEnemigo, 3> tipos{};
+  std::array<Enemigo, kSlots> listaenemigos{};
+  int16_t mapax = 0, mapay = 0;
+  int16_t maxx = 0, maxy = 0;
+  int16_t enemigosrestantes = 0;
+  Jugador jugador;
+
+ private:
+  // One mask pass and one figure pass of a 20 x 20 block to field cell (k, r).
+  void par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX, int figY);
+  void caption(Etiqueta label, std::string& buffer);
+
+  Services s_;
+  const Pictures& pics_;
+  View& view_;
+  std::unique_ptr<Casilla[]> mapa_;  // kGrid x kGrid, row by row, allocated once
+  platform::Bitmap mainpic_;
+  // Caption buffers, reused so that a tick allocates nothing.
+  std::string textoEstado_;
+  std::array<std::string, 4> textoEnemigo_;
+};
+
+}  // namespace game

@@ -1,0 +1,176 @@
+#include "game/qt/mainwindow.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "game/qt/pictures.h"
+
+namespace game {
+
+namespace {
+
+// Fonts of the labels: the status text in bold 9-point Arial, the enemy
+// lines in bold 8.25-point MS Sans Serif, the strip below in the regular
+// 8.25-point face. Sizes in pixels at 96 dots per inch, so they look the
+// same whatever the screen reports.
+QFont fuente(const char* family, int pixels, bool bold) {
+  QFont f(QString::fromLatin1(family));
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  return f;
+}
+
+QLabel* etiqueta(QWidget* parent, const char* name, int x, int y, const QFont& font,
+                 const QString& text = {}) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setFont(font);
+  l->move(x, y);
+  l->setTextFormat(Qt::PlainText);
+  return l;
+}
+
+}  // namespace
+
+Superficie::Superficie(const platform::Bitmap& bitmap, QWidget* parent)
+    : QWidget(parent),
+      // Wraps the rules' pixels: the bitmap is allocated once and never moves.
+      image_(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+             bitmap.width * 4, QImage::Format_RGB32) {
+  setObjectName(QStringLiteral("mainpic"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Superficie::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, image_);
+}
+
+void Superficie::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  emit pressed(at.x(), at.y());
+}
+
+MainWindow::MainWindow()
+    : pictures_(loadPictures()),
+      dialogo_(this),
+      messages_(this, QStringLiteral("Juego")),
+      main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
+  setWindowTitle(QStringLiteral("Tarnwick quest 1.0"));
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));
+  buildControls();
+  buildMenus();
+  main_.Form_Load();
+  connect(&maintimer_, &QTimer::timeout, this, &MainWindow::tick);
+  maintimer_.start(100);
+}
+
+void MainWindow::buildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("main"));
+  client->setFixedSize(kSurfaceWidth, 526);
+  client->setAutoFillBackground(true);
+  QPalette black = client->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  black.setColor(QPalette::WindowText, Qt::white);
+  client->setPalette(black);
+  setCentralWidget(client);
+
+  mainpic_ = new Superficie(main_.mainpic(), client);
+  mainpic_->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
+  connect(mainpic_, &Superficie::pressed, this,
+          [this](int x, int y) { main_.mainpic_MouseDown(x, y); });
+  QPalette ink = mainpic_->palette();
+  ink.setColor(QPalette::WindowText, Qt::black);
+  mainpic_->setPalette(ink);
+
+  auto* persona = new QLabel(mainpic_);
+  persona->setObjectName(QStringLiteral("persona"));
+  persona->setGeometry(8, 407, 87, 87);
+  persona->setFrameStyle(QFrame::Box | QFrame::Plain);
+  persona->setLineWidth(1);
+  persona->setAlignment(Qt::AlignCenter);
+  persona->setPixmap(QPixmap(QStringLiteral(":/pictures/persona.png")));
+
+  const QFont arial = fuente("Arial", 12, true);
+  const QFont sansSerif = fuente("MS Sans Serif", 11, true);
+  const QFont plain = fuente("MS Sans Serif", 11, false);
+  auto at = [this](Etiqueta e) -> QLabel*& { return labels_[static_cast<std::size_t>(e)]; };
+  at(Etiqueta::nombre) = etiqueta(mainpic_, "nombre", 104, 410, arial);
+  const char* enedata[] = {"enedata0", "enedata1", "enedata2", "enedata3"};
+  const int enedataY[] = {120, 152, 168, 184};
+  for (int i = 0; i < 4; ++i)
+    at(static_cast<Etiqueta>(static_cast<int>(Etiqueta::enedata0) + i)) =
+        etiqueta(mainpic_, enedata[i], 608, enedataY[i], sansSerif);
+
+  const struct {
+    Etiqueta which;
+    const char* name;
+    int x, width;
+    const char* text;
+  } strip[] = {{Etiqueta::exy, "exy", 0, 105, "Persona"},
+               {Etiqueta::labmapa, "labmapa", 112, 113, "Mapa"},
+               {Etiqueta::nenemigos, "nenemigos", 232, 112, "Enemigos: "}};
+  for (const auto& s : strip) {
+    QLabel* l = etiqueta(client, s.name, s.x, 504, plain, QString::fromLatin1(s.text));
+    l->setFixedSize(s.width, 17);
+    at(s.which) = l;
+  }
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& text,
+                             void (Main::*handler)()) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  if (handler) connect(action, &QAction::triggered, this, [this, handler] { (main_.*handler)(); });
+  return action;
+}
+
+void MainWindow::buildMenus() {
+  QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+  archivo->setObjectName(QStringLiteral("mnuarchivo"));
+  addItem(archivo, "mnunuevo", QStringLiteral("Jugador Nuevo"), nullptr);
+  addItem(archivo, "mnuguardar", QStringLiteral("Guardar"), nullptr);
+  addItem(archivo, "mnujugador", QStringLiteral("Cargar jugador"), nullptr);
+  mnumapa_ = addItem(archivo, "mnumapa", QStringLiteral("Cargar mapa"), nullptr);
+  addItem(archivo, "mnusalir", QStringLiteral("Salir"), &Main::mnusalir_Click);
+  QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+  ayuda->setObjectName(QStringLiteral("mnuayuda"));
+  addItem(ayuda, "mnucontroles", QStringLiteral("Controles"), &Main::mnucontroles_Click);
+  addItem(ayuda, "mnuacerca", QStringLiteral("Acerca..."), &Main::mnuacerca_Click);
+}
+
+// No tick starts while another runs: a message box or dialog opened inside
+// a tick runs a nested event loop, and a timer event handled there would act
+// on half-updated state. Such events are dropped, not queued.
+void MainWindow::tick() {
+  if (enTick_) return;
+  enTick_ = true;
+  main_.maintimer_Timer();
+  enTick_ = false;
+}
+
+void MainWindow::setCaption(Etiqueta which, const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QLabel* l = label(which);
+  if (l->text() == shown) return;
+  l->setText(shown);
+  // The labels on the panels grow with their text; the strip below is fixed.
+  if (which != Etiqueta::exy && which != Etiqueta::labmapa && which != Etiqueta::nenemigos)
+    l->adjustSize();
+}
+
+void MainWindow::present() { mainpic_->update(); }
+
+void MainWindow::setMapMenuEnabled(bool enabled) { mnumapa_->setEnabled(enabled); }
+
+void MainWindow::quit() {
+  maintimer_.stop();
+  close();
+  QApplication::quit();
+}
+
+}  // namespace game
