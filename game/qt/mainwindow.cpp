@@ -1,6 +1,7 @@
 #include "game/qt/mainwindow.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,6 +63,8 @@ MainWindow::MainWindow()
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));
   buildControls();
   buildMenus();
+  // The player cannot resize the window: it is as big as its contents.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   main_.Form_Load();
   connect(&maintimer_, &QTimer::timeout, this, &MainWindow::tick);
   maintimer_.start(100);

@@ -1,6 +1,7 @@
 #include "platform/qt/qtapp.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QString>
 #include <QTranslator>
@@ -41,6 +42,13 @@ void quietMultimediaWarnings() {
   static std::atomic<bool> installed{false};
   if (installed.exchange(true)) return;
   previousHandler = qInstallMessageHandler(filterHandler);
+}
+
+void prepareApplication(QCoreApplication& app) {
+  installSpanish(app);
+  quietMultimediaWarnings();
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace platform

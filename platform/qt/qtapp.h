@@ -17,4 +17,10 @@ void installSpanish(QCoreApplication& app);
 // every other message on. Safe to call more than once.
 void quietMultimediaWarnings();
 
+// Everything both programs set up on their application: the Spanish
+// translations, the quiet multimedia warnings, and the label fonts ("Arial"
+// and "MS Sans Serif" both drawn with Liberation Sans, which has Arial's
+// metrics; fontconfig would send "MS Sans Serif" to a wider face).
+void prepareApplication(QCoreApplication& app);
+
 }  // namespace platform
