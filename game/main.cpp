@@ -46,12 +46,9 @@ void Main::Form_Load() {
   view_.setMapMenuEnabled(false);
   tipos = kTipos;
   ultimomapa = 2;
-}
-
-// Called by the window every 100 ms. Play runs only with a character and a
-// map; until then a tick does nothing.
-void Main::maintimer_Timer() {
-  if (!conjugador || !conmapa) return;
+  carpeta_ = s_.files.programFolder();
+  sonidoGolpe_ = platform::underFolder(carpeta_, "\\sonidos\\hit0.wav");
+  sonidoMuerte_ = platform::underFolder(carpeta_, "\\sonidos\\dead.wav");
 }
 
 void Main::mnucontroles_Click() { s_.messages.show(kControles, platform::Icon::Information); }

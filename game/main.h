@@ -10,6 +10,7 @@
 #include "game/pictures.h"
 #include "game/state.h"
 #include "game/view.h"
+#include "mapformat/mapdata.h"
 #include "platform/bitmap.h"
 #include "platform/filedialog.h"
 #include "platform/files.h"
@@ -41,11 +42,25 @@ class Main {
   void mnucontroles_Click();
   void mnuacerca_Click();
   void mnusalir_Click();
+  void mnunuevo_Click();
+  void mnujugador_Click();
+  void mnuguardar_Click();
+  void mnumapa_Click();
 
   // Routines shared by the rules.
   void dibujar();
   void mostrarestado();
   void mostrarenemigo();
+  void ajustarvista();
+  void calcularnivel();
+  void turnoenemigos();
+  void cargarmapa(const std::string& path);
+  void siguientemapa();
+
+  // The least experience a hero of level n has: what reaching n took.
+  static int32_t pisonivel(int32_t n);
+  // Whether a name can be a character file's name inside "personajes".
+  static bool nombrevalido(const std::string& nombre);
 
   Casilla& casilla(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
   const Casilla& casilla(int x, int y) const {
@@ -76,6 +91,16 @@ class Main {
   Jugador jugador;
 
  private:
+  // The hero's own actions, steps of the tick.
+  void regenerar();
+  void revivir();
+  void beberpocion();
+  void golpear();
+  // Ground the view at the hero and clamp it, as a move and a load do.
+  void centrarvista();
+  void pisar(Enemigo& e, int i, int16_t x, int16_t y);
+  void pintarvacio();
+
   // One mask pass and one figure pass of a 20 x 20 block to field cell (k, r).
   void par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX, int figY);
   void caption(Etiqueta label, std::string& buffer);
@@ -88,6 +113,10 @@ class Main {
   // Caption buffers, reused so that a tick allocates nothing.
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;
+  std::string textoExy_, textoMapa_, textoEnemigos_;
+  std::string carpeta_;  // the program's folder
+  std::string sonidoGolpe_, sonidoMuerte_;
+  mapformat::MapData leido_;  // a map file is read here, then applied if whole
 };
 
 }  // namespace game

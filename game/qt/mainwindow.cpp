@@ -127,17 +127,17 @@ QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& text,
                              void (Main::*handler)()) {
   QAction* action = menu->addAction(text);
   action->setObjectName(QString::fromLatin1(name));
-  if (handler) connect(action, &QAction::triggered, this, [this, handler] { (main_.*handler)(); });
+  connect(action, &QAction::triggered, this, [this, handler] { (main_.*handler)(); });
   return action;
 }
 
 void MainWindow::buildMenus() {
   QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
   archivo->setObjectName(QStringLiteral("mnuarchivo"));
-  addItem(archivo, "mnunuevo", QStringLiteral("Jugador Nuevo"), nullptr);
-  addItem(archivo, "mnuguardar", QStringLiteral("Guardar"), nullptr);
-  addItem(archivo, "mnujugador", QStringLiteral("Cargar jugador"), nullptr);
-  mnumapa_ = addItem(archivo, "mnumapa", QStringLiteral("Cargar mapa"), nullptr);
+  addItem(archivo, "mnunuevo", QStringLiteral("Jugador Nuevo"), &Main::mnunuevo_Click);
+  addItem(archivo, "mnuguardar", QStringLiteral("Guardar"), &Main::mnuguardar_Click);
+  addItem(archivo, "mnujugador", QStringLiteral("Cargar jugador"), &Main::mnujugador_Click);
+  mnumapa_ = addItem(archivo, "mnumapa", QStringLiteral("Cargar mapa"), &Main::mnumapa_Click);
   addItem(archivo, "mnusalir", QStringLiteral("Salir"), &Main::mnusalir_Click);
   QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
   ayuda->setObjectName(QStringLiteral("mnuayuda"));

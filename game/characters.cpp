@@ -1,0 +1,116 @@
+// Characters: "Jugador Nuevo", "Cargar jugador" and "Guardar". A character
+// file holds name, level and experience, each followed by ",".
+#include "game/main.h"
+#include "mapformat/numbers.h"
+
+namespace game {
+
+namespace {
+
+constexpr const char* kGuardado = "Guardado con éxito!";
+constexpr const char* kNivelTerminado = "Has terminado el nivel!\r\nGuardado con éxito!";
+constexpr const char* kNombreMalo =
+    "El nombre del personaje no es válido: no puede estar vacío ni contener comas, barras ni "
+    "caracteres de control.";
+constexpr const char* kNoCreado = "No se pudo crear el archivo del personaje.";
+constexpr const char* kNoGuardado = "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
+
+}  // namespace
+
+// The name becomes a file name in "personajes" and the file's first field:
+// it must stay one field and one file inside that folder.
+bool Main::nombrevalido(const std::string& nombre) {
+  if (nombre.empty() || nombre == "." || nombre == "..") return false;
+  for (const char c : nombre) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 32 || u == 127 || c == ',' || c == '/' || c == '\\') return false;
+  }
+  return true;
+}
+
+// Blanks the field: a new character must load a map again.
+void Main::pintarvacio() {
+  conmapa = false;
+  platform::copy(mainpic_, 0, 0, pics_.resp);
+  view_.present();
+}
+
+void Main::mnunuevo_Click() {
+  if (conjugador) pintarvacio();
+  view_.setMapMenuEnabled(true);
+  const auto elegido = s_.dialogo.save(platform::underFolder(carpeta_, "\\personajes\\nuevo"));
+  if (!elegido || elegido->path.empty()) return;
+  if (!nombrevalido(elegido->title)) {
+    s_.messages.show(kNombreMalo, platform::Icon::Critical);
+    return;
+  }
+  if (!s_.files.writeAtomic(elegido->path, elegido->title + ",1,0,")) {
+    s_.messages.show(kNoCreado, platform::Icon::Critical);
+    return;
+  }
+  conjugador = true;
+  // A new character starts a little behind the level formulas: 60 life,
+  // and 200 experience to the next level.
+  jugador.nombre = elegido->title;
+  jugador.nivel = 1;
+  jugador.experiencia = 0;
+  jugador.expsiguiente = 200;
+  jugador.vidamax = 60;
+  jugador.vida = jugador.vidamax;
+  jugador.ataque = 5;
+  jugador.defensa = 0;
+  jugador.pociones = 0;
+  jugador.muerto = false;
+  mostrarestado();
+}
+
+// Never stops on a bad file: a field that is missing or not a number keeps
+// the value it would have replaced.
+void Main::mnujugador_Click() {
+  if (conjugador) pintarvacio();
+  const auto elegido = s_.dialogo.open(platform::underFolder(carpeta_, "\\personajes\\default"));
+  if (!elegido || elegido->path.empty()) return;
+  view_.setMapMenuEnabled(true);
+  if (const auto texto = s_.files.read(elegido->path); texto && !texto->empty()) {
+    const std::string_view t = *texto;
+    const std::size_t c1 = t.find(',');
+    jugador.nombre = std::string(t.substr(0, c1));
+    if (c1 != std::string_view::npos) {
+      const std::size_t c2 = t.find(',', c1 + 1);
+      if (auto n = mapformat::toInt32(t.substr(c1 + 1, c2 - (c1 + 1)))) jugador.nivel = *n;
+      if (c2 != std::string_view::npos) {
+        const std::size_t c3 = t.find(',', c2 + 1);
+        if (auto e = mapformat::toInt32(t.substr(c2 + 1, c3 - (c2 + 1)))) jugador.experiencia = *e;
+      }
+    }
+  }
+  jugador.pociones = 0;
+  jugador.muerto = false;
+  calcularnivel();
+  conjugador = true;
+  mostrarestado();
+}
+
+// Also run by the G key and at the end of every level.
+void Main::mnuguardar_Click() {
+  if (jugador.muerto || !conjugador) return;
+  if (!nombrevalido(jugador.nombre)) {
+    s_.messages.show(kNombreMalo, platform::Icon::Critical);
+    return;
+  }
+  std::string texto = jugador.nombre;
+  texto += ',';
+  mapformat::appendText(texto, jugador.nivel);
+  texto += ',';
+  mapformat::appendText(texto, jugador.experiencia);
+  texto += ',';
+  const std::string ruta = platform::underFolder(carpeta_, "\\personajes\\") + jugador.nombre;
+  if (!s_.files.writeAtomic(ruta, texto)) {
+    s_.messages.show(kNoGuardado, platform::Icon::Critical);
+    return;
+  }
+  s_.messages.show(enemigosrestantes == 0 ? kNivelTerminado : kGuardado,
+                   platform::Icon::Information);
+}
+
+}  // namespace game

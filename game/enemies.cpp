@@ -1,0 +1,83 @@
+// The enemies' turn: every living enemy that sees the hero turns to him,
+// walks one step towards him, and strikes when it stands next to him.
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "game/main.h"
+
+namespace game {
+
+namespace {
+
+constexpr int kVista = 4;       // cells, on both axes
+constexpr int16_t kEspera = 2;  // turns between two strikes
+
+// Facing towards the hero from his offset: [sign of dy + 1][sign of dx + 1].
+constexpr int16_t kHacia[3][3] = {
+    {kNoroeste, kNorte, kNoreste},
+    {kOeste, -1, kEste},
+    {kSuroeste, kSur, kSureste},
+};
+
+int signo(int v) { return (v > 0) - (v < 0); }
+
+}  // namespace
+
+// Enemy i steps into (x, y) if no one stands there and it may walk or fly there.
+void Main::pisar(Enemigo& e, int i, int16_t x, int16_t y) {
+  Casilla& entra = casilla(x, y);
+  if (entra.ocupada || (entra.bloqueada && !e.vuela)) return;
+  Casilla& deja = casilla(e.x, e.y);
+  deja.ocupada = false;
+  deja.enemigo = -1;
+  e.x = x;
+  e.y = y;
+  entra.ocupada = true;
+  entra.enemigo = static_cast<int16_t>(i);
+}
+
+// Called by the tick once the hero has moved.
+void Main::turnoenemigos() {
+  if (jugador.muerto || !conmapa || !conjugador) return;
+  for (int i = 0; i < kSlots; ++i) {
+    Enemigo& e = listaenemigos[static_cast<std::size_t>(i)];
+    if (!e.activo) return;  // the list ends at the first free slot
+    if (e.muerto) continue;
+    const int dx = jugador.x - e.x, dy = jugador.y - e.y;
+    if (std::abs(dx) > kVista || std::abs(dy) > kVista) continue;
+    const int16_t hacia = kHacia[signo(dy) + 1][signo(dx) + 1];
+    if (hacia >= 0) e.direccion = hacia;
+
+    if (std::abs(dx) > 1 || std::abs(dy) > 1) {
+      // Column first, then row, so a turn may take one diagonal step.
+      if (dx != 0) {
+        e.destx = static_cast<int16_t>(e.x + signo(dx));
+        pisar(e, i, e.destx, e.y);
+      }
+      if (jugador.y != e.y) {
+        e.desty = static_cast<int16_t>(e.y + signo(jugador.y - e.y));
+        pisar(e, i, e.x, e.desty);
+      }
+      continue;
+    }
+
+    if (e.espera != 0) {
+      --e.espera;
+      continue;
+    }
+    e.espera = kEspera;
+    const int64_t dano = std::max<int64_t>(int64_t{e.ataque} - jugador.defensa, 1);
+    jugador.vida = static_cast<int32_t>(
+        std::max<int64_t>(int64_t{jugador.vida} - dano, std::numeric_limits<int32_t>::min()));
+    mostrarestado();
+    if (jugador.vida < 1) {
+      // The turn goes on: later enemies still walk and strike.
+      jugador.vida = 0;
+      jugador.muerto = true;
+      s_.sound.play(sonidoMuerte_);
+    }
+  }
+}
+
+}  // namespace game

@@ -1,0 +1,117 @@
+// One tick of play, every 100 ms: keys, the hero's actions, his move, the
+// enemies' turn, drawing and labels, always in this order.
+#include "game/main.h"
+#include "mapformat/numbers.h"
+
+namespace game {
+
+using mapformat::appendText;
+namespace vk = platform::vk;
+
+namespace {
+
+// The view origin is a real number in the rules (the view is 30 by 20
+// tiles); the grid keeps it within 16 bits.
+int16_t origen(double v) { return mapformat::roundToInt16(v).value_or(0); }
+
+}  // namespace
+
+// Called by the window every 100 ms.
+void Main::maintimer_Timer() {
+  if (!conjugador || !conmapa) return;
+  regenerar();
+  if (++cuadro == 16) cuadro = 0;
+
+  // Each key is asked once, in this order.
+  const bool izq = s_.keys.pressed(vk::Left);
+  const bool der = s_.keys.pressed(vk::Right);
+  const bool arr = s_.keys.pressed(vk::Up);
+  const bool aba = s_.keys.pressed(vk::Down);
+  const bool espacio = s_.keys.pressed(vk::Space);
+  const bool h = s_.keys.pressed(vk::H);
+  const bool r = s_.keys.pressed(vk::R);
+  const bool g = s_.keys.pressed(vk::G);
+
+  if (g) mnuguardar_Click();
+  if (r && jugador.muerto) revivir();
+  if (h) beberpocion();
+  if (!jugador.muerto && espacio) {
+    if (jugador.espera > 0) {
+      --jugador.espera;
+    } else {
+      golpear();
+    }
+  }
+
+  if (!jugador.muerto) {
+    // The first rule whose keys are all held wins.
+    struct Regla {
+      bool activa;
+      int16_t direccion, dx, dy;
+    };
+    const Regla reglas[] = {
+        {izq && arr, kNoroeste, -1, -1}, {arr && der, kNoreste, 1, -1},
+        {der && aba, kSureste, 1, 1},    {aba && izq, kSuroeste, -1, 1},
+        {arr, kNorte, 0, -1},            {der, kEste, 1, 0},
+        {aba, kSur, 0, 1},               {izq, kOeste, -1, 0},
+    };
+    for (const Regla& regla : reglas) {
+      if (!regla.activa) continue;
+      jugador.direccion = regla.direccion;
+      jugador.destx = static_cast<int16_t>(jugador.x + regla.dx);
+      jugador.desty = static_cast<int16_t>(jugador.y + regla.dy);
+      break;
+    }
+  }
+
+  dibujar();
+  // Pushing against the edge of the map freezes the rest of the tick.
+  if (jugador.destx < 0 || jugador.destx > maxx || jugador.desty < 0 || jugador.desty > maxy)
+    return;
+
+  Casilla& destino = casilla(jugador.destx, jugador.desty);
+  if (!destino.ocupada && !destino.bloqueada) {
+    Casilla& aqui = casilla(jugador.x, jugador.y);
+    aqui.heroe = false;
+    aqui.ocupada = false;
+    destino.heroe = true;
+    destino.ocupada = true;
+    jugador.x = jugador.destx;
+    jugador.y = jugador.desty;
+    centrarvista();
+  }
+
+  turnoenemigos();
+
+  textoExy_ = "Persona (";
+  appendText(textoExy_, jugador.x);
+  textoExy_ += ',';
+  appendText(textoExy_, jugador.y);
+  textoExy_ += ')';
+  view_.setCaption(Etiqueta::exy, textoExy_);
+  dibujar();
+  mostrarestado();
+  textoMapa_ = "Mapa (";
+  appendText(textoMapa_, mapax);
+  textoMapa_ += ',';
+  appendText(textoMapa_, mapay);
+  textoMapa_ += ')';
+  view_.setCaption(Etiqueta::labmapa, textoMapa_);
+}
+
+void Main::centrarvista() {
+  mapax = origen(jugador.x - vistaancho / 2);
+  mapay = origen(jugador.y - vistaalto / 2);
+  ajustarvista();
+}
+
+// Keeps the view on the map: its last column and row at most the map's, and
+// never left of or above the map's first.
+void Main::ajustarvista() {
+  if (mapax + vistaancho > maxx) mapax = origen(maxx - vistaancho + 1);
+  if (mapay + vistaalto > maxy) mapay = origen(maxy - vistaalto + 1);
+  if (mapax < 0) mapax = 0;
+  if (mapay < 0) mapay = 0;
+}
+
+}  // namespace game
