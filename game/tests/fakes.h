@@ -3,6 +3,8 @@
 // temporary program folder on disk.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -159,5 +161,64 @@ struct Game {
   game::Main main{game::Services{keys, sound, dialog, messages, files, random}, pictures(), view};
   Game() { main.Form_Load(); }
 };
+
+// A cell, for comparing positions.
+inline std::pair<int, int> xy(int x, int y) { return {x, y}; }
+
+// Shorthands for setting up play.
+inline void nuevoHeroe(Game& g, const std::string& nombre = "pepe") {
+  g.dialog.answers.push_back(
+      platform::FileChoice{g.files.path("personajes/" + nombre), nombre});
+  g.main.mnunuevo_Click();
+}
+
+// Writes `text` as mapas/<name> and loads it; returns whether it loaded.
+inline bool cargar(Game& g, const std::string& text, const std::string& name = "prueba.mapa") {
+  g.files.put("mapas/" + name, text);
+  const auto before = g.messages.shown.size();
+  g.main.cargarmapa(g.files.path("mapas/" + name));
+  return g.messages.shown.size() == before;
+}
+
+// A w x h map of grass with the given rows of text laid over its top-left
+// corner: '.' grass, ',' earth, 'T' tree, '~' water, '@' the hero, and
+// 'm', 'r', 's' the three enemy kinds on grass.
+inline std::string mapa(int w, int h, std::vector<std::string> rows, const std::string& numero = "") {
+  std::vector<int> cells(static_cast<std::size_t>(w * h), 0);
+  std::string units;
+  int px = 0, py = 0;
+  for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+    for (int x = 0; x < static_cast<int>(rows[static_cast<std::size_t>(y)].size()); ++x) {
+      const char c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+      int& cell = cells[static_cast<std::size_t>(x + w * y)];
+      switch (c) {
+        case ',': cell = 1; break;
+        case 'T': cell = 2; break;
+        case '~': cell = 3; break;
+        case '@': px = x; py = y; break;
+        case 'm': case 'r': case 's':
+          units += std::to_string(x) + "," + std::to_string(y) + ":" +
+                   std::to_string(c == 'm' ? 0 : c == 'r' ? 1 : 2) + "/unit/";
+          break;
+        default: break;
+      }
+    }
+  std::string text = std::to_string(w) + "," + std::to_string(h) + "/inf/" + numero + "/fin/";
+  for (int c : cells) text += std::to_string(c) + ",";
+  return text + "/fin/" + std::to_string(px) + "," + std::to_string(py) + "/fin/" + units + "/fin/";
+}
+
+// A character and a map, ready to play.
+inline void jugando(Game& g, const std::string& text) {
+  nuevoHeroe(g);
+  EXPECT_TRUE(cargar(g, text));
+  g.messages.shown.clear();
+}
+
+// One tick with these keys held.
+inline void tick(Game& g, std::set<int> keys = {}) {
+  g.keys.held = std::move(keys);
+  g.main.maintimer_Timer();
+}
 
 }  // namespace gametest

@@ -1,0 +1,129 @@
+// Character files: creating, loading and saving, byte for byte.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+using namespace gametest;
+using platform::FileChoice;
+using platform::Icon;
+
+namespace {
+
+struct Characters : ::testing::Test {
+  Game g;
+  game::Main& m = g.main;
+  game::Jugador& j = g.main.jugador;
+  void cargarPersonaje(const std::string& path, const std::string& title) {
+    g.dialog.answers.push_back(FileChoice{path, title});
+    m.mnujugador_Click();
+  }
+};
+
+}  // namespace
+
+TEST_F(Characters, NewCharacterFileValuesAndSaves) {
+  g.files.put("personajes/pepe", "pepe,12,7000,");
+  m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
+  EXPECT_EQ(g.view.mapMenu, true);
+  EXPECT_FALSE(m.conjugador);
+  EXPECT_EQ(g.dialog.asked[0].proposed, g.files.path("personajes/nuevo"));
+  EXPECT_TRUE(g.dialog.asked[0].save);
+
+  nuevoHeroe(g, "pepe");  // replaces the old file
+  EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,1,0,");
+  EXPECT_TRUE(m.conjugador);
+  EXPECT_EQ(j.expsiguiente, 200);
+  EXPECT_EQ(j.vida, 60);
+  EXPECT_EQ(j.vidamax, 60);
+  EXPECT_EQ(j.ataque, 5);
+
+  m.mnuguardar_Click();  // before any map: no enemies left, so the two-line text
+  EXPECT_EQ(g.messages.shown.back().text, "Has terminado el nivel!\r\nGuardado con éxito!");
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Information);
+  j.nivel = 3;
+  j.experiencia = 650;
+  m.enemigosrestantes = 4;
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,3,650,");
+  EXPECT_EQ(g.messages.shown.back().text, "Guardado con éxito!");
+
+  j.muerto = true;  // saving while dead: silent, file untouched
+  j.nivel = 9;
+  const auto shown = g.messages.shown.size();
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.messages.shown.size(), shown);
+  EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,3,650,");
+}
+
+TEST_F(Characters, LoadingGivesTheFormulaFigures) {
+  g.files.put("personajes/pepe", "pepe,4,1000,");
+  cargarPersonaje(g.files.path("personajes/pepe"), "pepe");
+  EXPECT_EQ(j.nivel, 4);
+  EXPECT_EQ(j.experiencia, 1000);
+  EXPECT_EQ(j.vida, 67);
+  EXPECT_EQ(j.ataque, 6);
+  EXPECT_EQ(j.defensa, 0);
+  EXPECT_EQ(j.expsiguiente, 1000);
+  EXPECT_TRUE(m.conjugador);
+  EXPECT_EQ(g.view.mapMenu, true);
+  EXPECT_EQ(g.view[game::Etiqueta::nombre].substr(0, 22), "Nombre: pepe - Nivel 4");
+}
+
+TEST_F(Characters, BadFilesNeverStopTheLoad) {
+  j.nivel = 2;
+  j.experiencia = 150;
+  j.pociones = 4;
+  j.muerto = true;
+  cargarPersonaje(g.files.path("personajes/nadie"), "nadie");  // missing
+  EXPECT_TRUE(m.conjugador);
+  EXPECT_FALSE(j.muerto);
+  EXPECT_EQ(j.pociones, 0);
+  EXPECT_EQ(j.nivel, 2);
+  EXPECT_EQ(j.vida, 63);
+
+  g.files.put("personajes/ana", "ana,tres,2.5,basura");
+  cargarPersonaje(g.files.path("personajes/ana"), "ana");
+  EXPECT_EQ(j.nombre, "ana");
+  EXPECT_EQ(j.nivel, 2);        // not a number: kept
+  EXPECT_EQ(j.experiencia, 2);  // 2.5 goes to the even 2
+
+  g.files.put("personajes/solo", "solo");
+  cargarPersonaje(g.files.path("personajes/solo"), "solo");
+  EXPECT_EQ(j.nombre, "solo");
+  EXPECT_EQ(j.experiencia, 2);
+}
+
+TEST_F(Characters, SavesGoIntoPersonajesUnderTheNameInside) {
+  g.files.put("fuera.txt", "maria,5,1600,extra");
+  cargarPersonaje(g.files.path("fuera.txt"), "fuera.txt");
+  m.enemigosrestantes = 1;
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.files.get("personajes/maria"), "maria,5,1600,");
+  EXPECT_EQ(g.files.get("fuera.txt"), "maria,5,1600,extra");
+}
+
+TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
+  g.dialog.answers.push_back(FileChoice{g.files.path("personajes/a,b"), "a,b"});
+  m.mnunuevo_Click();
+  EXPECT_FALSE(m.conjugador);
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+  EXPECT_FALSE(g.files.get("personajes/a,b"));
+
+  // A name read from a file that would lead out of "personajes".
+  g.files.put("personajes/raro", "../../escapado,3,10,");
+  cargarPersonaje(g.files.path("personajes/raro"), "raro");
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+  EXPECT_FALSE(std::filesystem::exists(g.files.root.parent_path().parent_path() / "escapado"));
+  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there"})
+    EXPECT_FALSE(game::Main::nombrevalido(bad)) << bad;
+  EXPECT_TRUE(game::Main::nombrevalido("Señor Ñandú 2"));
+
+  nuevoHeroe(g, "pepe");
+  g.files.failWrites = true;
+  j.nivel = 7;
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+  EXPECT_NE(g.messages.shown.back().text, "Guardado con éxito!");
+  EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,1,0,");
+}
