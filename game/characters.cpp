@@ -13,7 +13,8 @@ constexpr const char* kNombreMalo =
     "El nombre del personaje no es válido: no puede estar vacío ni contener comas, barras ni "
     "caracteres de control.";
 constexpr const char* kNoCreado = "No se pudo crear el archivo del personaje.";
-constexpr const char* kNoGuardado = "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
+constexpr const char* kNoGuardado =
+    "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
 
 }  // namespace
 

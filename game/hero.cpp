@@ -10,10 +10,10 @@ namespace game {
 
 namespace {
 
-constexpr int kPeriodoVida = 30;   // ticks per life point regained
-constexpr int32_t kPocion = 20;    // life a potion gives
-constexpr int16_t kEspera = 2;     // ticks of Space between two strikes
-constexpr int32_t kCastigo = 25;   // experience lost per level when reviving
+constexpr int kPeriodoVida = 30;  // ticks per life point regained
+constexpr int32_t kPocion = 20;   // life a potion gives
+constexpr int16_t kEspera = 2;    // ticks of Space between two strikes
+constexpr int32_t kCastigo = 25;  // experience lost per level when reviving
 
 // Adds without wrapping; the figures stop at the 32-bit limits.
 int32_t sumar(int32_t a, int64_t b) {

@@ -26,7 +26,8 @@ std::optional<int32_t> numeroDeMapa(const std::string& texto) {
 // scratch storage first: a missing or corrupt file changes nothing.
 void Main::cargarmapa(const std::string& path) {
   const auto texto = s_.files.read(path);
-  if (!texto || mapformat::read(*texto, mapformat::Reader::Game, leido_) != mapformat::Fault::None) {
+  if (!texto ||
+      mapformat::read(*texto, mapformat::Reader::Game, leido_) != mapformat::Fault::None) {
     s_.messages.show(kMapaMalo, platform::Icon::None);
     return;
   }

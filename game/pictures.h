@@ -13,9 +13,9 @@ struct Pictures {
   platform::Bitmap yo;        // 40 x 160: hero figure and mask, one row per facing
   platform::Bitmap sangre;    // 40 x 20: blood mark and mask
   std::array<platform::Bitmap, 3> enemigos;  // 40 x 160 each, by enemy kind
-  platform::Bitmap resp;      // 600 x 400 white: the empty field
-  platform::Bitmap derecha;   // 120 x 500: right panel
-  platform::Bitmap abajo;     // 600 x 100: bottom panel
+  platform::Bitmap resp;                     // 600 x 400 white: the empty field
+  platform::Bitmap derecha;                  // 120 x 500: right panel
+  platform::Bitmap abajo;                    // 600 x 100: bottom panel
 };
 
 }  // namespace game

@@ -8,18 +8,24 @@
 
 namespace game {
 
-inline constexpr int kTile = 20;          // pixels per tile side
-inline constexpr int kGrid = 1000;        // the grid is 1000 x 1000 cells
-inline constexpr int kSlots = 101;        // enemy slots 0 to 100
-inline constexpr int kFieldWidth = 600;   // the playing field, in pixels
+inline constexpr int kTile = 20;         // pixels per tile side
+inline constexpr int kGrid = 1000;       // the grid is 1000 x 1000 cells
+inline constexpr int kSlots = 101;       // enemy slots 0 to 100
+inline constexpr int kFieldWidth = 600;  // the playing field, in pixels
 inline constexpr int kFieldHeight = 400;
-inline constexpr int kSurfaceWidth = 720;  // field plus the right panel
-inline constexpr int kSurfaceHeight = 500; // field plus the bottom panel
+inline constexpr int kSurfaceWidth = 720;   // field plus the right panel
+inline constexpr int kSurfaceHeight = 500;  // field plus the bottom panel
 
 // Facing, also the row of every figure sheet.
 enum Direccion : int16_t {
-  kNoroeste = 0, kNorte = 1, kNoreste = 2, kEste = 3,
-  kSureste = 4, kSur = 5, kSuroeste = 6, kOeste = 7,
+  kNoroeste = 0,
+  kNorte = 1,
+  kNoreste = 2,
+  kEste = 3,
+  kSureste = 4,
+  kSur = 5,
+  kSuroeste = 6,
+  kOeste = 7,
 };
 
 struct Jugador {

@@ -50,10 +50,14 @@ void Main::maintimer_Timer() {
       int16_t direccion, dx, dy;
     };
     const Regla reglas[] = {
-        {izq && arr, kNoroeste, -1, -1}, {arr && der, kNoreste, 1, -1},
-        {der && aba, kSureste, 1, 1},    {aba && izq, kSuroeste, -1, 1},
-        {arr, kNorte, 0, -1},            {der, kEste, 1, 0},
-        {aba, kSur, 0, 1},               {izq, kOeste, -1, 0},
+        {izq && arr, kNoroeste, -1, -1},
+        {arr && der, kNoreste, 1, -1},
+        {der && aba, kSureste, 1, 1},
+        {aba && izq, kSuroeste, -1, 1},
+        {arr, kNorte, 0, -1},
+        {der, kEste, 1, 0},
+        {aba, kSur, 0, 1},
+        {izq, kOeste, -1, 0},
     };
     for (const Regla& regla : reglas) {
       if (!regla.activa) continue;

@@ -78,6 +78,6 @@ TEST_F(Enemies, DeadEnemiesAreSkippedAndDeathDoesNotStopTheTurn) {
   EXPECT_EQ(j.vida, 0);
   EXPECT_EQ(g.sound.played, (std::vector<std::string>(2, g.files.path("sonidos/dead.wav"))));
   EXPECT_EQ(at(3), xy(3, 2));  // the blot after them still walked
-  m.turnoenemigos();                  // a dead hero stops everyone
+  m.turnoenemigos();           // a dead hero stops everyone
   EXPECT_EQ(at(3), xy(3, 2));
 }

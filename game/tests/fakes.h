@@ -51,8 +51,12 @@ struct FakeDialog : platform::FileDialog {
     answers.pop_front();
     return a;
   }
-  std::optional<platform::FileChoice> open(const std::string& p) override { return answer(false, p); }
-  std::optional<platform::FileChoice> save(const std::string& p) override { return answer(true, p); }
+  std::optional<platform::FileChoice> open(const std::string& p) override {
+    return answer(false, p);
+  }
+  std::optional<platform::FileChoice> save(const std::string& p) override {
+    return answer(true, p);
+  }
 };
 
 struct FakeMessages : platform::Messages {
@@ -133,7 +137,9 @@ struct FakeView : game::View {
   int presents = 0;
   std::optional<bool> mapMenu;
   bool quitted = false;
-  void setCaption(game::Etiqueta label, const std::string& text) override { captions[label] = text; }
+  void setCaption(game::Etiqueta label, const std::string& text) override {
+    captions[label] = text;
+  }
   void present() override { ++presents; }
   void setMapMenuEnabled(bool enabled) override { mapMenu = enabled; }
   void quit() override { quitted = true; }
@@ -167,8 +173,7 @@ inline std::pair<int, int> xy(int x, int y) { return {x, y}; }
 
 // Shorthands for setting up play.
 inline void nuevoHeroe(Game& g, const std::string& nombre = "pepe") {
-  g.dialog.answers.push_back(
-      platform::FileChoice{g.files.path("personajes/" + nombre), nombre});
+  g.dialog.answers.push_back(platform::FileChoice{g.files.path("personajes/" + nombre), nombre});
   g.main.mnunuevo_Click();
 }
 
@@ -183,7 +188,8 @@ inline bool cargar(Game& g, const std::string& text, const std::string& name = "
 // A w x h map of grass with the given rows of text laid over its top-left
 // corner: '.' grass, ',' earth, 'T' tree, '~' water, '@' the hero, and
 // 'm', 'r', 's' the three enemy kinds on grass.
-inline std::string mapa(int w, int h, std::vector<std::string> rows, const std::string& numero = "") {
+inline std::string mapa(int w, int h, std::vector<std::string> rows,
+                        const std::string& numero = "") {
   std::vector<int> cells(static_cast<std::size_t>(w * h), 0);
   std::string units;
   int px = 0, py = 0;
@@ -192,15 +198,30 @@ inline std::string mapa(int w, int h, std::vector<std::string> rows, const std::
       const char c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
       int& cell = cells[static_cast<std::size_t>(x + w * y)];
       switch (c) {
-        case ',': cell = 1; break;
-        case 'T': cell = 2; break;
-        case '~': cell = 3; break;
-        case '@': px = x; py = y; break;
-        case 'm': case 'r': case 's':
-          units += std::to_string(x) + "," + std::to_string(y) + ":" +
-                   std::to_string(c == 'm' ? 0 : c == 'r' ? 1 : 2) + "/unit/";
+        case ',':
+          cell = 1;
           break;
-        default: break;
+        case 'T':
+          cell = 2;
+          break;
+        case '~':
+          cell = 3;
+          break;
+        case '@':
+          px = x;
+          py = y;
+          break;
+        case 'm':
+        case 'r':
+        case 's':
+          units += std::to_string(x) + "," + std::to_string(y) + ":" +
+                   std::to_string(c == 'm'   ? 0
+                                  : c == 'r' ? 1
+                                             : 2) +
+                   "/unit/";
+          break;
+        default:
+          break;
       }
     }
   std::string text = std::to_string(w) + "," + std::to_string(h) + "/inf/" + numero + "/fin/";

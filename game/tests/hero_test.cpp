@@ -29,8 +29,8 @@ TEST_F(Hero, LevelFormulas) {
     int32_t n, defensa, ataque, siguiente, vida;
   };
   for (const Row& r : {Row{1, 0, 5, 100, 61}, Row{4, 0, 6, 1000, 67}, Row{10, 2, 8, 5500, 79},
-                       Row{327, 65, 114, 5362800, 713}, Row{0, 0, 5, 0, 59},
-                       Row{-1, -1, 4, 0, 57}, Row{-6, -2, 3, 0, 47}}) {
+                       Row{327, 65, 114, 5362800, 713}, Row{0, 0, 5, 0, 59}, Row{-1, -1, 4, 0, 57},
+                       Row{-6, -2, 3, 0, 47}}) {
     j.vida = 1;
     nivel(r.n);
     EXPECT_EQ(j.defensa, r.defensa) << r.n;

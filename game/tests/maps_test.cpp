@@ -75,7 +75,7 @@ TEST_F(Maps, SequenceEndsOnEmptyOddOrMissingNumbers) {
     m.listaenemigos[0].vida = 1;
     g.messages.shown.clear();
     tick(g, {vk::Space});
-    EXPECT_EQ(m.maxx, 4) << numero;  // still on the cleared map
+    EXPECT_EQ(m.maxx, 4) << numero;    // still on the cleared map
     if (std::string(numero) == "7") {  // mapa8.mapa does not exist
       ASSERT_EQ(g.messages.shown.size(), 2u);
       EXPECT_EQ(g.messages.shown[1].text, kMalo);
@@ -114,8 +114,8 @@ TEST_F(Maps, SmallerMapAfterLargerAndSharedStart) {
   // The hero starts on an enemy's cell: both are placed.
   std::string celdas;
   for (int i = 0; i < 25; ++i) celdas += "0,";
-  ASSERT_TRUE(cargar(
-      g, "5,5/inf//fin/" + celdas + "/fin/2,2/fin/2,2:0/unit/0,0:2/unit/4,4:1/unit//fin/"));
+  ASSERT_TRUE(
+      cargar(g, "5,5/inf//fin/" + celdas + "/fin/2,2/fin/2,2:0/unit/0,0:2/unit/4,4:1/unit//fin/"));
   EXPECT_EQ(m.enemigosrestantes, 3);
   for (int i = 3; i < 101; ++i) EXPECT_FALSE(m.listaenemigos[static_cast<std::size_t>(i)].activo);
   EXPECT_TRUE(m.casilla(2, 2).heroe);

@@ -93,8 +93,8 @@ struct Playing : ::testing::Test {
 TEST_F(Playing, ClickSelectsTheEnemyUnderThePointer) {
   m.mainpic_MouseDown(599, 399);
   EXPECT_EQ(m.enemigosel, 7);
-  EXPECT_EQ(panel(), (std::vector<std::string>{"Rata voladora", "Vida: 12/45", "Ataque: 5",
-                                               "Defensa: 1"}));
+  EXPECT_EQ(panel(),
+            (std::vector<std::string>{"Rata voladora", "Vida: 12/45", "Ataque: 5", "Defensa: 1"}));
   // Presses on the panels change nothing.
   m.mainpic_MouseDown(600, 10);
   m.mainpic_MouseDown(10, 400);

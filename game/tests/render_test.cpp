@@ -44,9 +44,9 @@ struct Expected {
     for (int i = 0; i < 20; ++i) {
       const uint32_t got = m.mainpic().at(20 * k + i, 20 * r + j) & kRgb;
       if (got != want.at(i, j))
-        return ::testing::AssertionFailure() << "tile " << k << "," << r << " pixel " << i << ","
-                                             << j << ": " << std::hex << got << " != "
-                                             << want.at(i, j);
+        return ::testing::AssertionFailure()
+               << "tile " << k << "," << r << " pixel " << i << "," << j << ": " << std::hex << got
+               << " != " << want.at(i, j);
     }
   return ::testing::AssertionSuccess();
 }

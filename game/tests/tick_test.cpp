@@ -62,8 +62,9 @@ TEST_F(Tick, EdgeStopFreezesEnemiesAndLabels) {
   tick(g);  // released, but the destination is still off the map
   EXPECT_EQ(g.view.presents, presents + 1);
   EXPECT_EQ(m.listaenemigos[0].x, 4);
-  EXPECT_EQ(g.view[Etiqueta::nombre], "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
-                                      "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
+  EXPECT_EQ(g.view[Etiqueta::nombre],
+            "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
+            "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
   tick(g, {vk::Space});  // a strike points the destination at his own cell
   EXPECT_EQ(m.listaenemigos[0].x, 3);
   EXPECT_EQ(g.view[Etiqueta::exy], "Persona (0,1)");
@@ -101,7 +102,7 @@ TEST_F(Tick, CountersCycle) {
   jugando(g, mapa(40, 30, {"@"}));
   j.vida = 50;
   for (int i = 0; i < 32; ++i) tick(g);
-  EXPECT_EQ(m.cuadro, 0);   // 32 ticks: twice round 0..15
+  EXPECT_EQ(m.cuadro, 0);  // 32 ticks: twice round 0..15
   EXPECT_EQ(m.contvida, 2);
   EXPECT_EQ(j.vida, 51);
 }

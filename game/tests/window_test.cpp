@@ -96,8 +96,8 @@ TEST_F(Window, MenusInOrderWithoutShortcuts) {
     EXPECT_TRUE(a->shortcut().isEmpty());
   }
   for (QAction* a : top[1]->menu()->actions()) ayuda << a->text();
-  EXPECT_EQ(archivo, (QStringList{"Jugador Nuevo", "Guardar", "Cargar jugador", "Cargar mapa",
-                                  "Salir"}));
+  EXPECT_EQ(archivo,
+            (QStringList{"Jugador Nuevo", "Guardar", "Cargar jugador", "Cargar mapa", "Salir"}));
   EXPECT_EQ(ayuda, (QStringList{"Controles", "Acerca..."}));
   EXPECT_FALSE(w.findChild<QAction*>(QStringLiteral("mnumapa"))->isEnabled());
   EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("mnunuevo"))->isEnabled());
