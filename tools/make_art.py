@@ -224,7 +224,7 @@ def blot(_facing):
 
 
 def rat(_facing):
-    fur, wing, rib = 0x7A6A5A, 0x6A4E7E, 0x3E2A4A
+    fur, wing, rib = 0x8A7A6A, 0x9A6A46, 0x4E3020
     left = polygon([(2.2, -2), (3.5, -6), (1.5, -9.6), (-0.6, -8.2), (-2.0, -9.0), (-2.8, -5.6), (-1.6, -2)], wing)
     right = polygon([(2.2, 2), (3.5, 6), (1.5, 9.6), (-0.6, 8.2), (-2.0, 9.0), (-2.8, 5.6), (-1.6, 2)], wing)
     return [
