@@ -25,7 +25,7 @@ constexpr const char* kAutor = "Diseñado y Programado por Veldrosa";
 
 }  // namespace
 
-Main::Main(Services services, const Pictures& pictures, View& view)
+Main::Main(Services services, const assets::Pictures& pictures, View& view)
     : s_(services),
       pics_(pictures),
       view_(view),

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "game/pictures.h"
+#include "assets/pictures.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "mapformat/mapdata.h"
@@ -33,7 +33,7 @@ struct Services {
 
 class Main {
  public:
-  Main(Services services, const Pictures& pictures, View& view);
+  Main(Services services, const assets::Pictures& pictures, View& view);
 
   // Event handlers, named after the control and the event.
   void Form_Load();
@@ -106,7 +106,7 @@ class Main {
   void caption(Etiqueta label, std::string& buffer);
 
   Services s_;
-  const Pictures& pics_;
+  const assets::Pictures& pics_;
   View& view_;
   std::unique_ptr<Casilla[]> mapa_;  // kGrid x kGrid, row by row, allocated once
   platform::Bitmap mainpic_;

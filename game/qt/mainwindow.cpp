@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 
-#include "game/qt/pictures.h"
+#include "assets/loadpictures.h"
 
 namespace game {
 
@@ -35,27 +33,8 @@ QLabel* etiqueta(QWidget* parent, const char* name, int x, int y, const QFont& f
 
 }  // namespace
 
-Superficie::Superficie(const platform::Bitmap& bitmap, QWidget* parent)
-    : QWidget(parent),
-      // Wraps the rules' pixels: the bitmap is allocated once and never moves.
-      image_(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-             bitmap.width * 4, QImage::Format_RGB32) {
-  setObjectName(QStringLiteral("mainpic"));
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void Superficie::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.drawImage(0, 0, image_);
-}
-
-void Superficie::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  emit pressed(at.x(), at.y());
-}
-
 MainWindow::MainWindow()
-    : pictures_(loadPictures()),
+    : pictures_(assets::loadPictures()),
       dialogo_(this),
       messages_(this, QStringLiteral("Juego")),
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
@@ -81,9 +60,9 @@ void MainWindow::buildControls() {
   client->setPalette(black);
   setCentralWidget(client);
 
-  mainpic_ = new Superficie(main_.mainpic(), client);
-  mainpic_->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
-  connect(mainpic_, &Superficie::pressed, this,
+  mainpic_ = new platform::QtSurface(main_.mainpic(), client);
+  mainpic_->setObjectName(QStringLiteral("mainpic"));
+  connect(mainpic_, &platform::QtSurface::pressed, this,
           [this](int x, int y) { main_.mainpic_MouseDown(x, y); });
   QPalette ink = mainpic_->palette();
   ink.setColor(QPalette::WindowText, Qt::black);

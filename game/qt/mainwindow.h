@@ -13,28 +13,12 @@
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsound.h"
+#include "platform/qt/qtsurface.h"
 #include "platform/random.h"
 
 class QAction;
 
 namespace game {
-
-// The drawing surface: shows the rules' bitmap as it is, without copying it.
-class Superficie : public QWidget {
-  Q_OBJECT
- public:
-  Superficie(const platform::Bitmap& bitmap, QWidget* parent);
-
- signals:
-  void pressed(int x, int y);
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent* event) override;
-
- private:
-  QImage image_;
-};
 
 class MainWindow final : public QMainWindow, public View {
   Q_OBJECT
@@ -56,7 +40,7 @@ class MainWindow final : public QMainWindow, public View {
   QAction* addItem(QMenu* menu, const char* name, const QString& text, void (Main::*handler)());
   void tick();
 
-  Pictures pictures_;
+  assets::Pictures pictures_;
   platform::QtKeys keys_;
   platform::QtSound sound_;
   platform::QtFileDialog dialogo_;
@@ -65,7 +49,7 @@ class MainWindow final : public QMainWindow, public View {
   platform::ClockRandom random_;
   Main main_;
 
-  Superficie* mainpic_ = nullptr;
+  platform::QtSurface* mainpic_ = nullptr;
   std::array<QLabel*, 8> labels_{};
   QAction* mnumapa_ = nullptr;
   QTimer maintimer_;

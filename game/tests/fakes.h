@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "game/main.h"
-#include "game/qt/pictures.h"
+#include "assets/loadpictures.h"
 
 namespace gametest {
 
@@ -150,8 +150,8 @@ struct FakeView : game::View {
 };
 
 // The pictures, loaded once for the whole test program.
-inline const game::Pictures& pictures() {
-  static const game::Pictures p = game::loadPictures();
+inline const assets::Pictures& pictures() {
+  static const assets::Pictures p = assets::loadPictures();
   return p;
 }
 

@@ -1,8 +1,8 @@
-#include "game/qt/pictures.h"
+#include "assets/loadpictures.h"
 
 #include "platform/qt/qtimage.h"
 
-namespace game {
+namespace assets {
 
 Pictures loadPictures() {
   using platform::loadBitmap;
@@ -19,4 +19,4 @@ Pictures loadPictures() {
   return p;
 }
 
-}  // namespace game
+}  // namespace assets

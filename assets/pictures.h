@@ -1,12 +1,12 @@
-// The pictures the game draws from, loaded once by the window
-// (qt/pictures.cpp) from the program's resources.
+// The pictures both programs draw from, loaded once by each window from
+// the program's resources (loadpictures.h).
 #pragma once
 
 #include <array>
 
 #include "platform/bitmap.h"
 
-namespace game {
+namespace assets {
 
 struct Pictures {
   platform::Bitmap terrenos;  // 80 x 40: ground tiles, row 1 black, white, white, second water
@@ -18,4 +18,4 @@ struct Pictures {
   platform::Bitmap abajo;                    // 600 x 100: bottom panel
 };
 
-}  // namespace game
+}  // namespace assets

@@ -1,0 +1,32 @@
+// A drawing surface that shows a Bitmap as it is, without copying it, and
+// reports mouse presses and moves in its own pixels. Each program's window
+// puts one where its rules draw; present() is update().
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/bitmap.h"
+
+namespace platform {
+
+class QtSurface : public QWidget {
+  Q_OBJECT
+ public:
+  // The bitmap must outlive the surface and never be resized.
+  QtSurface(const Bitmap& bitmap, QWidget* parent);
+
+ signals:
+  void pressed(int x, int y);
+  void moved(int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+}  // namespace platform
