@@ -1,0 +1,183 @@
+#include "editor/principal.h"
+
+#include "mapformat/numbers.h"
+
+namespace editor {
+
+using platform::Rop;
+namespace vk = platform::vk;
+
+namespace {
+
+constexpr int16_t kPaso = 3;         // cells scrolled per tick with an arrow held
+constexpr int kFila = 4 * kTile;     // figures face down and to the right
+constexpr uint32_t kFondo = 0xFFF0F0F0;  // the window's background, before any map
+
+int16_t a16(int v) { return static_cast<int16_t>(v); }
+
+}  // namespace
+
+Principal::Principal(Services services, const assets::Pictures& pictures, View& view)
+    : s_(services),
+      pics_(pictures),
+      view_(view),
+      mapa_(new Celda[static_cast<std::size_t>(kGrid) * kGrid]),
+      mainpic_(kViewWidth, kViewHeight, kFondo) {}
+
+void Principal::Form_Load() {
+  vistaancho = kViewWidth / kTile;
+  vistaalto = kViewHeight / kTile;
+  modo = kNinguno;
+}
+
+void Principal::terr_Click(int index) {
+  modo = kTerreno;
+  seleccion = a16(index);
+}
+
+void Principal::pers_Click() { modo = kJugador; }
+
+void Principal::enem_Click(int index) {
+  modo = kEnemigo;
+  seleccion = a16(index);
+}
+
+// Places with the current tool. Every refusal is silent and draws nothing.
+void Principal::mainpic_MouseDown(int x, int y) {
+  if (modo < 0 || !conmapa) return;
+  if (x < 0 || y < 0 || x >= kViewWidth || y >= kViewHeight) return;
+  const int cx = x / kTile + mapax, cy = y / kTile + mapay;
+  // Beyond a small map's edge there is nothing to place on.
+  if (!enMapa(cx, cy)) return;
+  Celda& c = mapa(cx, cy);
+  switch (modo) {
+    case kTerreno:
+      if (c.esjugador) return;
+      c.terreno = seleccion;
+      break;
+    case kJugador:
+      if (c.hayenemigo) return;
+      for (int fy = 0; fy <= maxy; ++fy)
+        for (int fx = 0; fx <= maxx; ++fx) mapa(fx, fy).esjugador = false;
+      c.esjugador = true;
+      jugadorx = a16(cx);
+      jugadory = a16(cy);
+      hayjugador = true;
+      break;
+    case kEnemigo: {
+      if (c.hayenemigo || c.esjugador) return;
+      // With all 101 slots taken the enemy is refused like any other
+      // placement: what the view shows is what "Guardar" writes.
+      Colocacion* libre = nullptr;
+      for (Colocacion& e : listaenemigos)
+        if (!e.activo) {
+          libre = &e;
+          break;
+        }
+      if (!libre) return;
+      c.tipoenemigo = seleccion;
+      c.hayenemigo = true;
+      *libre = Colocacion{seleccion, a16(cx), a16(cy), true};
+      break;
+    }
+    default:
+      return;
+  }
+  dibujar();
+}
+
+void Principal::mainpic_MouseMove(int x, int y) {
+  textoMouse_ = "Mouse (";
+  mapformat::appendText(textoMouse_, x / kTile + mapax);
+  textoMouse_ += ',';
+  mapformat::appendText(textoMouse_, y / kTile + mapay);
+  textoMouse_ += ')';
+  view_.setCaption(Etiqueta::mousecap, textoMouse_);
+}
+
+// Every 100 ms: the arrows scroll, whichever window has the keyboard.
+void Principal::maintimer_Timer() {
+  if (!conmapa) return;
+  const bool izq = s_.keys.pressed(vk::Left);
+  const bool der = s_.keys.pressed(vk::Right);
+  const bool arr = s_.keys.pressed(vk::Up);
+  const bool aba = s_.keys.pressed(vk::Down);
+  if (izq) mapax = a16(mapax - kPaso);
+  if (der) mapax = a16(mapax + kPaso);
+  if (arr) mapay = a16(mapay - kPaso);
+  if (aba) mapay = a16(mapay + kPaso);
+  ajustarorigen();
+  dibujar();
+}
+
+void Principal::ajustarorigen() {
+  if (mapax + vistaancho > maxx) mapax = a16(maxx - vistaancho + 1);
+  if (mapay + vistaalto > maxy) mapay = a16(maxy - vistaalto + 1);
+  if (mapax < 0) mapax = 0;
+  if (mapay < 0) mapay = 0;
+  mostrarorigen();
+}
+
+void Principal::mostrarorigen() {
+  textoMapa_ = "Mapa (";
+  mapformat::appendText(textoMapa_, mapax);
+  textoMapa_ += ',';
+  mapformat::appendText(textoMapa_, mapay);
+  textoMapa_ += ')';
+  view_.setCaption(Etiqueta::mapcap, textoMapa_);
+}
+
+// A new map also forgets the enemies and the player start of the last one,
+// so nothing invisible is saved with it.
+void Principal::nuevomapa(int16_t ancho, int16_t alto) {
+  mapax = 0;
+  mapay = 0;
+  maxx = a16(ancho - 1);
+  maxy = a16(alto - 1);
+  for (int y = 0; y <= maxy; ++y)
+    for (int x = 0; x <= maxx; ++x) mapa(x, y) = Celda{0, false, -1, false};
+  listaenemigos.fill(Colocacion{});
+  hayjugador = false;
+  jugadorx = jugadory = 0;
+  conmapa = true;
+  dibujar();
+}
+
+void Principal::par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX,
+                    int figY) {
+  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, Rop::MergePaint);
+  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, figX, figY, Rop::SrcAnd);
+}
+
+void Principal::dibujar() {
+  platform::copy(mainpic_, 0, 0, pics_.resp);
+  for (int r = 0; r < vistaalto; ++r) {
+    for (int k = 0; k < vistaancho; ++k) {
+      const int x = mapax + k, y = mapay + r;
+      // Beyond a small map's edge: plain black, whatever the grid still holds.
+      if (!enMapa(x, y)) {
+        par(pics_.terrenos, k, r, 0, kTile, 0, kTile);
+        continue;
+      }
+      const Celda& c = mapa(x, y);
+      const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
+      par(pics_.terrenos, k, r, suelo, 0, suelo, 0);
+      if (c.esjugador) par(pics_.yo, k, r, kTile, kFila, 0, kFila);
+      // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
+      if (c.tipoenemigo >= 0 && c.tipoenemigo <= 2)
+        par(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], k, r, kTile, kFila, 0, kFila);
+    }
+  }
+  view_.present();
+}
+
+void Principal::mnusalir_Click() { view_.quit(); }
+
+// The manual is the README; the menu item is kept where users look for it.
+void Principal::mnumanual_Click() {}
+
+void Principal::mnuacerca_Click() {
+  s_.messages.show("Diseñado y Programado por Veldrosa", platform::Icon::Information);
+}
+
+}  // namespace editor

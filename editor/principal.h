@@ -1,0 +1,84 @@
+// The editor: all of its state and every routine, as one object without Qt.
+// The window (qt/principalwindow.cpp) forwards its events here.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "assets/pictures.h"
+#include "editor/state.h"
+#include "editor/view.h"
+#include "mapformat/mapdata.h"
+#include "platform/bitmap.h"
+#include "platform/filedialog.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+
+namespace editor {
+
+struct Services {
+  platform::Keys& keys;
+  platform::FileDialog& dialogo;
+  platform::Messages& messages;
+  platform::Files& files;
+};
+
+class Principal {
+ public:
+  Principal(Services services, const assets::Pictures& pictures, View& view);
+
+  // Event handlers.
+  void Form_Load();
+  void terr_Click(int index);
+  void pers_Click();
+  void enem_Click(int index);
+  void mainpic_MouseDown(int x, int y);
+  void mainpic_MouseMove(int x, int y);
+  void maintimer_Timer();
+  void mnuabrir_Click();
+  void mnuguardar_Click();
+  void mnusalir_Click();
+  void mnumanual_Click();
+  void mnuacerca_Click();
+
+  // Starts an empty map of the given size in tiles; called by the new-map dialog.
+  void nuevomapa(int16_t ancho, int16_t alto);
+  void dibujar();
+  void ajustarorigen();
+  void mostrarorigen();
+
+  Celda& mapa(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
+  const Celda& mapa(int x, int y) const { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
+  bool enMapa(int x, int y) const { return x >= 0 && y >= 0 && x <= maxx && y <= maxy; }
+  const platform::Bitmap& mainpic() const { return mainpic_; }
+
+  // The map as a file holds it: what "Guardar" writes.
+  void amapa(mapformat::MapData& out) const;
+
+  // State, named as the rules name it; tests set it up directly.
+  int16_t maxx = 0, maxy = 0;
+  int16_t mapax = 0, mapay = 0;
+  int16_t vistaancho = 0, vistaalto = 0;
+  int16_t modo = kNinguno;
+  int16_t seleccion = 0;
+  bool conmapa = false;
+  bool hayjugador = false;
+  int16_t jugadorx = 0, jugadory = 0;
+  std::array<Colocacion, kSlots> listaenemigos{};
+
+ private:
+  void par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX, int figY);
+
+  Services s_;
+  const assets::Pictures& pics_;
+  View& view_;
+  std::unique_ptr<Celda[]> mapa_;
+  platform::Bitmap mainpic_;
+  std::string textoMouse_, textoMapa_;
+  mapformat::MapData archivo_;  // files are read into and written from here
+  std::string texto_;
+};
+
+}  // namespace editor

@@ -1,0 +1,60 @@
+// The editor window: the map view, the three palettes, the two status
+// labels and the menus, forwarding every event to editor::Principal.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include "assets/pictures.h"
+#include "editor/principal.h"
+#include "editor/qt/newwdialog.h"
+#include "platform/qt/qtfiledialog.h"
+#include "platform/qt/qtfiles.h"
+#include "platform/qt/qtkeys.h"
+#include "platform/qt/qtmessages.h"
+#include "platform/qt/qtsurface.h"
+
+class QToolButton;
+
+namespace editor {
+
+QFont editorFont();
+
+class PrincipalWindow final : public QMainWindow, public View {
+  Q_OBJECT
+ public:
+  PrincipalWindow();
+
+  Principal& rules() { return principal_; }
+  NewwDialog* neww() const { return neww_; }
+
+  // "Nuevo": opens the new-map dialog, or brings the open one forward as it is.
+  void mnunuevo_Click();
+
+  // View
+  void setCaption(Etiqueta label, const std::string& text) override;
+  void present() override;
+  void quit() override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  QToolButton* paleta(const char* name, const char* picture, int x, int y);
+
+  assets::Pictures pictures_;
+  platform::QtKeys keys_;
+  platform::QtFileDialog dialogo_;
+  platform::QtMessages messages_;
+  platform::QtFiles files_;
+  Principal principal_;
+
+  platform::QtSurface* mainpic_ = nullptr;
+  QLabel* mousecap_ = nullptr;
+  QLabel* mapcap_ = nullptr;
+  QPointer<NewwDialog> neww_;
+  QTimer maintimer_;
+};
+
+}  // namespace editor

@@ -1,0 +1,31 @@
+// The editor's records. All 16-bit, as the map file's numbers are.
+#pragma once
+
+#include <cstdint>
+
+namespace editor {
+
+inline constexpr int kTile = 20;
+inline constexpr int kGrid = 1000;
+inline constexpr int kSlots = 101;
+inline constexpr int kViewWidth = 600;
+inline constexpr int kViewHeight = 400;
+
+// Palette tools.
+enum Modo : int16_t { kNinguno = -1, kTerreno = 0, kJugador = 1, kEnemigo = 2 };
+
+struct Celda {
+  int16_t terreno = 0;
+  bool hayenemigo = false;
+  int16_t tipoenemigo = 0;  // kind of the enemy shown here, -1 for none
+  bool esjugador = false;
+};
+
+struct Colocacion {
+  int16_t tipo = 0;
+  int16_t x = 0;
+  int16_t y = 0;
+  bool activo = false;
+};
+
+}  // namespace editor
