@@ -1,5 +1,4 @@
 #include "assets/loadpictures.h"
-
 #include "platform/qt/qtimage.h"
 
 namespace assets {

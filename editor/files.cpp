@@ -9,7 +9,8 @@ namespace {
 
 constexpr const char* kSinJugador = "Tienes que colocar al jugador!";
 constexpr const char* kGuardado = "Guardado con éxito!";
-constexpr const char* kNoGuardado = "No se pudo guardar el mapa: el archivo anterior sigue intacto.";
+constexpr const char* kNoGuardado =
+    "No se pudo guardar el mapa: el archivo anterior sigue intacto.";
 constexpr const char* kNombreMalo = "El nombre del archivo no es válido.";
 
 }  // namespace
@@ -20,7 +21,8 @@ void Principal::mnuabrir_Click() {
   if (!elegido || elegido->path.empty()) return;
   const auto texto = s_.files.read(elegido->path);
   if (!texto) return;
-  if (mapformat::read(*texto, mapformat::Reader::Editor, archivo_) != mapformat::Fault::None) return;
+  if (mapformat::read(*texto, mapformat::Reader::Editor, archivo_) != mapformat::Fault::None)
+    return;
   const mapformat::MapData& m = archivo_;
   maxx = m.maxx;
   maxy = m.maxy;
@@ -69,7 +71,8 @@ void Principal::mnuguardar_Click() {
   // Whatever follows the first dot of the chosen name becomes ".mapa".
   const std::string& ruta = elegido->path;
   const std::size_t barra = ruta.find_last_of("/\\");
-  const std::string carpeta = barra == std::string::npos ? std::string() : ruta.substr(0, barra + 1);
+  const std::string carpeta =
+      barra == std::string::npos ? std::string() : ruta.substr(0, barra + 1);
   const std::string nombre = elegido->title.substr(0, elegido->title.find('.'));
   if (nombre.empty()) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);

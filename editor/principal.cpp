@@ -9,8 +9,8 @@ namespace vk = platform::vk;
 
 namespace {
 
-constexpr int16_t kPaso = 3;         // cells scrolled per tick with an arrow held
-constexpr int kFila = 4 * kTile;     // figures face down and to the right
+constexpr int16_t kPaso = 3;             // cells scrolled per tick with an arrow held
+constexpr int kFila = 4 * kTile;         // figures face down and to the right
 constexpr uint32_t kFondo = 0xFFF0F0F0;  // the window's background, before any map
 
 int16_t a16(int v) { return static_cast<int16_t>(v); }

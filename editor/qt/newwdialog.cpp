@@ -44,8 +44,8 @@ NewwDialog::NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> cr
   setPalette(white);
   setAutoFillBackground(true);
 
-  QLabel* titulo = texto(this, "Label1", QStringLiteral("Seleccione el tamaño del mapa"), 40, 8,
-                         177, 13);
+  QLabel* titulo =
+      texto(this, "Label1", QStringLiteral("Seleccione el tamaño del mapa"), 40, 8, 177, 13);
   QFont bold = titulo->font();
   bold.setBold(true);
   titulo->setFont(bold);

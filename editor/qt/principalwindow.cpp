@@ -114,8 +114,7 @@ void PrincipalWindow::buildMenus() {
   };
   item(archivo, "mnunuevo", QStringLiteral("Nuevo"), [this] { mnunuevo_Click(); });
   item(archivo, "mnuabrir", QStringLiteral("Abrir"), [this] { principal_.mnuabrir_Click(); });
-  item(archivo, "mnuguardar", QStringLiteral("Guardar"),
-       [this] { principal_.mnuguardar_Click(); });
+  item(archivo, "mnuguardar", QStringLiteral("Guardar"), [this] { principal_.mnuguardar_Click(); });
   item(archivo, "mnusalir", QStringLiteral("Salir"), [this] { principal_.mnusalir_Click(); });
   QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
   ayuda->setObjectName(QStringLiteral("mnuayuda"));

@@ -1,0 +1,136 @@
+// Platform parts for driving the rules of either program without a window:
+// scripted keys and dialog answers, recorded messages and sounds, and a
+// temporary program folder on disk.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/filedialog.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+
+namespace platform::testing {
+
+// Keys held during the next tick; every query answers from the set.
+struct FakeKeys : platform::Keys {
+  std::set<int> held;
+  std::vector<int> queries;  // every code asked, in order
+  bool pressed(int vk) override {
+    queries.push_back(vk);
+    return held.count(vk) > 0;
+  }
+};
+
+struct FakeSound : platform::Sound {
+  std::vector<std::string> played;
+  void play(const std::string& path) override { played.push_back(path); }
+};
+
+// Answers dialogs from a queue; an empty queue cancels.
+struct FakeDialog : platform::FileDialog {
+  struct Asked {
+    bool save;
+    std::string proposed;
+  };
+  std::deque<std::optional<platform::FileChoice>> answers;
+  std::vector<Asked> asked;
+  std::optional<platform::FileChoice> answer(bool save, const std::string& proposed) {
+    asked.push_back({save, proposed});
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<platform::FileChoice> open(const std::string& p) override {
+    return answer(false, p);
+  }
+  std::optional<platform::FileChoice> save(const std::string& p) override {
+    return answer(true, p);
+  }
+};
+
+struct FakeMessages : platform::Messages {
+  struct Shown {
+    std::string text;
+    platform::Icon icon;
+  };
+  std::vector<Shown> shown;
+  std::function<void()> whileShown;  // runs as if inside the modal box
+  void show(const std::string& text, platform::Icon icon) override {
+    shown.push_back({text, icon});
+    if (whileShown) whileShown();
+  }
+};
+
+// Real files below a temporary program folder; writes can be made to fail.
+struct TempFiles : platform::Files {
+  std::filesystem::path root;
+  bool failWrites = false;
+  TempFiles() {
+    root = std::filesystem::temp_directory_path() /
+           ("tarnwick-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" +
+            std::to_string(counter()++));
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "mapas");
+    std::filesystem::create_directories(root / "personajes");
+  }
+  ~TempFiles() override { std::filesystem::remove_all(root); }
+  static int& counter() {
+    static int n = 0;
+    return n;
+  }
+  std::string programFolder() const override { return root.string(); }
+  std::optional<std::string> read(const std::string& path) override {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || std::filesystem::is_directory(path)) return std::nullopt;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  bool writeAtomic(const std::string& path, std::string_view data) override {
+    if (failWrites) return false;
+    const std::string temp = path + ".tmp";
+    {
+      std::ofstream out(temp, std::ios::binary);
+      if (!out) return false;
+      out.write(data.data(), static_cast<std::streamsize>(data.size()));
+      if (!out) return false;
+    }
+    std::error_code e;
+    std::filesystem::rename(temp, path, e);
+    return !e;
+  }
+  bool remove(const std::string& path) override { return std::filesystem::remove(path); }
+  // Helpers for the tests.
+  std::string path(const std::string& relative) const { return (root / relative).string(); }
+  void put(const std::string& relative, const std::string& text) const {
+    std::ofstream(root / relative, std::ios::binary) << text;
+  }
+  std::optional<std::string> get(const std::string& relative) { return read(path(relative)); }
+};
+
+// Random numbers from a script, then 0.5.
+struct FakeRandom : platform::Random {
+  std::deque<double> next_;
+  int seeded = 0;
+  void seedFromClock() override { ++seeded; }
+  double next() override {
+    if (next_.empty()) return 0.5;
+    const double v = next_.front();
+    next_.pop_front();
+    return v;
+  }
+};
+
+}  // namespace platform::testing
