@@ -14,7 +14,7 @@ case "${1:-game}" in
 esac
 exe="$root/build/bin/$program"
 if [ ! -x "$exe" ]; then
-  echo "$program is not built yet: this version of the project has only its foundation (map format and platform layer)." >&2
+  echo "$program was not built; see the build output above." >&2
   exit 1
 fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
