@@ -98,9 +98,11 @@ void PrincipalWindow::buildControls() {
 
   mousecap_ = new QLabel(QStringLiteral("Mouse"), client);
   mousecap_->setObjectName(QStringLiteral("mousecap"));
+  mousecap_->setAccessibleDescription(QStringLiteral("mousecap"));
   mousecap_->setGeometry(40, 408, 121, 17);
   mapcap_ = new QLabel(QStringLiteral("Mapa"), client);
   mapcap_->setObjectName(QStringLiteral("mapcap"));
+  mapcap_->setAccessibleDescription(QStringLiteral("mapcap"));
   mapcap_->setGeometry(184, 408, 137, 17);
 }
 

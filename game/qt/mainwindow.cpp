@@ -25,6 +25,8 @@ QLabel* etiqueta(QWidget* parent, const char* name, int x, int y, const QFont& f
                  const QString& text = {}) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
+  // Screen readers (and the end-to-end tests) tell the labels apart by this.
+  l->setAccessibleDescription(QString::fromLatin1(name));
   l->setFont(font);
   l->move(x, y);
   l->setTextFormat(Qt::PlainText);

@@ -17,7 +17,10 @@ void QtMessages::show(const std::string& text, Icon icon) {
       qicon = QMessageBox::Critical;
       break;
   }
-  QMessageBox box(qicon, title_, QString::fromStdString(text), QMessageBox::Ok, parent_);
+  // The rules break lines with "\r\n"; Qt's labels want "\n" alone.
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(qicon, title_, shown, QMessageBox::Ok, parent_);
   box.exec();
 }
 

@@ -95,11 +95,12 @@ TEST_F(DialogsTest, MessageHasTitleTextIconAndOneAceptarButton) {
       button = box->buttons().value(0)->text();
       box->buttons().value(0)->click();
     });
-    messages.show("Guardado con éxito!", ours);
+    messages.show("Has terminado el nivel!\r\nGuardado con éxito!", ours);
     EXPECT_EQ(answerer.seen, 1);
     EXPECT_FALSE(answerer.stuck);
     EXPECT_EQ(title, QStringLiteral("TarnwickQuest"));
-    EXPECT_EQ(text, QStringLiteral("Guardado con éxito!"));
+    // The rules' "\r\n" is shown as one line break.
+    EXPECT_EQ(text, QStringLiteral("Has terminado el nivel!\nGuardado con éxito!"));
     EXPECT_EQ(icon, theirs);
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(button.remove('&'), QStringLiteral("Aceptar"));
