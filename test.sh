@@ -14,6 +14,8 @@ export QT_QPA_PLATFORM=offscreen
 
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+echo "== Figures from the end-to-end run"
+grep -h -E '^(start to window shown|idle play|resident memory)' Testing/Temporary/LastTest.log || true
 
 # A short coverage-guided run of every file reader, built with clang on the side.
 "$root/fuzz/run.sh" "$root" 20

@@ -4,7 +4,6 @@
 
 namespace editor {
 
-using platform::Rop;
 namespace vk = platform::vk;
 
 namespace {
@@ -145,8 +144,7 @@ void Principal::nuevomapa(int16_t ancho, int16_t alto) {
 
 void Principal::par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX,
                     int figY) {
-  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, Rop::MergePaint);
-  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, figX, figY, Rop::SrcAnd);
+  platform::drawMasked(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, figX, figY);
 }
 
 void Principal::dibujar() {

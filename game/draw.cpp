@@ -4,12 +4,9 @@
 
 namespace game {
 
-using platform::Rop;
-
 void Main::par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX,
                int figY) {
-  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, Rop::MergePaint);
-  platform::bitblt(mainpic_, kTile * k, kTile * r, sheet, figX, figY, Rop::SrcAnd);
+  platform::drawMasked(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, figX, figY);
 }
 
 // Called by the tick (twice), the hero's rules, and the map loader.

@@ -43,6 +43,15 @@ enum class Rop : uint32_t {
 void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w = 20,
             int h = 20);
 
+// Draws a 20 x 20 figure so that its white ground is transparent: the mask
+// block with MergePaint (a white hole where the mask is black), then the
+// figure block with SrcAnd. Terrain passes the same block twice.
+inline void drawMasked(Bitmap& dst, int dx, int dy, const Bitmap& sheet, int maskX, int maskY,
+                       int figX, int figY) {
+  bitblt(dst, dx, dy, sheet, maskX, maskY, Rop::MergePaint);
+  bitblt(dst, dx, dy, sheet, figX, figY, Rop::SrcAnd);
+}
+
 // Plain copy of the whole of src with its top-left corner at (dx, dy), clipped.
 void copy(Bitmap& dst, int dx, int dy, const Bitmap& src);
 

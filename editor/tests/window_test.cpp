@@ -10,27 +10,11 @@
 #include <QToolButton>
 
 #include "editor/qt/principalwindow.h"
-#include "platform/qt/qtapp.h"
+#include "platform/testing/qtapp.h"
 
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "editor_window_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* a = [] {
-    auto* created = new QApplication(argc, argv);
-    platform::prepareApplication(*created);
-    return created;
-  }();
-  return *a;
-}
-
-struct WithApp : ::testing::Test {
-  WithApp() { app(); }
-};
-
-struct Window : WithApp {
+struct Window : QtAppTest {
   editor::PrincipalWindow w;
   QWidget* child(const char* name) const {
     return w.findChild<QWidget*>(QString::fromLatin1(name));
@@ -129,7 +113,7 @@ TEST_F(Window, NewMapDialog) {
   EXPECT_TRUE(w.neww() == nullptr || !w.neww()->isVisible());
 }
 
-TEST_F(WithApp, RefusedSizeKeepsTheDialogAndItsTexts) {
+TEST_F(QtAppTest, RefusedSizeKeepsTheDialogAndItsTexts) {
   int creados = 0, rechazos = 0;
   editor::NewwDialog d(
       nullptr, [&](int16_t, int16_t) { ++creados; }, [&] { ++rechazos; });

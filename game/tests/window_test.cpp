@@ -6,28 +6,11 @@
 #include <QMenuBar>
 
 #include "game/qt/mainwindow.h"
-#include "platform/qt/qtapp.h"
+#include "platform/testing/qtapp.h"
 
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "game_window_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* a = [] {
-    auto* created = new QApplication(argc, argv);
-    platform::prepareApplication(*created);
-    return created;
-  }();
-  return *a;
-}
-
-// The application must exist before the window member is built.
-struct WithApp : ::testing::Test {
-  WithApp() { app(); }
-};
-
-struct Window : WithApp {
+struct Window : QtAppTest {
   game::MainWindow w;
   template <typename T = QWidget>
   T* child(const char* name) {

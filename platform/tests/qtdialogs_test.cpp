@@ -14,7 +14,7 @@
 #include "platform/qt/qtapp.h"
 #include "platform/qt/qtfiledialog.h"
 #include "platform/qt/qtmessages.h"
-#include "qtapp_fixture.h"
+#include "platform/testing/qtapp.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "qtapp_fixture.h"
+#include "platform/testing/qtapp.h"
 
 namespace fs = std::filesystem;
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "qtapp_fixture.h"
+#include "platform/testing/qtapp.h"
 
 namespace vk = platform::vk;
 

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "qtapp_fixture.h"
+#include "platform/testing/qtapp.h"
 
 namespace {
 
