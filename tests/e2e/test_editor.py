@@ -12,12 +12,15 @@ TREE, WATER, PLAYER = (644, 76), (676, 76), (660, 140)
 BLOT, SHEEP = (628, 204), (692, 204)
 
 
-def new_map(s, width):
+def new_map(s, width, height=None):
     s.menu("Nuevo")
     dialog = s.xdotool("search", "--sync", "--onlyvisible", "--name", "^Nuevo Mapa$").split()[0]
     s.focus(dialog)
     s.xdotool("key", "ctrl+a")
     s.xdotool("type", width)
+    if height is not None:
+        s.xdotool("key", "Tab", "ctrl+a")
+        s.xdotool("type", height)
     s.press("push button", "Crear")
     return dialog
 
