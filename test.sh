@@ -18,4 +18,4 @@ echo "== Figures from the end-to-end run"
 grep -h -E '^(start to window shown|idle play|resident memory)' Testing/Temporary/LastTest.log || true
 
 # A short coverage-guided run of every file reader, built with clang on the side.
-"$root/fuzz/run.sh" "$root" 20
+"$root/fuzz/run.sh" "$root" 15

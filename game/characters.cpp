@@ -1,7 +1,7 @@
 // Characters: "Jugador Nuevo", "Cargar jugador" and "Guardar". A character
 // file holds name, level and experience, each followed by ",".
 #include "game/main.h"
-#include "mapformat/numbers.h"
+#include "game/personaje.h"
 
 namespace game {
 
@@ -45,7 +45,7 @@ void Main::mnunuevo_Click() {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
   }
-  if (!s_.files.writeAtomic(elegido->path, elegido->title + ",1,0,")) {
+  if (!s_.files.writeAtomic(elegido->path, escribirpersonaje(elegido->title, 1, 0))) {
     s_.messages.show(kNoCreado, platform::Icon::Critical);
     return;
   }
@@ -72,18 +72,11 @@ void Main::mnujugador_Click() {
   const auto elegido = s_.dialogo.open(platform::underFolder(carpeta_, "\\personajes\\default"));
   if (!elegido || elegido->path.empty()) return;
   view_.setMapMenuEnabled(true);
-  if (const auto texto = s_.files.read(elegido->path); texto && !texto->empty()) {
-    const std::string_view t = *texto;
-    const std::size_t c1 = t.find(',');
-    jugador.nombre = std::string(t.substr(0, c1));
-    if (c1 != std::string_view::npos) {
-      const std::size_t c2 = t.find(',', c1 + 1);
-      if (auto n = mapformat::toInt32(t.substr(c1 + 1, c2 - (c1 + 1)))) jugador.nivel = *n;
-      if (c2 != std::string_view::npos) {
-        const std::size_t c3 = t.find(',', c2 + 1);
-        if (auto e = mapformat::toInt32(t.substr(c2 + 1, c3 - (c2 + 1)))) jugador.experiencia = *e;
-      }
-    }
+  if (const auto texto = s_.files.read(elegido->path)) {
+    const CamposPersonaje campos = leerpersonaje(*texto);
+    if (campos.nombre) jugador.nombre = *campos.nombre;
+    if (campos.nivel) jugador.nivel = *campos.nivel;
+    if (campos.experiencia) jugador.experiencia = *campos.experiencia;
   }
   jugador.pociones = 0;
   jugador.muerto = false;
@@ -99,12 +92,7 @@ void Main::mnuguardar_Click() {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
   }
-  std::string texto = jugador.nombre;
-  texto += ',';
-  mapformat::appendText(texto, jugador.nivel);
-  texto += ',';
-  mapformat::appendText(texto, jugador.experiencia);
-  texto += ',';
+  const std::string texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
   const std::string ruta = platform::underFolder(carpeta_, "\\personajes\\") + jugador.nombre;
   if (!s_.files.writeAtomic(ruta, texto)) {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
