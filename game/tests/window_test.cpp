@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 
 #include "game/qt/mainwindow.h"
 #include "platform/testing/qtapp.h"
@@ -84,4 +88,43 @@ TEST_F(Window, MenusInOrderWithoutShortcuts) {
   EXPECT_EQ(ayuda, (QStringList{"Controles", "Acerca..."}));
   EXPECT_FALSE(w.findChild<QAction*>(QStringLiteral("mnumapa"))->isEnabled());
   EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("mnunuevo"))->isEnabled());
+}
+
+// A message box opened inside a tick runs a nested event loop; a timer tick
+// handled there must be dropped, not run over the half-done one.
+TEST_F(Window, NoTickStartsWhileAnotherRuns) {
+  game::Main& m = w.rules();
+  m.conjugador = m.conmapa = true;
+  m.jugador.nombre = "nadie";
+  m.maxx = 29;
+  m.maxy = 19;
+  w.show();
+  QTest::keyPress(&w, Qt::Key_G);  // held: every tick saves and shows a box
+
+  int most = 0, boxes = 0;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    int open = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (qobject_cast<QMessageBox*>(top) && top->isVisible()) ++open;
+    most = std::max(most, open);
+    // Leave each box open for a few ticks, then answer it.
+    static QElapsedTimer since;
+    if (open == 0) {
+      since.invalidate();
+    } else if (!since.isValid()) {
+      since.start();
+      ++boxes;
+    } else if (since.elapsed() > 350) {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    }
+  });
+  watch.start(20);
+  QElapsedTimer run;
+  run.start();
+  while (run.elapsed() < 1500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  QTest::keyRelease(&w, Qt::Key_G);
+  watch.stop();
+  EXPECT_GE(boxes, 2);
+  EXPECT_EQ(most, 1);
 }
