@@ -86,11 +86,7 @@ void Principal::mainpic_MouseDown(int x, int y) {
 }
 
 void Principal::mainpic_MouseMove(int x, int y) {
-  textoMouse_ = "Mouse (";
-  mapformat::appendText(textoMouse_, x / kTile + mapax);
-  textoMouse_ += ',';
-  mapformat::appendText(textoMouse_, y / kTile + mapay);
-  textoMouse_ += ')';
+  mapformat::setPairText(textoMouse_, "Mouse ", x / kTile + mapax, y / kTile + mapay);
   view_.setCaption(Etiqueta::mousecap, textoMouse_);
 }
 
@@ -118,11 +114,7 @@ void Principal::ajustarorigen() {
 }
 
 void Principal::mostrarorigen() {
-  textoMapa_ = "Mapa (";
-  mapformat::appendText(textoMapa_, mapax);
-  textoMapa_ += ',';
-  mapformat::appendText(textoMapa_, mapay);
-  textoMapa_ += ')';
+  mapformat::setPairText(textoMapa_, "Mapa ", mapax, mapay);
   view_.setCaption(Etiqueta::mapcap, textoMapa_);
 }
 

@@ -5,7 +5,6 @@
 
 namespace game {
 
-using mapformat::appendText;
 namespace vk = platform::vk;
 
 namespace {
@@ -87,19 +86,11 @@ void Main::maintimer_Timer() {
 
   turnoenemigos();
 
-  textoExy_ = "Persona (";
-  appendText(textoExy_, jugador.x);
-  textoExy_ += ',';
-  appendText(textoExy_, jugador.y);
-  textoExy_ += ')';
+  mapformat::setPairText(textoExy_, "Persona ", jugador.x, jugador.y);
   view_.setCaption(Etiqueta::exy, textoExy_);
   dibujar();
   mostrarestado();
-  textoMapa_ = "Mapa (";
-  appendText(textoMapa_, mapax);
-  textoMapa_ += ',';
-  appendText(textoMapa_, mapay);
-  textoMapa_ += ')';
+  mapformat::setPairText(textoMapa_, "Mapa ", mapax, mapay);
   view_.setCaption(Etiqueta::labmapa, textoMapa_);
 }
 
