@@ -195,16 +195,6 @@ class Session:
         time.sleep(seconds)
         self.xdotool("keyup", *names)
 
-    def click(self, x, y):
-        """Clicks at (x, y) of the window's client area."""
-        self.focus()
-        self.xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
-
-    def client_origin(self):
-        out = self.xdotool("getwindowgeometry", self.window)
-        pos = out.split("Position:")[1].split()[0].split(",")
-        return int(pos[0]), int(pos[1])
-
     def screenshot(self, path=None):
         data = subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", "-depth", "8", "ppm:-"],
                               check=True, capture_output=True).stdout
