@@ -97,7 +97,7 @@ class Level:
 
 
 def meadow():
-    """Level 0: a village meadow with a pond. Blots, and two rats by the water."""
+    """Level 0: a village meadow with a pond, guarded by blots only."""
     m = Level(40, 30, "0")
     m.border(1)
     m.trees([(1, y) for y in range(1, 29)] + [(38, y) for y in range(1, 29)])
@@ -111,7 +111,7 @@ def meadow():
     m.start = (4, 26)
     m.units = [(9, 21, 0), (14, 24, 0), (16, 17, 0), (21, 19, 0), (7, 11, 0), (12, 7, 0),
                (26, 14, 0), (33, 9, 0), (35, 4, 0), (20, 8, 0),
-               (22, 23, 1), (28, 17, 1)]
+               (22, 23, 0), (28, 17, 0)]
     return m
 
 
