@@ -137,19 +137,3 @@ TEST(Bitblt, ExtremeArgumentsDoNothing) {
   EXPECT_TRUE(broken.pixels.empty());
   EXPECT_EQ(dst.pixels, start.pixels);
 }
-
-TEST(Copy, CopiesWholePictureClipped) {
-  const Bitmap src = pattern(7, 5, 5);
-  for (int dx : {-8, -7, -3, 0, 2, 9, 10})
-    for (int dy : {-6, -5, -1, 0, 4, 8}) {
-      Bitmap got = pattern(10, 8, 6);
-      Bitmap want = got;
-      platform::copy(got, dx, dy, src);
-      for (int y = 0; y < src.height; ++y)
-        for (int x = 0; x < src.width; ++x) {
-          const int X = dx + x, Y = dy + y;
-          if (X >= 0 && Y >= 0 && X < want.width && Y < want.height) want.set(X, Y, src.at(x, y));
-        }
-      ASSERT_EQ(got.pixels, want.pixels) << dx << "," << dy;
-    }
-}

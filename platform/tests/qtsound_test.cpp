@@ -86,23 +86,20 @@ class QtSoundTest : public QtAppTest {
 
 }  // namespace
 
-TEST_F(QtSoundTest, PlayReturnsPromptlyForRealAndMissingFiles) {
+// Real, missing, empty and folder paths, over and over, mixed: nothing
+// throws and nothing stops the next sound. (How long play() takes is
+// measured by bench/sound_bench.cpp.)
+TEST_F(QtSoundTest, AnyPathIsPlayedOrSkipped) {
   platform::QtSound sound;
-  qint64 worstNs = 0;
   const std::string paths[] = {file("a.wav"), file("b.wav"), file("missing.wav"), "",
                                "/",           file("a.wav")};
   EXPECT_NO_THROW({
-    for (int round = 0; round < 50; ++round)
+    for (int round = 0; round < 20; ++round)
       for (const auto& p : paths) {
-        QElapsedTimer t;
-        t.start();
         sound.play(p);
-        worstNs = std::max(worstNs, t.nsecsElapsed());
         QCoreApplication::processEvents();
       }
   });
-  // First loads decode a file; later calls only restart an effect. Measured ~0.2 ms at worst.
-  EXPECT_LT(worstNs, 50'000'000) << "a play() call took " << worstNs / 1000 << " us";
   pump(100);
 }
 
