@@ -14,36 +14,9 @@
 #include <cstdio>
 
 #include "platform/testing/qtapp.h"
+#include "platform/testing/wav.h"
 
 namespace {
-
-// A short 16-bit mono PCM tone.
-void writeWav(const QString& path, double hz) {
-  const int rate = 22050, samples = rate / 20;
-  QByteArray data;
-  auto u16 = [&](uint16_t v) { data.append(char(v & 0xFF)).append(char(v >> 8)); };
-  auto u32 = [&](uint32_t v) {
-    u16(uint16_t(v & 0xFFFF));
-    u16(uint16_t(v >> 16));
-  };
-  data.append("RIFF");
-  u32(36 + samples * 2);
-  data.append("WAVEfmt ");
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(rate);
-  u32(rate * 2);
-  u16(2);
-  u16(16);
-  data.append("data");
-  u32(samples * 2);
-  for (int i = 0; i < samples; ++i)
-    u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * hz * i / rate))));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(data);
-}
 
 // Runs body with the process's stderr going to a file and returns what was written.
 template <typename F>
@@ -71,8 +44,8 @@ class QtSoundTest : public QtAppTest {
   void SetUp() override {
     qputenv("QT_FORCE_STDERR_LOGGING", "1");  // Qt may log to journald otherwise
     testApp();
-    writeWav(dir.filePath("a.wav"), 440);
-    writeWav(dir.filePath("b.wav"), 660);
+    ASSERT_TRUE(platform::testing::writeTone(dir.filePath("a.wav"), 440));
+    ASSERT_TRUE(platform::testing::writeTone(dir.filePath("b.wav"), 660));
   }
   std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
   static void pump(int ms) {
