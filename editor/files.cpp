@@ -19,7 +19,7 @@ constexpr const char* kNombreMalo = "El nombre del archivo no es válido.";
 void Principal::mnuabrir_Click() {
   const auto elegido = s_.dialogo.open("");
   if (!elegido || elegido->path.empty()) return;
-  const auto texto = s_.files.read(elegido->path);
+  const auto texto = s_.files.read(elegido->path, mapformat::kMaxFileBytes);
   if (!texto) return;
   if (mapformat::read(*texto, mapformat::Reader::Editor, archivo_) != mapformat::Fault::None)
     return;
@@ -70,9 +70,9 @@ void Principal::mnuguardar_Click() {
   }
   // Whatever follows the first dot of the chosen name becomes ".mapa".
   const std::string& ruta = elegido->path;
-  const std::size_t barra = ruta.find_last_of("/\\");
-  const std::string carpeta =
-      barra == std::string::npos ? std::string() : ruta.substr(0, barra + 1);
+  std::size_t corte = ruta.size();
+  while (corte > 0 && !platform::isSeparator(ruta[corte - 1])) --corte;
+  const std::string carpeta = ruta.substr(0, corte);
   const std::string nombre = elegido->title.substr(0, elegido->title.find('.'));
   if (nombre.empty()) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);

@@ -14,6 +14,9 @@ constexpr uint32_t kFondo = 0xFFF0F0F0;  // the window's background, before any 
 
 int16_t a16(int v) { return static_cast<int16_t>(v); }
 
+// The tile a pixel lies in, also left of or above the view while dragging.
+int tile(int pixel) { return pixel / kTile - (pixel % kTile < 0); }
+
 }  // namespace
 
 Principal::Principal(Services services, const assets::Pictures& pictures, View& view)
@@ -86,7 +89,7 @@ void Principal::mainpic_MouseDown(int x, int y) {
 }
 
 void Principal::mainpic_MouseMove(int x, int y) {
-  mapformat::setPairText(textoMouse_, "Mouse ", x / kTile + mapax, y / kTile + mapay);
+  mapformat::setPairText(textoMouse_, "Mouse ", tile(x) + mapax, tile(y) + mapay);
   view_.setCaption(Etiqueta::mousecap, textoMouse_);
 }
 

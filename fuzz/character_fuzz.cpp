@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!c.nombre || !c.nivel || !c.experiencia) return 0;
   if (c.nombre->find(',') != std::string::npos) abort();  // the name ends at the first ","
   const auto again =
-      game::leerpersonaje(game::escribirpersonaje(*c.nombre, *c.nivel, *c.experiencia));
+      game::leerpersonaje(game::escribirpersonaje(*c.nombre, *c.nivel, *c.experiencia).value());
   if (again.nombre != c.nombre || again.nivel != c.nivel || again.experiencia != c.experiencia)
     abort();
   return 0;

@@ -10,24 +10,13 @@ namespace {
 constexpr const char* kGuardado = "Guardado con éxito!";
 constexpr const char* kNivelTerminado = "Has terminado el nivel!\r\nGuardado con éxito!";
 constexpr const char* kNombreMalo =
-    "El nombre del personaje no es válido: no puede estar vacío ni contener comas, barras ni "
-    "caracteres de control.";
+    "El nombre del personaje no es válido: no puede estar vacío ni contener comas, barras, "
+    "caracteres de control ni letras fuera del alfabeto occidental.";
 constexpr const char* kNoCreado = "No se pudo crear el archivo del personaje.";
 constexpr const char* kNoGuardado =
     "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
 
 }  // namespace
-
-// The name becomes a file name in "personajes" and the file's first field:
-// it must stay one field and one file inside that folder.
-bool Main::nombrevalido(const std::string& nombre) {
-  if (nombre.empty() || nombre == "." || nombre == "..") return false;
-  for (const char c : nombre) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 32 || u == 127 || c == ',' || c == '/' || c == '\\') return false;
-  }
-  return true;
-}
 
 // Blanks the field: a new character must load a map again.
 void Main::pintarvacio() {
@@ -39,13 +28,17 @@ void Main::pintarvacio() {
 void Main::mnunuevo_Click() {
   if (conjugador) pintarvacio();
   view_.setMapMenuEnabled(true);
+  // Made first, so that the dialog opens in it rather than wherever it falls back to.
+  s_.files.makeFolder(platform::underFolder(carpeta_, "\\personajes"));
   const auto elegido = s_.dialogo.save(platform::underFolder(carpeta_, "\\personajes\\nuevo"));
   if (!elegido || elegido->path.empty()) return;
-  if (!nombrevalido(elegido->title)) {
+  const auto texto = nombrevalido(elegido->title) ? escribirpersonaje(elegido->title, 1, 0)
+                                                  : std::nullopt;
+  if (!texto) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
   }
-  if (!s_.files.writeAtomic(elegido->path, escribirpersonaje(elegido->title, 1, 0))) {
+  if (!s_.files.writeAtomic(elegido->path, *texto)) {
     s_.messages.show(kNoCreado, platform::Icon::Critical);
     return;
   }
@@ -72,7 +65,7 @@ void Main::mnujugador_Click() {
   const auto elegido = s_.dialogo.open(platform::underFolder(carpeta_, "\\personajes\\default"));
   if (!elegido || elegido->path.empty()) return;
   view_.setMapMenuEnabled(true);
-  if (const auto texto = s_.files.read(elegido->path)) {
+  if (const auto texto = s_.files.read(elegido->path, kMaxBytesPersonaje)) {
     const CamposPersonaje campos = leerpersonaje(*texto);
     if (campos.nombre) jugador.nombre = *campos.nombre;
     if (campos.nivel) jugador.nivel = *campos.nivel;
@@ -88,13 +81,16 @@ void Main::mnujugador_Click() {
 // Also run by the G key and at the end of every level.
 void Main::mnuguardar_Click() {
   if (jugador.muerto || !conjugador) return;
-  if (!nombrevalido(jugador.nombre)) {
+  const auto texto = nombrevalido(jugador.nombre)
+                         ? escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia)
+                         : std::nullopt;
+  if (!texto) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
   }
-  const std::string texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
-  const std::string ruta = platform::underFolder(carpeta_, "\\personajes\\") + jugador.nombre;
-  if (!s_.files.writeAtomic(ruta, texto)) {
+  const std::string carpeta = platform::underFolder(carpeta_, "\\personajes");
+  s_.files.makeFolder(carpeta);
+  if (!s_.files.writeAtomic(carpeta + platform::kSeparator + jugador.nombre, *texto)) {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
     return;
   }

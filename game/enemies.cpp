@@ -28,13 +28,29 @@ int signo(int v) { return (v > 0) - (v < 0); }
 void Main::pisar(Enemigo& e, int i, int16_t x, int16_t y) {
   Casilla& entra = casilla(x, y);
   if (entra.ocupada || (entra.bloqueada && !e.vuela)) return;
-  Casilla& deja = casilla(e.x, e.y);
-  deja.ocupada = false;
-  deja.enemigo = -1;
+  const int16_t dejax = e.x, dejay = e.y;
   e.x = x;
   e.y = y;
   entra.ocupada = true;
   entra.enemigo = static_cast<int16_t>(i);
+  quedanen(dejax, dejay);
+}
+
+// Hand-made maps may put several units on one cell. Once one of them leaves
+// or dies, the cell records the first live enemy still standing there and
+// stays occupied while anyone does, so no enemy is ever hidden or unkillable.
+void Main::quedanen(int16_t x, int16_t y) {
+  Casilla& c = casilla(x, y);
+  c.enemigo = -1;
+  for (int k = 0; k < kSlots; ++k) {
+    const Enemigo& otro = listaenemigos[static_cast<std::size_t>(k)];
+    if (!otro.activo) break;
+    if (!otro.muerto && otro.x == x && otro.y == y) {
+      c.enemigo = static_cast<int16_t>(k);
+      break;
+    }
+  }
+  c.ocupada = c.heroe || c.enemigo >= 0;
 }
 
 // Called by the tick once the hero has moved.

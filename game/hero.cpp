@@ -83,9 +83,7 @@ void Main::golpear() {
   view_.setCaption(Etiqueta::nenemigos, textoEnemigos_);
   if (r == 4 || r == 5) jugador.pociones = sumar(jugador.pociones, 1);
   enemigo.muerto = true;
-  Casilla& donde = casilla(enemigo.x, enemigo.y);
-  donde.enemigo = -1;
-  donde.ocupada = false;
+  quedanen(enemigo.x, enemigo.y);
   jugador.experiencia = sumar(jugador.experiencia, enemigo.experiencia);
   mostrarestado();
   // At most one level per kill.

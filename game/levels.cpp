@@ -19,8 +19,13 @@ int32_t saturar(int64_t v) {
 // Floor division, as Int() of the real quotient gives it for negative levels.
 int64_t piso(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
-// 100 x (1 + 2 + ... + n), 0 for n below 1.
-int32_t sumaniveles(int64_t n) { return n < 1 ? 0 : saturar(100 * n * (n + 1) / 2); }
+// 100 x (1 + 2 + ... + n), 0 for n below 1. From n = 6554 on the sum is
+// past the 32-bit limit; the bound keeps the product itself within 64 bits.
+int32_t sumaniveles(int64_t n) {
+  if (n < 1) return 0;
+  if (n > 100000) return std::numeric_limits<int32_t>::max();
+  return saturar(100 * n * (n + 1) / 2);
+}
 
 }  // namespace
 

@@ -59,8 +59,6 @@ class Main {
 
   // The least experience a hero of level n has: what reaching n took.
   static int32_t pisonivel(int32_t n);
-  // Whether a name can be a character file's name inside "personajes".
-  static bool nombrevalido(const std::string& nombre);
 
   Casilla& casilla(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
   const Casilla& casilla(int x, int y) const {
@@ -99,6 +97,7 @@ class Main {
   // Ground the view at the hero and clamp it, as a move and a load do.
   void centrarvista();
   void pisar(Enemigo& e, int i, int16_t x, int16_t y);
+  void quedanen(int16_t x, int16_t y);
   void pintarvacio();
 
   // One mask pass and one figure pass of a 20 x 20 block to field cell (k, r).

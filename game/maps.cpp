@@ -1,4 +1,6 @@
 // The game's side of maps: loading a level and moving on to the next one.
+#include <cmath>
+
 #include "game/main.h"
 #include "mapformat/numbers.h"
 #include "mapformat/reader.h"
@@ -9,15 +11,13 @@ namespace {
 
 constexpr const char* kMapaMalo = "El mapa no existe o está corrupto";
 
-// A map's number in the level sequence: plain decimal digits with an
-// optional minus sign. Anything else (letters, fractions, empty) has no
-// successor and ends the sequence.
+// A map's number in the level sequence, read like the format's other
+// numbers. One that is not a whole number has no successor: it ends the
+// sequence, as an empty one does.
 std::optional<int32_t> numeroDeMapa(const std::string& texto) {
-  std::size_t i = (!texto.empty() && texto[0] == '-') ? 1 : 0;
-  if (i == texto.size() || texto.size() > 10) return std::nullopt;
-  for (std::size_t k = i; k < texto.size(); ++k)
-    if (texto[k] < '0' || texto[k] > '9') return std::nullopt;
-  return mapformat::toInt32(texto);
+  const auto real = mapformat::parseReal(texto);
+  if (!real || *real != std::trunc(*real)) return std::nullopt;
+  return mapformat::roundToInt32(*real);
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ std::optional<int32_t> numeroDeMapa(const std::string& texto) {
 // Called by "Cargar mapa" and by siguientemapa. The file is read whole into
 // scratch storage first: a missing or corrupt file changes nothing.
 void Main::cargarmapa(const std::string& path) {
-  const auto texto = s_.files.read(path);
+  const auto texto = s_.files.read(path, mapformat::kMaxFileBytes);
   if (!texto ||
       mapformat::read(*texto, mapformat::Reader::Game, leido_) != mapformat::Fault::None) {
     s_.messages.show(kMapaMalo, platform::Icon::None);

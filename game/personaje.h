@@ -1,8 +1,12 @@
 // The character file: name, level and experience, each followed by ",".
 // Reading never fails as a whole: each field that is missing or not a
 // number is simply absent, and the loader keeps the value it would replace.
+//
+// The file holds one byte per character in Windows-1252; the program holds
+// names as UTF-8, so every name that can be saved shows as it was typed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,13 +14,30 @@
 
 namespace game {
 
+// Character files are a few dozen bytes; anything larger is not one.
+inline constexpr std::size_t kMaxBytesPersonaje = std::size_t{64} << 10;
+
 struct CamposPersonaje {
-  std::optional<std::string> nombre;
+  std::optional<std::string> nombre;  // UTF-8
   std::optional<int32_t> nivel;
   std::optional<int32_t> experiencia;
 };
 
 CamposPersonaje leerpersonaje(std::string_view texto);
-std::string escribirpersonaje(const std::string& nombre, int32_t nivel, int32_t experiencia);
+// nullopt when the name has a character Windows-1252 cannot hold.
+std::optional<std::string> escribirpersonaje(std::string_view nombre, int32_t nivel,
+                                             int32_t experiencia);
+
+// Windows-1252 bytes to UTF-8. Every byte has a character: the five the
+// code page leaves undefined become the control characters of their value.
+std::string desde1252(std::string_view bytes);
+// UTF-8 to Windows-1252; nullopt for text that is not UTF-8 or holds a
+// character the code page lacks.
+std::optional<std::string> a1252(std::string_view utf8);
+
+// Whether a name can be a character's: one field of the file and one file
+// inside "personajes". Not empty, "." or "..", no control character, ",",
+// "/" or "\", and every character held by Windows-1252.
+bool nombrevalido(std::string_view nombre);
 
 }  // namespace game

@@ -74,13 +74,13 @@ void Main::maintimer_Timer() {
 
   Casilla& destino = casilla(jugador.destx, jugador.desty);
   if (!destino.ocupada && !destino.bloqueada) {
-    Casilla& aqui = casilla(jugador.x, jugador.y);
-    aqui.heroe = false;
-    aqui.ocupada = false;
+    const int16_t dejax = jugador.x, dejay = jugador.y;
+    casilla(dejax, dejay).heroe = false;
     destino.heroe = true;
     destino.ocupada = true;
     jugador.x = jugador.destx;
     jugador.y = jugador.desty;
+    quedanen(dejax, dejay);
     centrarvista();
   }
 

@@ -1,5 +1,6 @@
 #include "mapformat/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -61,45 +62,60 @@ std::optional<double> parseReal(std::string_view text, char decimalSeparator) {
     s.remove_prefix(1);
   }
   // Validate the whole grammar here; from_chars alone would also take
-  // "inf", "nan" and stop early on trailing garbage.
-  char buffer[64];
-  if (s.empty() || s.size() >= sizeof buffer) return std::nullopt;
-  std::size_t i = 0, digits = 0;
-  bool point = false;
+  // "inf", "nan" and stop early on trailing garbage. Any length is fine.
+  std::size_t i = 0, digits = 0, point = std::string_view::npos;
+  // Decimal position of the first significant digit, relative to the point
+  // (1 for "5", 0 for ".5", -2 for ".005"): tells overflow from underflow.
+  int64_t magnitude = 0;
+  bool significant = false;
   for (; i < s.size(); ++i) {
     const char c = s[i];
     if (isDigit(c)) {
       ++digits;
-    } else if (!point && (c == '.' || c == decimalSeparator)) {
-      point = true;
+      if (!significant && c != '0') {
+        significant = true;
+        magnitude = point == std::string_view::npos ? 1 : -static_cast<int64_t>(i - point - 1);
+      } else if (significant && point == std::string_view::npos) {
+        ++magnitude;
+      }
+    } else if (point == std::string_view::npos && (c == '.' || c == decimalSeparator)) {
+      point = i;
     } else {
       break;
     }
-    buffer[i] = isDigit(c) ? c : '.';
   }
   if (digits == 0) return std::nullopt;
-  bool negativeExponent = false;
+  int64_t exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    buffer[i] = 'e';
     ++i;
+    bool negativeExponent = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
       negativeExponent = s[i] == '-';
-      buffer[i] = s[i];
       ++i;
     }
     std::size_t expDigits = 0;
-    for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits) buffer[i] = s[i];
+    for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits)
+      exponent = std::min<int64_t>(exponent * 10 + (s[i] - '0'), int64_t{1} << 40);
     if (expDigits == 0) return std::nullopt;
+    if (negativeExponent) exponent = -exponent;
   }
   if (i != s.size()) return std::nullopt;
+  if (!significant) return negative ? -0.0 : 0.0;
 
+  // from_chars knows only ".": a locale's separator is swapped in a copy.
+  std::string swapped;
+  std::string_view number = s;
+  if (point != std::string_view::npos && s[point] != '.') {
+    swapped.assign(s);
+    swapped[point] = '.';
+    number = swapped;
+  }
   double value = 0;
-  const auto [end, ec] = std::from_chars(buffer, buffer + i, value);
-  if (end != buffer + i) return std::nullopt;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (end != number.data() + number.size()) return std::nullopt;
   if (ec == std::errc::result_out_of_range) {
-    // Fewer than 64 characters overflow or underflow only through the
-    // exponent: a tiny value is zero, a huge one fits no integer.
-    value = negativeExponent ? 0.0 : HUGE_VAL;
+    // Far beyond any integer, or too close to zero to tell from it.
+    value = magnitude + exponent > 0 ? HUGE_VAL : 0.0;
   } else if (ec != std::errc()) {
     return std::nullopt;
   }

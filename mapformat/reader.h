@@ -7,11 +7,15 @@
 // every bound before it reports success, so a caller never sees half a map.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "mapformat/mapdata.h"
 
 namespace mapformat {
+
+// A 1000 x 1000 map takes about 2 MB; a larger file than this is no map.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
 // The game refuses enemy kinds other than 0 to 2; the editor keeps any
 // 16-bit kind and writes it back unchanged.

@@ -2,23 +2,40 @@
 // reads and writes. Paths are UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
+// The folder separator of this platform; "\" in the programs' path literals
+// stands for it.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+inline constexpr bool isSeparator(char c) { return c == '\\' || c == '/'; }
+#else
+inline constexpr char kSeparator = '/';
+inline constexpr bool isSeparator(char c) { return c == '/'; }
+#endif
+
 class Files {
  public:
   virtual ~Files() = default;
   // Folder holding the executable, without a trailing separator.
   virtual std::string programFolder() const = 0;
-  // Whole file as bytes; nullopt if it cannot be opened or read.
-  virtual std::optional<std::string> read(const std::string& path) = 0;
-  // Writes a temporary file in the same folder, then renames it over path.
-  // On any failure the old file is intact and false is returned.
+  // A whole regular file of at most maxBytes. Anything else (missing,
+  // unreadable, a folder, a FIFO, a device, a larger file) gives nullopt,
+  // without blocking and without reading more than maxBytes + 1 bytes.
+  virtual std::optional<std::string> read(const std::string& path, std::size_t maxBytes) = 0;
+  // Writes a new regular file in the same folder, then renames it over
+  // path: a symbolic link at path is replaced, never written through. On
+  // any failure (flush and sync included) the old file is intact, no
+  // temporary file is left and false is returned.
   virtual bool writeAtomic(const std::string& path, std::string_view data) = 0;
   virtual bool remove(const std::string& path) = 0;
+  // Creates the folder and its parents if missing; true if it is a folder now.
+  virtual bool makeFolder(const std::string& path) = 0;
 };
 
 // Appends a literal written with backslashes ("\\mapas\\default.mapa") to a

@@ -19,6 +19,11 @@ void KeyTracker::release(int vk) {
 
 void KeyTracker::releaseAll() { held_.fill(false); }
 
+void KeyTracker::clear() {
+  held_.fill(false);
+  latched_.fill(false);
+}
+
 bool KeyTracker::pressed(int vk) {
   if (!valid(vk)) return false;
   const bool result = held_[vk] || latched_[vk];

@@ -15,6 +15,8 @@ class KeyTracker final : public Keys {
   // Called when the program loses focus: releases that happen elsewhere
   // never reach us, so nothing may stay held.
   void releaseAll();
+  // Forgets everything, held keys and presses not yet asked about alike.
+  void clear();
   bool pressed(int vk) override;
 
  private:

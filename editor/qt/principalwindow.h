@@ -11,7 +11,7 @@
 #include "editor/principal.h"
 #include "editor/qt/newwdialog.h"
 #include "platform/qt/qtfiledialog.h"
-#include "platform/qt/qtfiles.h"
+#include "platform/posixfiles.h"
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsurface.h"
@@ -47,7 +47,7 @@ class PrincipalWindow final : public QMainWindow, public View {
   platform::QtKeys keys_;
   platform::QtFileDialog dialogo_;
   platform::QtMessages messages_;
-  platform::QtFiles files_;
+  platform::PosixFiles files_;
   Principal principal_;
 
   platform::QtSurface* mainpic_ = nullptr;

@@ -42,6 +42,9 @@ MainWindow::MainWindow()
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
   setWindowTitle(QStringLiteral("Tarnwick quest 1.0"));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));
+  // Keys act on play only while this window is the active one: a G typed
+  // into the save dialog must not save once the dialog has closed.
+  keys_.onlyWhileActive(this);
   buildControls();
   buildMenus();
   // The player cannot resize the window: it is as big as its contents.

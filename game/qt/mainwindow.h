@@ -9,7 +9,7 @@
 
 #include "game/main.h"
 #include "platform/qt/qtfiledialog.h"
-#include "platform/qt/qtfiles.h"
+#include "platform/posixfiles.h"
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsound.h"
@@ -45,7 +45,7 @@ class MainWindow final : public QMainWindow, public View {
   platform::QtSound sound_;
   platform::QtFileDialog dialogo_;
   platform::QtMessages messages_;
-  platform::QtFiles files_;
+  platform::PosixFiles files_;
   platform::ClockRandom random_;
   Main main_;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "game/personaje.h"
 
 using namespace gametest;
 using platform::FileChoice;
@@ -115,9 +116,12 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   m.mnuguardar_Click();
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
   EXPECT_FALSE(std::filesystem::exists(g.files.root.parent_path().parent_path() / "escapado"));
-  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there"})
-    EXPECT_FALSE(game::Main::nombrevalido(bad)) << bad;
-  EXPECT_TRUE(game::Main::nombrevalido("Señor Ñandú 2"));
+  // Names are UTF-8 and must fit Windows-1252, one byte per character.
+  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there", "Ωmega", "nel\u0085",
+                          "\xF1o", "\xC3", "\xED\xA0\x80", "\xC1\xBF"})
+    EXPECT_FALSE(game::nombrevalido(bad)) << bad;
+  for (const char* good : {"Señor Ñandú 2", "€uro Œuvre", "...x", "ÿ"})
+    EXPECT_TRUE(game::nombrevalido(good)) << good;
 
   nuevoHeroe(g, "pepe");
   g.files.failWrites = true;
@@ -126,4 +130,45 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
   EXPECT_NE(g.messages.shown.back().text, "Guardado con éxito!");
   EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,1,0,");
+}
+
+TEST_F(Characters, NamesAreWindows1252InsideAndTheirOwnFileOutside) {
+  // Two names of bytes that are not UTF-8 load as their letters and save
+  // as two files named with those letters, holding the same single bytes.
+  g.files.put("fuera1", "Pe\xF1" "a,2,150,");
+  g.files.put("fuera2", "Pe\xE9" "a,3,400,");
+  cargarPersonaje(g.files.path("fuera1"), "fuera1");
+  EXPECT_EQ(j.nombre, "Peña");
+  EXPECT_EQ(g.view[game::Etiqueta::nombre].find("Nombre: Peña - Nivel 2"), 0u);
+  m.mnuguardar_Click();
+  cargarPersonaje(g.files.path("fuera2"), "fuera2");
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.files.get("personajes/Peña"), "Pe\xF1" "a,2,150,");
+  EXPECT_EQ(g.files.get("personajes/Peéa"), "Pe\xE9" "a,3,400,");
+
+  // Bytes Windows-1252 leaves undefined load as control characters, which
+  // no saved file may be named after.
+  g.files.put("fuera3", "x\x81,1,0,");
+  cargarPersonaje(g.files.path("fuera3"), "fuera3");
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+
+  nuevoHeroe(g, "Œdipo €");
+  EXPECT_EQ(g.files.get("personajes/Œdipo €"), "\x8C" "dipo \x80,1,0,");
+  g.dialog.answers.push_back(FileChoice{g.files.path("personajes/Ωmega"), "Ωmega"});
+  m.mnunuevo_Click();
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+  EXPECT_FALSE(g.files.get("personajes/Ωmega"));
+}
+
+TEST_F(Characters, MissingFolderIsMadeBeforeTheDialogAndOnSave) {
+  std::filesystem::remove_all(g.files.root / "personajes");
+  g.dialog.answers.push_back(std::nullopt);
+  m.mnunuevo_Click();
+  EXPECT_TRUE(std::filesystem::is_directory(g.files.root / "personajes"));
+  g.files.put("fuera", "ana,2,150,");
+  cargarPersonaje(g.files.path("fuera"), "fuera");
+  std::filesystem::remove_all(g.files.root / "personajes");
+  m.mnuguardar_Click();
+  EXPECT_EQ(g.files.get("personajes/ana"), "ana,2,150,");
 }

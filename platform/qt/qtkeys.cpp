@@ -1,8 +1,10 @@
 #include "platform/qt/qtkeys.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace platform {
 
@@ -50,12 +52,16 @@ bool QtKeys::eventFilter(QObject* watched, QEvent* event) {
       if (key->isAutoRepeat()) break;
       const int code = xlatekey(key->key());
       if (code < 0) break;
-      if (event->type() == QEvent::KeyPress)
+      if (event->type() == QEvent::KeyRelease)
+        tracker_.release(code);  // wherever it happens, the key is up
+      else if (!window_ || QApplication::activeWindow() == window_)
         tracker_.press(code);
-      else
-        tracker_.release(code);
       break;
     }
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+      if (window_ && watched == window_) tracker_.clear();
+      break;
     case QEvent::ApplicationStateChange:
       // A key released while another program has the focus never reaches us.
       if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() !=

@@ -1,6 +1,7 @@
-// Key state from Qt. Created by each program's main() and handed to the
+// Key state from Qt. Created by each program's window and handed to the
 // rules as a platform::Keys. It filters the whole application's events, so
-// keys count while any window or dialog of the program has the focus.
+// by default keys count while any window or dialog of the program has the
+// focus; onlyWhileActive() narrows that to one window.
 #pragma once
 
 #include <QObject>
@@ -8,6 +9,7 @@
 #include "platform/keytracker.h"
 
 class QCoreApplication;
+class QWidget;
 
 namespace platform {
 
@@ -19,11 +21,18 @@ class QtKeys final : public QObject, public Keys {
 
   bool pressed(int vk) override { return tracker_.pressed(vk); }
 
+  // From now on a press counts only while window is the active window:
+  // keys typed into dialogs, message boxes or other programs never reach
+  // the rules, and whatever is held or latched is dropped whenever the
+  // window loses or regains activation.
+  void onlyWhileActive(QWidget* window) { window_ = window; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QCoreApplication* app_;
+  QWidget* window_ = nullptr;
   KeyTracker tracker_;
 };
 

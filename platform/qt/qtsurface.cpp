@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace platform {
 
@@ -20,13 +21,20 @@ void QtSurface::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, image_);
 }
 
+// At a fractional display scale positions come between pixels: the pixel is
+// the one they fall in (599.6 is pixel 599, -0.4 is -1), never the nearest.
+QPoint QtSurface::pixel(const QMouseEvent* event) {
+  const QPointF at = event->position();
+  return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+}
+
 void QtSurface::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = pixel(event);
   emit pressed(at.x(), at.y());
 }
 
 void QtSurface::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = pixel(event);
   emit moved(at.x(), at.y());
 }
 

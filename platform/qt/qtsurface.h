@@ -16,6 +16,10 @@ class QtSurface : public QWidget {
   // The bitmap must outlive the surface and never be resized.
   QtSurface(const Bitmap& bitmap, QWidget* parent);
 
+ public:
+  // The surface pixel a mouse event lies in.
+  static QPoint pixel(const QMouseEvent* event);
+
  signals:
   void pressed(int x, int y);
   void moved(int x, int y);

@@ -17,6 +17,7 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
+#include "platform/posixfiles.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 
@@ -73,8 +74,9 @@ struct FakeMessages : platform::Messages {
   }
 };
 
-// Real files below a temporary program folder; writes can be made to fail.
-struct TempFiles : platform::Files {
+// The real file layer below a temporary program folder; writes can be made
+// to fail.
+struct TempFiles : platform::PosixFiles {
   std::filesystem::path root;
   bool failWrites = false;
   TempFiles() {
@@ -91,33 +93,17 @@ struct TempFiles : platform::Files {
     return n;
   }
   std::string programFolder() const override { return root.string(); }
-  std::optional<std::string> read(const std::string& path) override {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path)) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   bool writeAtomic(const std::string& path, std::string_view data) override {
-    if (failWrites) return false;
-    const std::string temp = path + ".tmp";
-    {
-      std::ofstream out(temp, std::ios::binary);
-      if (!out) return false;
-      out.write(data.data(), static_cast<std::streamsize>(data.size()));
-      if (!out) return false;
-    }
-    std::error_code e;
-    std::filesystem::rename(temp, path, e);
-    return !e;
+    return !failWrites && PosixFiles::writeAtomic(path, data);
   }
-  bool remove(const std::string& path) override { return std::filesystem::remove(path); }
   // Helpers for the tests.
   std::string path(const std::string& relative) const { return (root / relative).string(); }
   void put(const std::string& relative, const std::string& text) const {
     std::ofstream(root / relative, std::ios::binary) << text;
   }
-  std::optional<std::string> get(const std::string& relative) { return read(path(relative)); }
+  std::optional<std::string> get(const std::string& relative) {
+    return read(path(relative), std::size_t{1} << 30);
+  }
 };
 
 // Random numbers from a script, then 0.5.

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -105,6 +107,39 @@ TEST_F(DialogsTest, MessageHasTitleTextIconAndOneAceptarButton) {
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(button.remove('&'), QStringLiteral("Aceptar"));
   }
+}
+
+// Space held in a fight when the end-of-level box opens: neither its
+// repeats (flagged or not) nor its final release may answer the box; a
+// press after the box appeared does.
+TEST_F(DialogsTest, MessageIgnoresKeysHeldWhenItOpened) {
+  platform::QtMessages messages(&window, QStringLiteral("Juego"));
+  std::vector<bool> openAfter;
+  ModalAnswerer answerer([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    QWidget* button = box->buttons().value(0);
+    const auto send = [&](QEvent::Type type, Qt::Key key, bool repeat) {
+      QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "", repeat);
+      QApplication::sendEvent(button, &event);
+      openAfter.push_back(box->isVisible());
+    };
+    for (int i = 0; i < 3; ++i) {
+      send(QEvent::KeyRelease, Qt::Key_Space, true);
+      send(QEvent::KeyPress, Qt::Key_Space, true);
+    }
+    send(QEvent::KeyRelease, Qt::Key_Space, false);  // a repeat X failed to pair
+    send(QEvent::KeyPress, Qt::Key_Space, false);
+    send(QEvent::KeyPress, Qt::Key_Return, true);  // Return held as well
+    send(QEvent::KeyRelease, Qt::Key_Space, false);  // let go at last
+    QTest::qWait(150);
+    send(QEvent::KeyPress, Qt::Key_Space, false);  // a new press answers
+    send(QEvent::KeyRelease, Qt::Key_Space, false);
+  });
+  messages.show("Has terminado el nivel!", platform::Icon::Information);
+  EXPECT_FALSE(answerer.stuck);
+  const std::vector<bool> want = {true, true, true, true, true, true,
+                                  true, true, true, true, true, false};
+  EXPECT_EQ(openAfter, want);
 }
 
 TEST_F(DialogsTest, SaveProposesTheNameAndReplacesWithoutAsking) {

@@ -114,3 +114,29 @@ TEST_F(QtKeysTest, DeactivationReleasesHeldKeys) {
   EXPECT_TRUE(keys->pressed(vk::Up));
   EXPECT_TRUE(keys->pressed(vk::Up));  // activation alone releases nothing
 }
+
+TEST_F(QtKeysTest, OnlyWhileActiveCountsKeysOfThatWindowAlone) {
+  keys->onlyWhileActive(&window);
+  QWidget other;  // a dialog, a message box or another program
+  other.resize(50, 50);
+  other.show();
+  const auto activate = [](QWidget& w) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  };
+  activate(window);
+  QTest::keyPress(&window, Qt::Key_G);  // latched, not yet asked about
+  QTest::keyPress(&window, Qt::Key_Up);
+  activate(other);
+  EXPECT_FALSE(keys->pressed(vk::G));  // dropped on losing activation
+  EXPECT_FALSE(keys->pressed(vk::Up));
+  QTest::keyClick(&other, Qt::Key_H);  // typed elsewhere
+  QTest::keyPress(&other, Qt::Key_R);
+  EXPECT_FALSE(keys->pressed(vk::H));
+  EXPECT_FALSE(keys->pressed(vk::R));
+  activate(window);
+  EXPECT_FALSE(keys->pressed(vk::R));
+  QTest::keyPress(&window, Qt::Key_Space);
+  EXPECT_TRUE(keys->pressed(vk::Space));
+  QTest::keyRelease(&window, Qt::Key_Space);
+}
