@@ -96,8 +96,12 @@ TEST(Scrolling, LimitsAndCaptions) {
   EXPECT_EQ(e.view.captions[Etiqueta::mapcap], "Mapa (0,0)");
 
   p.mapax = 12;
-  p.mainpic_MouseMove(39, 0);
-  EXPECT_EQ(e.view.captions[Etiqueta::mousecap], "Mouse (13,0)");
+  // A drag may leave the view: pixels left of it lie in the columns before.
+  for (const auto& [x, want] : {std::pair{39, "Mouse (13,1)"}, std::pair{-1, "Mouse (11,1)"},
+                                std::pair{-20, "Mouse (11,1)"}, std::pair{-21, "Mouse (10,1)"}}) {
+    p.mainpic_MouseMove(x, 20);
+    EXPECT_EQ(e.view.captions[Etiqueta::mousecap], want) << x;
+  }
   Editor fresh;  // the mouse is reported even before any map
   fresh.p.mainpic_MouseMove(599, 399);
   EXPECT_EQ(fresh.view.captions[Etiqueta::mousecap], "Mouse (29,19)");

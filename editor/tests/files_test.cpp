@@ -1,6 +1,9 @@
 // "Abrir" and "Guardar": the exact text, the target name, what a reopen
 // restores, and maps the game reads.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "editor_fixture.h"
 #include "mapformat/reader.h"
@@ -35,6 +38,9 @@ TEST(Guardar, ExactTextAndTargetName) {
   EXPECT_TRUE(e.files.get("mapas/otro.mapa"));
   ASSERT_TRUE(e.guardar("mapas/a.b.c"));
   EXPECT_TRUE(e.files.get("mapas/a.mapa"));
+  // Only this platform's separator cuts the path: here "\\" is a letter.
+  ASSERT_TRUE(e.guardar("mapas/a\\b.txt"));
+  EXPECT_TRUE(e.files.get("mapas/a\\b.mapa"));
 
   e.p.enem_Click(2);
   e.click(1, 0);
@@ -84,8 +90,14 @@ TEST(Abrir, ReplacesTheWholeMapOrNothing) {
   e.files.put("mapas/muchos.mapa",
               "30,20/inf//fin/" + grass(600) + "/fin/0,0/fin/" + muchos + "/fin/");
   e.files.put("mapas/roto.mapa", "30,20/inf//fin/0,0,/fin/0,0/fin//fin/");
+  // Nor do files that are no plain files: a FIFO (opening it must not
+  // block), a device behind a link, a folder.
+  ASSERT_EQ(::mkfifo(e.files.path("mapas/tubo.mapa").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", e.files.path("mapas/cero.mapa"));
   const int presents = e.view.presents;
-  for (const char* f : {"mapas/muchos.mapa", "mapas/roto.mapa", "mapas/no.mapa"}) e.abrir(f);
+  for (const char* f : {"mapas/muchos.mapa", "mapas/roto.mapa", "mapas/no.mapa", "mapas/tubo.mapa",
+                        "mapas/cero.mapa", "mapas"})
+    e.abrir(f);
   EXPECT_EQ(e.view.presents, presents);
   EXPECT_TRUE(e.messages.shown.back().text == "Guardado con éxito!");
   EXPECT_TRUE(e.p.mapa(1, 1).esjugador);

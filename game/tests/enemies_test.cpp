@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 using namespace gametest;
+namespace vk = platform::vk;
 
 namespace {
 
@@ -80,4 +81,43 @@ TEST_F(Enemies, DeadEnemiesAreSkippedAndDeathDoesNotStopTheTurn) {
   EXPECT_EQ(at(3), xy(3, 2));  // the blot after them still walked
   m.turnoenemigos();           // a dead hero stops everyone
   EXPECT_EQ(at(3), xy(3, 2));
+}
+
+// Hand-made maps may stack units: a rat on the hero's start and two blots
+// on one cell. Every one of them must stay visible and killable, and the
+// map finishable.
+TEST_F(Enemies, SharedCellsNeverHideAnEnemy) {
+  nuevoHeroe(g);
+  std::string celdas;
+  for (int i = 0; i < 40 * 30; ++i) celdas += "0,";
+  ASSERT_TRUE(cargar(g, "40,30/inf//fin/" + celdas +
+                            "/fin/10,10/fin/10,10:1/unit/13,10:0/unit/13,10:0/unit//fin/"));
+  EXPECT_EQ(m.casilla(13, 10).enemigo, 2);  // the last one placed is recorded
+  for (int i = 0; i < 3; ++i) e(i).vida = 1;
+
+  // The hero steps off the rat, and blot 1 off the cell it shares with
+  // blot 2: each cell left records who still stands there.
+  tick(g, {vk::Right});
+  EXPECT_EQ(at(1), xy(12, 10));
+  for (const auto& [x, enemigo] : {std::pair{10, 0}, std::pair{12, 1}, std::pair{13, 2}}) {
+    EXPECT_EQ(m.casilla(x, 10).enemigo, enemigo) << x;
+    EXPECT_TRUE(m.casilla(x, 10).ocupada) << x;
+  }
+  EXPECT_FALSE(m.casilla(10, 10).heroe);
+  // Blot 2 is drawn: its tile is no longer bare grass.
+  int differ = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) differ += m.mainpic().at(260 + x, 200 + y) != m.mainpic().at(x, y);
+  EXPECT_GT(differ, 20);
+
+  // Strike west, then east until the map is clear.
+  tick(g, {vk::Left});  // the rat's cell is occupied: he only turns
+  EXPECT_EQ(j.x, 11);
+  tick(g, {vk::Space});
+  EXPECT_TRUE(e(0).muerto);
+  EXPECT_FALSE(m.casilla(10, 10).ocupada);
+  tick(g, {vk::Right});
+  for (int t = 0; t < 12 && m.enemigosrestantes > 0; ++t) tick(g, {vk::Space});
+  EXPECT_TRUE(e(1).muerto && e(2).muerto);
+  EXPECT_EQ(g.messages.shown.back().text, "Has terminado el nivel!\r\nGuardado con éxito!");
 }

@@ -44,6 +44,14 @@ TEST_F(Hero, LevelFormulas) {
   EXPECT_EQ(j.expsiguiente, 5395600);
   nivel(10000);
   EXPECT_EQ(j.expsiguiente, std::numeric_limits<int32_t>::max());
+  // The sum's 64-bit product would overflow from about 3 x 10^8 on.
+  j.experiencia = 0;
+  nivel(1000000000);
+  EXPECT_NE(g.view[game::Etiqueta::nombre].find("Vida: 2000000059/2000000059"), std::string::npos);
+  EXPECT_NE(g.view[game::Etiqueta::nombre].find("Experiencia: 0/2147483647"), std::string::npos);
+  EXPECT_EQ(game::Main::pisonivel(1000000000), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(game::Main::pisonivel(std::numeric_limits<int32_t>::max()),
+            std::numeric_limits<int32_t>::max());
   nivel(std::numeric_limits<int32_t>::max());
   EXPECT_EQ(j.vidamax, std::numeric_limits<int32_t>::max());
   EXPECT_GT(j.ataque, 0);

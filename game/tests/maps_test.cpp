@@ -1,5 +1,6 @@
 // Loading maps into the game and moving on through the numbered sequence.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "fakes.h"
 
@@ -86,6 +87,22 @@ TEST_F(Maps, SequenceEndsOnEmptyOddOrMissingNumbers) {
   }
 }
 
+// The number is read like the format's other numbers; a whole number in
+// any spelling leads on, anything else ends the sequence.
+TEST_F(Maps, NumbersInAnySpellingLeadToTheNextMap) {
+  nuevoHeroe(g);
+  g.files.put("mapas/mapa2.mapa", mapa(6, 6, {"@"}, "2"));
+  for (const char* numero : {" 1", "1.0", "01", "1e0"}) {
+    ASSERT_TRUE(cargar(g, mapa(5, 5, {"@m"}, numero)));
+    m.jugador.direccion = game::kEste;
+    m.jugador.espera = 0;
+    m.listaenemigos[0].vida = 1;
+    tick(g, {vk::Space});
+    EXPECT_EQ(m.nummapa, "2") << numero;
+    EXPECT_EQ(m.maxx, 5) << numero;
+  }
+}
+
 TEST_F(Maps, CorruptOrMissingFilesChangeNothing) {
   jugando(g, mapa(40, 30, {"@.m", "~"}, "1"));
   const auto antes = m.listaenemigos;
@@ -96,8 +113,16 @@ TEST_F(Maps, CorruptOrMissingFilesChangeNothing) {
     EXPECT_FALSE(cargar(g, malo));
     EXPECT_EQ(g.messages.shown.back().text, kMalo);
   }
-  m.cargarmapa(g.files.path("mapas/no-existe.mapa"));
-  EXPECT_EQ(g.messages.shown.back().text, kMalo);
+  // Files that are not plain files are ones that cannot be read: a FIFO
+  // (which must not block), a device behind a link, a folder.
+  ASSERT_EQ(::mkfifo(g.files.path("mapas/tubo.mapa").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", g.files.path("mapas/cero.mapa"));
+  for (const char* nombre : {"no-existe.mapa", "tubo.mapa", "cero.mapa", ""}) {
+    g.messages.shown.clear();
+    m.cargarmapa(g.files.path(std::string("mapas/") + nombre));
+    ASSERT_EQ(g.messages.shown.size(), 1u) << nombre;
+    EXPECT_EQ(g.messages.shown.back().text, kMalo) << nombre;
+  }
   EXPECT_EQ(m.maxx, 39);
   EXPECT_EQ(m.nummapa, "1");
   EXPECT_EQ(m.jugador.x, heroe.x);

@@ -69,3 +69,23 @@ TEST(Numbers, LocaleDecimalSeparatorIsAcceptedBesideThePoint) {
   EXPECT_EQ(parseReal("3,0,5", ','), std::nullopt);
   EXPECT_EQ(parseReal(" 199.5 "), 199.5);
 }
+
+TEST(Numbers, AnyLengthConvertsLikeAShortNumber) {
+  const std::string zeros(400, '0');
+  const struct {
+    std::string text;
+    std::optional<int32_t> want;
+  } cases[] = {
+      {zeros + "42", 42},
+      {"-" + zeros + "7.5", -8},
+      {"2." + std::string(200, '4') + "9", 2},
+      {" 3." + zeros + "1 ", 3},
+      {"0." + zeros + "1", 0},            // too small for a double: zero
+      {"1" + zeros, std::nullopt},        // too large for a double
+      {"0." + zeros + "1e2", 0},          // 10^-399: tiny all the same
+      {"0." + zeros + "5e401", 5},        // 5 written the long way
+      {zeros + "1e99999999999999999999", std::nullopt},
+      {zeros + "1x", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(toInt32(c.text), c.want) << c.text.substr(0, 20);
+}

@@ -1,9 +1,14 @@
-// Pictures keep their exact colours between Bitmap, QImage and PNG files.
+// Pictures keep their exact colours between Bitmap, QImage and PNG files;
+// the surface that shows them reports mouse positions in its own pixels.
 #include "platform/qt/qtimage.h"
 
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
 #include <QTemporaryDir>
+
+#include "platform/qt/qtsurface.h"
+#include "platform/testing/qtapp.h"
 
 using platform::Bitmap;
 
@@ -58,4 +63,17 @@ TEST(QtImage, UnreadablePictureIsEmpty) {
   const Bitmap b = platform::loadBitmap(junk.fileName());
   EXPECT_TRUE(b.empty());
   EXPECT_TRUE(b.pixels.empty());
+}
+
+// At a fractional display scale positions fall between pixels: each is the
+// pixel it lies in, so 599.6 is still the field's last column.
+TEST(QtSurface, MousePositionsAreThePixelTheyFallIn) {
+  testApp();
+  const std::pair<QPointF, QPoint> cases[] = {
+      {{599.6, 399.5}, {599, 399}}, {{0.4, 10.0}, {0, 10}}, {{-0.4, -20.5}, {-1, -21}}};
+  for (const auto& [at, want] : cases) {
+    const QMouseEvent event(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton,
+                            Qt::NoModifier);
+    EXPECT_EQ(platform::QtSurface::pixel(&event), want) << at.x();
+  }
 }
