@@ -280,17 +280,21 @@ class Session:
         wait_for("the message box to close", lambda: not self.nodes("alert"))
         return "\n".join(texts)
 
-    def file_dialog(self, name, timeout=10):
-        """Types a name into the open file dialog and accepts it."""
+    def file_dialog(self, name, timeout=10, typed=False):
+        """Puts a name into the open file dialog and accepts it; typed=True
+        types it key by key, as a person does."""
         dialog = wait_for("a file dialog", lambda: [d for d in self.nodes("dialog")
                                                     if d.name in ("Abrir", "Guardar como")], timeout)[0]
         fields = [n for n in _descendants(dialog) if n.getRoleName() == "text"
                   and n.getState().contains(self.atspi.STATE_EDITABLE)]
         check(fields, "file dialog without a name field")
         field = fields[-1]
-        field.queryEditableText().setTextContents(name)
+        field.queryEditableText().setTextContents("" if typed else name)
         window = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % dialog.name).split()[0]
         self.focus(window)
+        if typed:
+            self.xdotool("type", "--delay", "40", name)
+            wait_for("the typed name", lambda: field.queryText().getText(0, -1) == name, timeout=5)
         self.xdotool("key", "Return")
         wait_for("the file dialog to close", lambda: not [d for d in self.nodes("dialog")
                                                           if d.name == dialog.name])
@@ -300,6 +304,13 @@ class Session:
         surface = wait_for("the drawing surface", lambda: self.nodes(name="mainpic"))[0]
         box = surface.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
         return box.x, box.y
+
+    def resident_mb(self):
+        with open("/proc/%d/status" % self.program.pid) as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1]) / 1024
+        return 0
 
     def path(self, *parts):
         return os.path.join(self.bin, *parts)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The editor as a level designer meets it: sizes refused and accepted, a
-save refused without a player start, painting and placing, and the exact
-file a save writes."""
+save refused without a player start, painting and placing, the exact file a
+save writes, and a FIFO that is no map."""
 
 import os
 
@@ -73,6 +73,18 @@ def test():
         wait_for("the saved map", lambda: os.path.exists(path))
         check(open(path).read() == want, "saved text differs:\n" + open(path).read())
         check(not os.path.exists(s.path("mapas", "prueba.txt")), "the extension is replaced")
+
+        # A FIFO is no map: "Abrir" says nothing, never blocks, and the map
+        # being edited stays as it was.
+        os.mkfifo(s.path("mapas", "tubo.mapa"))
+        s.menu("Abrir")
+        s.file_dialog(s.path("mapas", "tubo.mapa"))
+        s.menu("Guardar")
+        s.file_dialog(s.path("mapas", "otra.mapa"))
+        check(s.message() == "Guardado con éxito!", "saved after the FIFO")
+        again = s.path("mapas", "otra.mapa")
+        wait_for("the map saved again", lambda: os.path.exists(again))
+        check(open(again).read() == want, "the map changed after opening a FIFO")
 
 
 if __name__ == "__main__":

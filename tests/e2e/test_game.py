@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The game as a player meets it: a new character, a map, walking, a fight,
-a quick save, a corrupt map, and the next numbered map."""
+a quick save, maps that are corrupt or no files at all, and the next
+numbered map."""
 
 import os
+import time
 
 from harness import Session, check, expected_tile, field_tile, run, sheet, wait_for
 
@@ -19,11 +21,13 @@ def test():
         check(not s.enabled("Cargar mapa"), "'Cargar mapa' must start disabled")
         check(s.label("exy") == "Persona", "start caption of exy")
 
+        # G, H and R typed into the dialog are the name's, never play's.
         s.menu("Jugador Nuevo")
-        s.file_dialog("Eva")
-        wait_for("the character file", lambda: os.path.exists(s.path("personajes", "Eva")))
-        check(open(s.path("personajes", "Eva")).read() == "Eva,1,0,", "new character file")
-        s.wait_label("nombre", lambda t: t.startswith("Nombre: Eva - Nivel 1"))
+        s.file_dialog("Hugo Garcia R", typed=True)
+        hero = s.path("personajes", "Hugo Garcia R")
+        wait_for("the character file", lambda: os.path.exists(hero))
+        check(open(hero).read() == "Hugo Garcia R,1,0,", "new character file")
+        s.wait_label("nombre", lambda t: t.startswith("Nombre: Hugo Garcia R - Nivel 1"))
 
         with open(s.path("mapas", "prueba.mapa"), "w") as f:
             f.write(grass_map(1, (5, 5), [(15, 5), (30, 5)]))
@@ -33,6 +37,8 @@ def test():
         s.menu("Cargar mapa")
         s.file_dialog(s.path("mapas", "prueba.mapa"))
         s.wait_label("nenemigos", lambda t: t == "Enemigos: 2")
+        time.sleep(0.5)
+        check(not s.nodes("alert"), "a key typed into a dialog acted on play")
 
         # The field shows the hero facing south and the blot at their tiles.
         origin = s.field_origin()
@@ -56,25 +62,52 @@ def test():
 
         s.keys("g")
         check(s.message() == "Guardado con éxito!", "quick save message")
-        check(open(s.path("personajes", "Eva")).read() == "Eva,1,25,", "quick save file")
+        check(open(hero).read() == "Hugo Garcia R,1,25,", "quick save file")
 
         # A corrupt map: the message, and the map in play stays. "Cargar
         # mapa" pauses play until the character is loaded again.
         s.menu("Cargar mapa")
         s.file_dialog(s.path("mapas", "roto.mapa"))
         check(s.message() == "El mapa no existe o está corrupto", "corrupt map message")
+        # Files that are no maps at all: refused at once, memory unchanged.
+        os.mkfifo(s.path("mapas", "tubo.mapa"))
+        os.symlink("/dev/zero", s.path("mapas", "cero.mapa"))
+        refused = {}
+        for name in ("tubo.mapa", "cero.mapa"):
+            s.menu("Cargar mapa")
+            s.file_dialog(s.path("mapas", name))
+            started = time.monotonic()
+            wait_for("the refusal of " + name, lambda: s.nodes("alert"), timeout=5, interval=0.02)
+            refused[name] = time.monotonic() - started
+            check(s.message() == "El mapa no existe o está corrupto", name + " message")
+        print("unreadable map refused: FIFO %.2f s, /dev/zero %.2f s, resident memory %.0f MB"
+              % (refused["tubo.mapa"], refused["cero.mapa"], s.resident_mb()))
+        check(s.resident_mb() < 200, "memory grew reading /dev/zero")
         s.menu("Cargar jugador")
-        s.file_dialog("Eva")
+        s.file_dialog("Hugo Garcia R")
         before = s.label("exy")
         s.keys("Right")
         s.wait_label("exy", lambda t: t != before)
 
         # The last blot: the level ends, the character is saved, and the
         # next numbered map (the shipped mapa2.mapa) is loaded.
-        wait_for("the second kill", lambda: s.nodes("alert") or fight(0), timeout=30, interval=0)
+        # Space stays held as the end-of-level box opens: neither it nor its
+        # autorepeat may answer the box.
+        s.focus()
+        s.xdotool("keydown", "Right", "space")
+        wait_for("the second kill", lambda: s.nodes("alert"), timeout=30, interval=0.05)
+        time.sleep(1.0)
+        # Under load X's repeats may reach the program unpaired: a plain
+        # release and press a few milliseconds apart, as these are.
+        for _ in range(5):
+            s.xdotool("keyup", "space", "sleep", "0.02", "keydown", "space", "sleep", "0.1")
+        check(s.nodes("alert"), "a held key answered the end-of-level box")
+        s.xdotool("keyup", "Right", "space")
+        time.sleep(0.5)
+        check(s.nodes("alert"), "releasing a held key answered the end-of-level box")
         check(s.message() == "Has terminado el nivel!\nGuardado con éxito!", "end of level message")
         s.wait_label("nenemigos", lambda t: t == "Enemigos: 26")
-        check(open(s.path("personajes", "Eva")).read().startswith("Eva,"), "saved at the end")
+        check(open(hero).read().startswith("Hugo Garcia R,"), "saved at the end")
 
 
 if __name__ == "__main__":
