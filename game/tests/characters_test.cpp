@@ -1,5 +1,6 @@
 // Character files: creating, loading and saving, byte for byte.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "fakes.h"
 #include "game/personaje.h"
@@ -73,14 +74,19 @@ TEST_F(Characters, LoadingGivesTheFormulaFigures) {
 TEST_F(Characters, BadFilesNeverStopTheLoad) {
   j.nivel = 2;
   j.experiencia = 150;
-  j.pociones = 4;
-  j.muerto = true;
-  cargarPersonaje(g.files.path("personajes/nadie"), "nadie");  // missing
-  EXPECT_TRUE(m.conjugador);
-  EXPECT_FALSE(j.muerto);
-  EXPECT_EQ(j.pociones, 0);
-  EXPECT_EQ(j.nivel, 2);
-  EXPECT_EQ(j.vida, 63);
+  // Missing, a FIFO (which must not block), a file past the size cap.
+  ASSERT_EQ(::mkfifo(g.files.path("personajes/tubo").c_str(), 0600), 0);
+  g.files.put("personajes/grande", "grande,9,9," + std::string(game::kMaxBytesPersonaje, ' '));
+  for (const char* nombre : {"nadie", "tubo", "grande"}) {
+    j.pociones = 4;
+    j.muerto = true;
+    cargarPersonaje(g.files.path(std::string("personajes/") + nombre), nombre);
+    EXPECT_TRUE(m.conjugador);
+    EXPECT_FALSE(j.muerto);
+    EXPECT_EQ(j.pociones, 0);
+    EXPECT_EQ(j.nivel, 2);
+    EXPECT_EQ(j.vida, 63);
+  }
 
   g.files.put("personajes/ana", "ana,tres,2.5,basura");
   cargarPersonaje(g.files.path("personajes/ana"), "ana");
