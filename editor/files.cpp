@@ -70,9 +70,9 @@ void Principal::mnuguardar_Click() {
   }
   // Whatever follows the first dot of the chosen name becomes ".mapa".
   const std::string& ruta = elegido->path;
-  std::size_t corte = ruta.size();
-  while (corte > 0 && !platform::isSeparator(ruta[corte - 1])) --corte;
-  const std::string carpeta = ruta.substr(0, corte);
+  const std::size_t barra = ruta.find_last_of(platform::kSeparators);
+  const std::string carpeta =
+      barra == std::string::npos ? std::string() : ruta.substr(0, barra + 1);
   const std::string nombre = elegido->title.substr(0, elegido->title.find('.'));
   if (nombre.empty()) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);

@@ -152,10 +152,4 @@ void setPairText(std::string& out, std::string_view prefix, int32_t a, int32_t b
   out += ')';
 }
 
-std::string toText(int32_t value) {
-  std::string s;
-  appendText(s, value);
-  return s;
-}
-
 }  // namespace mapformat

@@ -33,7 +33,6 @@ std::optional<int32_t> toInt32(std::string_view text);
 std::optional<int16_t> toHighestIndex(std::string_view text);
 
 // Plain decimal, with a leading "-" when negative.
-std::string toText(int32_t value);
 void appendText(std::string& out, int32_t value);
 // A caption like "Mapa (12,-3)": out becomes prefix, "(", a, ",", b, ")".
 // Reuses out's storage, so captions refreshed every tick allocate nothing.

@@ -13,10 +13,10 @@ namespace platform {
 // stands for it.
 #ifdef _WIN32
 inline constexpr char kSeparator = '\\';
-inline constexpr bool isSeparator(char c) { return c == '\\' || c == '/'; }
+inline constexpr const char* kSeparators = "\\/";  // both cut a Windows path
 #else
 inline constexpr char kSeparator = '/';
-inline constexpr bool isSeparator(char c) { return c == '/'; }
+inline constexpr const char* kSeparators = "/";
 #endif
 
 class Files {

@@ -84,15 +84,14 @@ std::optional<std::string> PosixFiles::read(const std::string& path, std::size_t
 bool PosixFiles::writeAtomic(const std::string& path, std::string_view data) {
   const std::size_t cut = path.find_last_of(kSeparator);
   const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-  if (cut != std::string::npos && cut + 1 == path.size()) return false;  // no file name
   std::string temp = folder + (cut == std::string::npos ? "/" : "") + ".tarnwick-XXXXXX";
   Descriptor file{::mkostemp(temp.data(), O_CLOEXEC)};
   if (file.fd < 0) return false;
   bool ok = ::fchmod(file.fd, creationMode()) == 0 && writeAll(file.fd, data) &&
             sync_(file.fd) == 0;
   ok = ::close(file.release()) == 0 && ok;
-  // rename() replaces whatever the name is, a symbolic link included,
-  // and refuses to replace a folder.
+  // rename() replaces whatever the name is, a symbolic link included, and
+  // refuses to replace a folder or to take a name ending in a separator.
   ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) {
     ::unlink(temp.c_str());
