@@ -15,7 +15,13 @@ export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
 echo "== Figures from the end-to-end run"
-grep -h -E '^(start to window shown|idle play|resident memory)' Testing/Temporary/LastTest.log || true
+grep -h -E '^(start to window shown|idle play|resident memory|unreadable map refused)' Testing/Temporary/LastTest.log || true
+
+# The unit tests and fuzz replays again under the address and
+# undefined-behaviour sanitizers, in build-san/.
+echo "== Sanitizer build and tests"
+tarnwick_build_sanitized "$root"
+tarnwick_test_sanitized "$root"
 
 # A short coverage-guided run of every file reader, built with clang on the side.
 "$root/fuzz/run.sh" "$root" 15

@@ -46,4 +46,6 @@ FUZZ_DICT="$root/fuzz/map.dict" fuzz map_fuzz "$root/fuzz/corpus/map" "$root/map
   "$root/fuzz/map_fuzz.cpp" "$numbers" "$root"/mapformat/{mapdata,reader,writer}.cpp
 fuzz character_fuzz "$root/fuzz/corpus/character" -- \
   "$root/fuzz/character_fuzz.cpp" "$root/game/personaje.cpp" "$numbers"
+fuzz roundtrip_fuzz "$root/fuzz/corpus/roundtrip" -- \
+  "$root/fuzz/roundtrip_fuzz.cpp" "$numbers" "$root"/mapformat/{mapdata,reader,writer}.cpp
 exit "$failed"

@@ -35,3 +35,41 @@ tarnwick_build() {
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   cmake --build "$root/build" -j "$(nproc)" || return 1
 }
+
+# The test programs that need no display, and the fuzz replays, built with
+# the address and undefined-behaviour sanitizers into build-san/. The window
+# tests mostly drive Qt, which is not instrumented; they stay in build/.
+TARNWICK_SANITIZED_TARGETS=(
+  mapformat_tests game_tests editor_tests platform_tests
+  fuzz_map_replay fuzz_character_replay fuzz_roundtrip_replay
+)
+# Qt and fontconfig keep allocations until exit that are not ours; any
+# undefined behaviour stops the program with a stack trace.
+TARNWICK_SANITIZER_ENV=(
+  ASAN_OPTIONS=detect_leaks=0
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+)
+
+tarnwick_build_sanitized() {
+  local root="$1"
+  local san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  # -O1 and no NDEBUG: quicker to build than -O2, reports closer to the source.
+  cmake -S "$root" -B "$root/build-san" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DCMAKE_CXX_FLAGS="$san" \
+    -DCMAKE_EXE_LINKER_FLAGS="$san" -DCMAKE_SHARED_LINKER_FLAGS="$san" \
+    -DTARNWICK_BENCH=OFF >/dev/null || return 1
+  # Building runs each test program once to list its cases, so the
+  # sanitizer settings apply here too.
+  env "${TARNWICK_SANITIZER_ENV[@]}" cmake --build "$root/build-san" \
+    -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target "${TARNWICK_SANITIZED_TARGETS[@]}" || return 1
+}
+
+# Runs the cases of the programs built above; the programs left unbuilt show
+# up as "<name>_NOT_BUILT" and the end-to-end tests carry the e2e label.
+tarnwick_test_sanitized() {
+  local root="$1"
+  (cd "$root/build-san" &&
+     env "${TARNWICK_SANITIZER_ENV[@]}" QT_QPA_PLATFORM=offscreen \
+       ctest --output-on-failure --no-tests=error -j "$(nproc)" --timeout 300 -E '_NOT_BUILT$' -LE e2e)
+}

@@ -3,12 +3,15 @@
 // temporary program folder on disk.
 #pragma once
 
+#include <stdlib.h>
+
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -80,18 +83,14 @@ struct TempFiles : platform::PosixFiles {
   std::filesystem::path root;
   bool failWrites = false;
   TempFiles() {
-    root = std::filesystem::temp_directory_path() /
-           ("tarnwick-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" +
-            std::to_string(counter()++));
-    std::filesystem::remove_all(root);
+    // A fresh folder of its own, also when test programs run side by side.
+    std::string name = (std::filesystem::temp_directory_path() / "tarnwick-XXXXXX").string();
+    if (!::mkdtemp(name.data())) throw std::runtime_error("no temporary folder");
+    root = name;
     std::filesystem::create_directories(root / "mapas");
     std::filesystem::create_directories(root / "personajes");
   }
   ~TempFiles() override { std::filesystem::remove_all(root); }
-  static int& counter() {
-    static int n = 0;
-    return n;
-  }
   std::string programFolder() const override { return root.string(); }
   bool writeAtomic(const std::string& path, std::string_view data) override {
     return !failWrites && PosixFiles::writeAtomic(path, data);
