@@ -27,8 +27,7 @@ void anadirUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The next character of UTF-8 text, or nullopt for a malformed sequence
-// (overlong forms and surrogates included).
+// The next character of UTF-8 text, or nullopt for a malformed sequence.
 std::optional<char32_t> siguienteUtf8(std::string_view& s) {
   const auto b0 = static_cast<unsigned char>(s[0]);
   int len = 0;
@@ -51,7 +50,9 @@ std::optional<char32_t> siguienteUtf8(std::string_view& s) {
     if ((b & 0xC0) != 0x80) return std::nullopt;
     c = (c << 6) | (b & 0x3F);
   }
-  if (c < menor || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+  // An overlong form would pass "/" or "," by the name checks. Surrogates and
+  // values past Unicode need no check: Windows-1252 holds none of them.
+  if (c < menor) return std::nullopt;
   s.remove_prefix(static_cast<std::size_t>(len));
   return c;
 }

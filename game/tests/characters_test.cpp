@@ -132,7 +132,9 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   nuevoHeroe(g, "pepe");
   g.files.failWrites = true;
   j.nivel = 7;
+  g.messages.shown.clear();
   m.mnuguardar_Click();
+  ASSERT_EQ(g.messages.shown.size(), 1u);
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
   EXPECT_NE(g.messages.shown.back().text, "Guardado con éxito!");
   EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,1,0,");

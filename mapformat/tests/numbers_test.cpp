@@ -85,6 +85,7 @@ TEST(Numbers, AnyLengthConvertsLikeAShortNumber) {
       {"0." + zeros + "1e2", 0},          // 10^-399: tiny all the same
       {"0." + zeros + "5e401", 5},        // 5 written the long way
       {zeros + "1e99999999999999999999", std::nullopt},
+      {"1" + zeros + "." + zeros + "1e-50", std::nullopt},  // 10^350
       {zeros + "1x", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(toInt32(c.text), c.want) << c.text.substr(0, 20);

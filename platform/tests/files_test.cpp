@@ -96,11 +96,17 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
   put(target, "old contents");
   fs::create_directory(path("folder"));
 
-  platform::PosixFiles failingSync([](int) {
+  // The sync fails, as a disk may only say then. The file it was asked to
+  // sync is a hidden one beside the target, so the rename is atomic.
+  static fs::path synced;
+  platform::PosixFiles failingSync([](int fd) {
+    synced = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
     errno = EIO;
     return -1;
   });
   EXPECT_FALSE(failingSync.writeAtomic(target, "new"));
+  EXPECT_EQ(synced.parent_path(), fs::canonical(dir));
+  EXPECT_EQ(synced.filename().string().substr(0, 10), ".tarnwick-");
   EXPECT_FALSE(files.writeAtomic(path("nope/x"), "data"));  // missing folder
   EXPECT_FALSE(files.writeAtomic(path("folder"), "data"));  // a folder in the way
   EXPECT_TRUE(fs::is_directory(path("folder")));
