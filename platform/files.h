@@ -25,8 +25,9 @@ class Files {
   // Folder holding the executable, without a trailing separator.
   virtual std::string programFolder() const = 0;
   // A whole regular file of at most maxBytes. Anything else (missing,
-  // unreadable, a folder, a FIFO, a device, a larger file) gives nullopt,
-  // without blocking and without reading more than maxBytes + 1 bytes.
+  // unreadable, a folder, a FIFO, a device, a larger file, one growing as
+  // it is read) gives nullopt, without blocking and without reading more
+  // than the file's size when opened plus one byte.
   virtual std::optional<std::string> read(const std::string& path, std::size_t maxBytes) = 0;
   // Writes a new regular file in the same folder, then renames it over
   // path: a symbolic link at path is replaced, never written through. On

@@ -61,22 +61,19 @@ std::optional<std::string> PosixFiles::read(const std::string& path, std::size_t
       static_cast<std::uintmax_t>(info.st_size) > maxBytes)
     return std::nullopt;
 
-  // The file may change size while we read: read to its end, never more
-  // than one byte past the cap.
-  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+  // One byte more than the file holds: a file that grows while we read it
+  // is still being written, and is no file to read yet.
+  const auto size = static_cast<std::size_t>(info.st_size);
+  std::string bytes(size + 1, '\0');
   std::size_t got = 0;
-  for (;;) {
-    if (got == bytes.size()) {
-      if (got > maxBytes) return std::nullopt;
-      bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
-    }
+  while (got < bytes.size()) {
     const ssize_t n = ::read(file.fd, bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > maxBytes) return std::nullopt;
+  if (got > size) return std::nullopt;
   bytes.resize(got);
   return bytes;
 }

@@ -129,6 +129,13 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   for (const char* good : {"Señor Ñandú 2", "€uro Œuvre", "...x", "ÿ"})
     EXPECT_TRUE(game::nombrevalido(good)) << good;
 
+  g.files.failWrites = true;  // neither created nor saved, and both say so
+  g.messages.shown.clear();
+  nuevoHeroe(g, "pepe");
+  ASSERT_EQ(g.messages.shown.size(), 1u);
+  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
+  EXPECT_EQ(j.nombre, "../../escapado");  // the hero before stays
+  g.files.failWrites = false;
   nuevoHeroe(g, "pepe");
   g.files.failWrites = true;
   j.nivel = 7;
