@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <utility>
 #include <filesystem>
@@ -23,10 +22,11 @@ struct Descriptor {
   int release() { return std::exchange(fd, -1); }
 };
 
+// Regular files only: their reads and writes are never cut short by a
+// signal, so an error is an error.
 bool writeAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     data.remove_prefix(static_cast<std::size_t>(n));
   }
@@ -68,7 +68,6 @@ std::optional<std::string> PosixFiles::read(const std::string& path, std::size_t
   std::size_t got = 0;
   while (got < bytes.size()) {
     const ssize_t n = ::read(file.fd, bytes.data() + got, bytes.size() - got);
-    if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
@@ -80,8 +79,8 @@ std::optional<std::string> PosixFiles::read(const std::string& path, std::size_t
 
 bool PosixFiles::writeAtomic(const std::string& path, std::string_view data) {
   const std::size_t cut = path.find_last_of(kSeparator);
-  const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-  std::string temp = folder + (cut == std::string::npos ? "/" : "") + ".tarnwick-XXXXXX";
+  const std::string folder = cut == std::string::npos ? std::string("./") : path.substr(0, cut + 1);
+  std::string temp = folder + ".tarnwick-XXXXXX";
   Descriptor file{::mkostemp(temp.data(), O_CLOEXEC)};
   if (file.fd < 0) return false;
   bool ok = ::fchmod(file.fd, creationMode()) == 0 && writeAll(file.fd, data) &&

@@ -38,6 +38,15 @@ TEST(Guardar, ExactTextAndTargetName) {
   EXPECT_TRUE(e.files.get("mapas/otro.mapa"));
   ASSERT_TRUE(e.guardar("mapas/a.b.c"));
   EXPECT_TRUE(e.files.get("mapas/a.mapa"));
+  EXPECT_FALSE(e.guardar("mapas/.txt"));  // nothing before the dot
+  EXPECT_EQ(e.messages.shown.back().text, "El nombre del archivo no es válido.");
+  EXPECT_FALSE(e.files.get("mapas/.mapa"));
+  const auto shown = e.messages.shown.size();
+  e.dialog.answers.push_back(std::nullopt);  // cancelled, or no name at all
+  e.dialog.answers.push_back(platform::FileChoice{"", ""});
+  e.p.mnuguardar_Click();
+  e.p.mnuguardar_Click();
+  EXPECT_EQ(e.messages.shown.size(), shown);
   // Only this platform's separator cuts the path: here "\\" is a letter.
   ASSERT_TRUE(e.guardar("mapas/a\\b.txt"));
   EXPECT_TRUE(e.files.get("mapas/a\\b.mapa"));
@@ -67,7 +76,9 @@ TEST(Abrir, ReplacesTheWholeMapOrNothing) {
 
   e.files.put("mapas/tres.mapa", "30,20/inf/9/fin/" + grass(600) +
                                      "/fin/1,1/fin/0,0:0/unit/3,10:1/unit/29,19:7/unit//fin/");
+  const int drawn = e.view.presents;
   e.abrir("mapas/tres.mapa");
+  EXPECT_GT(e.view.presents, drawn);
   EXPECT_TRUE(e.p.conmapa && e.p.hayjugador);
   EXPECT_EQ(e.p.maxx, 29);
   EXPECT_EQ(e.p.mapax, 4);  // the origin waits for the next tick
@@ -78,6 +89,7 @@ TEST(Abrir, ReplacesTheWholeMapOrNothing) {
   EXPECT_FALSE(e.p.mapa(5, 10).hayenemigo);
   EXPECT_TRUE(e.p.mapa(1, 1).esjugador);
   EXPECT_EQ(e.p.mapa(29, 19).tipoenemigo, 7);
+  EXPECT_TRUE(e.p.mapa(29, 19).hayenemigo);
   // Saved again: three units, the odd kind kept, the number dropped.
   ASSERT_TRUE(e.guardar("mapas/tres.mapa"));
   EXPECT_EQ(

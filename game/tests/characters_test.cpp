@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <set>
+
 #include "fakes.h"
 #include "game/personaje.h"
 
@@ -94,10 +96,15 @@ TEST_F(Characters, BadFilesNeverStopTheLoad) {
   EXPECT_EQ(j.nivel, 2);        // not a number: kept
   EXPECT_EQ(j.experiencia, 2);  // 2.5 goes to the even 2
 
+  g.files.put("personajes/ana", "ana,,7,");  // an empty level is no number
+  cargarPersonaje(g.files.path("personajes/ana"), "ana");
+  EXPECT_EQ(j.nivel, 2);
+  EXPECT_EQ(j.experiencia, 7);
+
   g.files.put("personajes/solo", "solo");
   cargarPersonaje(g.files.path("personajes/solo"), "solo");
   EXPECT_EQ(j.nombre, "solo");
-  EXPECT_EQ(j.experiencia, 2);
+  EXPECT_EQ(j.experiencia, 7);
 }
 
 TEST_F(Characters, SavesGoIntoPersonajesUnderTheNameInside) {
@@ -123,10 +130,10 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
   EXPECT_FALSE(std::filesystem::exists(g.files.root.parent_path().parent_path() / "escapado"));
   // Names are UTF-8 and must fit Windows-1252, one byte per character.
-  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there", "Ωmega", "nel\u0085",
+  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there", "del\x7F", "Ωmega", "nel\u0085",
                           "\xF1o", "\xC3", "\xED\xA0\x80", "\xC1\xBF"})
     EXPECT_FALSE(game::nombrevalido(bad)) << bad;
-  for (const char* good : {"Señor Ñandú 2", "€uro Œuvre", "...x", "ÿ"})
+  for (const char* good : {"Señor Ñandú 2", "€uro Œuvre", "...x", "ÿ", "no\u00A0break"})
     EXPECT_TRUE(game::nombrevalido(good)) << good;
 
   g.files.failWrites = true;  // neither created nor saved, and both say so
@@ -145,6 +152,21 @@ TEST_F(Characters, UnsafeNamesAndFailedWritesAreRefused) {
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
   EXPECT_NE(g.messages.shown.back().text, "Guardado con éxito!");
   EXPECT_EQ(g.files.get("personajes/pepe"), "pepe,1,0,");
+}
+
+// Every byte is a character of its own and comes back as that byte; no
+// other character has a byte.
+TEST(Windows1252, EveryByteRoundTripsAndNothingElseFits) {
+  std::set<std::string> seen;
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    const std::string utf8 = game::desde1252(byte);
+    EXPECT_TRUE(seen.insert(utf8).second) << b;
+    EXPECT_EQ(game::a1252(utf8), byte) << b;
+  }
+  EXPECT_EQ(game::desde1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
+  for (const char* foreign : {"\u0080", "\u0100", "\u20AD", "😀"})
+    EXPECT_EQ(game::a1252(foreign), std::nullopt) << foreign;
 }
 
 TEST_F(Characters, NamesAreWindows1252InsideAndTheirOwnFileOutside) {
