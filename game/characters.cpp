@@ -32,8 +32,7 @@ void Main::mnunuevo_Click() {
   s_.files.makeFolder(platform::underFolder(carpeta_, "\\personajes"));
   const auto elegido = s_.dialogo.save(platform::underFolder(carpeta_, "\\personajes\\nuevo"));
   if (!elegido || elegido->path.empty()) return;
-  const auto texto = nombrevalido(elegido->title) ? escribirpersonaje(elegido->title, 1, 0)
-                                                  : std::nullopt;
+  const auto texto = escribirpersonaje(elegido->title, 1, 0);
   if (!texto) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
@@ -81,9 +80,7 @@ void Main::mnujugador_Click() {
 // Also run by the G key and at the end of every level.
 void Main::mnuguardar_Click() {
   if (jugador.muerto || !conjugador) return;
-  const auto texto = nombrevalido(jugador.nombre)
-                         ? escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia)
-                         : std::nullopt;
+  const auto texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
   if (!texto) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;

@@ -117,8 +117,8 @@ CamposPersonaje leerpersonaje(std::string_view t) {
 
 std::optional<std::string> escribirpersonaje(std::string_view nombre, int32_t nivel,
                                              int32_t experiencia) {
+  if (!nombrevalido(nombre)) return std::nullopt;
   auto texto = a1252(nombre);
-  if (!texto) return std::nullopt;
   *texto += ',';
   mapformat::appendText(*texto, nivel);
   *texto += ',';

@@ -24,7 +24,7 @@ struct CamposPersonaje {
 };
 
 CamposPersonaje leerpersonaje(std::string_view texto);
-// nullopt when the name has a character Windows-1252 cannot hold.
+// nullopt when the name cannot be a character's (see nombrevalido).
 std::optional<std::string> escribirpersonaje(std::string_view nombre, int32_t nivel,
                                              int32_t experiencia);
 
