@@ -189,13 +189,6 @@ TEST_F(Characters, NamesAreWindows1252InsideAndTheirOwnFileOutside) {
   cargarPersonaje(g.files.path("fuera3"), "fuera3");
   m.mnuguardar_Click();
   EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
-
-  nuevoHeroe(g, "Œdipo €");
-  EXPECT_EQ(g.files.get("personajes/Œdipo €"), "\x8C" "dipo \x80,1,0,");
-  g.dialog.answers.push_back(FileChoice{g.files.path("personajes/Ωmega"), "Ωmega"});
-  m.mnunuevo_Click();
-  EXPECT_EQ(g.messages.shown.back().icon, Icon::Critical);
-  EXPECT_FALSE(g.files.get("personajes/Ωmega"));
 }
 
 TEST_F(Characters, MissingFolderIsMadeBeforeTheDialogAndOnSave) {
