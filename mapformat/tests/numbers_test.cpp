@@ -89,4 +89,7 @@ TEST(Numbers, AnyLengthConvertsLikeAShortNumber) {
       {zeros + "1x", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(toInt32(c.text), c.want) << c.text.substr(0, 20);
+  // Readers pass pieces of a larger text: nothing past a piece's end counts.
+  EXPECT_EQ(toInt32(std::string_view("1e25", 3)), 100);
+  EXPECT_EQ(toInt32(std::string_view("2.57", 3)), 2);
 }
