@@ -1,14 +1,11 @@
 // A scripted player plays the shipped campaign from a new level-1 hero to
 // the end of the last map, using only the keys a person has.
-#include <gtest/gtest.h>
-
 #include <queue>
 #include <random>
 
 #include "fakes.h"
 
 using namespace gametest;
-namespace vk = platform::vk;
 namespace fs = std::filesystem;
 
 namespace {
@@ -77,41 +74,34 @@ struct Jugador {
 
 }  // namespace
 
-TEST(Campaign, NewHeroFinishesTheShippedMaps) {
-  Game g;
+TEST_F(Play, NewHeroFinishesTheShippedMaps) {
   for (const auto& f : fs::directory_iterator(TARNWICK_SHIPPED_MAPS))
-    fs::copy_file(f.path(), g.files.root / "mapas" / f.path().filename());
+    fs::copy_file(f.path(), files.root / "mapas" / f.path().filename());
   // Potions fall as they would in play: 2 kills in 10 on average.
   std::mt19937 rng(2026);
-  for (int i = 0; i < 1000; ++i)
-    g.random.next_.push_back(std::generate_canonical<double, 32>(rng) * 0.999);
-  nuevoHeroe(g, "bot");
-  g.dialog.answers.push_back(
-      platform::FileChoice{g.files.path("mapas/default.mapa"), "default.mapa"});
-  g.main.mnumapa_Click();
-  ASSERT_EQ(g.main.nummapa, "0");
-  const int16_t enemigos0 = g.main.enemigosrestantes;
-  EXPECT_GE(enemigos0, 8);
+  for (int i = 0; i < 1000; ++i) random.next_.push_back(std::generate_canonical<double, 32>(rng) * 0.999);
+  nuevoHeroe("bot");
+  answer("mapas/default.mapa", "default.mapa");
+  m.mnumapa_Click();
+  ASSERT_EQ(m.nummapa, "0");
+  EXPECT_GE(m.enemigosrestantes, 8);
 
   Jugador bot;
-  std::vector<std::string> mapas{g.main.nummapa};
+  std::string mapas = m.nummapa;
   int ticks = 0;
-  while (!(g.main.nummapa == "2" && g.main.enemigosrestantes == 0) && ticks < 100000) {
-    tick(g, bot.decidir(g.main));
-    ++ticks;
-    if (g.main.nummapa != mapas.back()) mapas.push_back(g.main.nummapa);
+  for (; !(m.nummapa == "2" && m.enemigosrestantes == 0) && ticks < 100000; ++ticks) {
+    tick(bot.decidir(m));
+    if (m.nummapa != mapas.substr(mapas.size() - 1)) mapas += m.nummapa;
   }
-  EXPECT_EQ(mapas, (std::vector<std::string>{"0", "1", "2"}));
-  EXPECT_EQ(g.main.enemigosrestantes, 0) << "stuck after " << ticks << " ticks";
+  EXPECT_EQ(mapas, "012");
+  EXPECT_EQ(m.enemigosrestantes, 0) << "stuck after " << ticks << " ticks";
   // Every kind is met by the last map; the levels grow harder.
   std::set<int16_t> tipos;
-  for (const auto& e : g.main.listaenemigos)
-    if (e.activo) tipos.insert(e.tipo);
+  for (const auto& en : m.listaenemigos)
+    if (en.activo) tipos.insert(en.tipo);
   EXPECT_EQ(tipos, (std::set<int16_t>{0, 1, 2}));
-  EXPECT_GT(g.main.jugador.nivel, 3);
-  const auto guardado = g.files.get("personajes/bot");
-  ASSERT_TRUE(guardado);
-  EXPECT_EQ(guardado->rfind("bot," + std::to_string(g.main.jugador.nivel) + ",", 0), 0u);
+  EXPECT_GT(j.nivel, 3);
+  EXPECT_EQ(files.get("personajes/bot")->rfind("bot," + std::to_string(j.nivel) + ",", 0), 0u);
   std::printf("campaign: %d ticks (%d s of play), level %d, %d deaths, %d potions\n", ticks,
-              ticks / 10, g.main.jugador.nivel, bot.muertes, bot.pociones);
+              ticks / 10, j.nivel, bot.muertes, bot.pociones);
 }

@@ -1,17 +1,12 @@
 // The game's rules driven without a window: the platform fakes, a
-// recording view, and shorthands for setting up play.
+// recording view, and shorthands for setting up play and reading it back.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,25 +16,19 @@
 
 namespace gametest {
 
-using platform::testing::FakeDialog;
-using platform::testing::FakeKeys;
-using platform::testing::FakeMessages;
-using platform::testing::FakeRandom;
-using platform::testing::FakeSound;
-using platform::testing::TempFiles;
+using game::Etiqueta;
+namespace vk = platform::vk;
 
 struct FakeView : game::View {
-  std::map<game::Etiqueta, std::string> captions;
+  std::map<Etiqueta, std::string> captions;
   int presents = 0;
   std::optional<bool> mapMenu;
   bool quitted = false;
-  void setCaption(game::Etiqueta label, const std::string& text) override {
-    captions[label] = text;
-  }
+  void setCaption(Etiqueta label, const std::string& text) override { captions[label] = text; }
   void present() override { ++presents; }
   void setMapMenuEnabled(bool enabled) override { mapMenu = enabled; }
   void quit() override { quitted = true; }
-  std::string operator[](game::Etiqueta e) const {
+  std::string operator[](Etiqueta e) const {
     auto it = captions.find(e);
     return it == captions.end() ? std::string() : it->second;
   }
@@ -51,91 +40,91 @@ inline const assets::Pictures& pictures() {
   return p;
 }
 
-// A game with every platform part faked, started as the window starts it.
-struct Game {
-  FakeKeys keys;
-  FakeSound sound;
-  FakeDialog dialog;
-  FakeMessages messages;
-  TempFiles files;
-  FakeRandom random;
-  FakeView view;
-  game::Main main{game::Services{keys, sound, dialog, messages, files, random}, pictures(), view};
-  Game() { main.Form_Load(); }
-};
-
-// A cell, for comparing positions.
-inline std::pair<int, int> xy(int x, int y) { return {x, y}; }
-
-// Shorthands for setting up play.
-inline void nuevoHeroe(Game& g, const std::string& nombre = "pepe") {
-  g.dialog.answers.push_back(platform::FileChoice{g.files.path("personajes/" + nombre), nombre});
-  g.main.mnunuevo_Click();
-}
-
-// Writes `text` as mapas/<name> and loads it; returns whether it loaded.
-inline bool cargar(Game& g, const std::string& text, const std::string& name = "prueba.mapa") {
-  g.files.put("mapas/" + name, text);
-  const auto before = g.messages.shown.size();
-  g.main.cargarmapa(g.files.path("mapas/" + name));
-  return g.messages.shown.size() == before;
-}
-
-// A w x h map of grass with the given rows of text laid over its top-left
-// corner: '.' grass, ',' earth, 'T' tree, '~' water, '@' the hero, and
-// 'm', 'r', 's' the three enemy kinds on grass.
-inline std::string mapa(int w, int h, std::vector<std::string> rows,
+// A w x h map of grass with the given rows laid over its top-left corner:
+// '.' grass, ',' earth, 'T' tree, '~' water, '@' the hero, and 'm', 'r',
+// 's' the three enemy kinds standing on grass.
+inline std::string mapa(int w, int h, const std::vector<std::string>& rows,
                         const std::string& numero = "") {
   std::vector<int> cells(static_cast<std::size_t>(w * h), 0);
-  std::string units;
-  int px = 0, py = 0;
-  for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-    for (int x = 0; x < static_cast<int>(rows[static_cast<std::size_t>(y)].size()); ++x) {
-      const char c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-      int& cell = cells[static_cast<std::size_t>(x + w * y)];
-      switch (c) {
-        case ',':
-          cell = 1;
-          break;
-        case 'T':
-          cell = 2;
-          break;
-        case '~':
-          cell = 3;
-          break;
-        case '@':
-          px = x;
-          py = y;
-          break;
-        case 'm':
-        case 'r':
-        case 's':
-          units += std::to_string(x) + "," + std::to_string(y) + ":" +
-                   std::to_string(c == 'm'   ? 0
-                                  : c == 'r' ? 1
-                                             : 2) +
-                   "/unit/";
-          break;
-        default:
-          break;
-      }
+  std::string units, start = "0,0";
+  for (std::size_t y = 0; y < rows.size(); ++y)
+    for (std::size_t x = 0; x < rows[y].size(); ++x) {
+      const std::string at = std::to_string(x) + "," + std::to_string(y);
+      const char c = rows[y][x];
+      if (const auto t = std::string(".,T~").find(c); t != std::string::npos)
+        cells[x + static_cast<std::size_t>(w) * y] = static_cast<int>(t);
+      if (const auto k = std::string("mrs").find(c); k != std::string::npos)
+        units += at + ":" + std::to_string(k) + "/unit/";
+      if (c == '@') start = at;
     }
   std::string text = std::to_string(w) + "," + std::to_string(h) + "/inf/" + numero + "/fin/";
   for (int c : cells) text += std::to_string(c) + ",";
-  return text + "/fin/" + std::to_string(px) + "," + std::to_string(py) + "/fin/" + units + "/fin/";
+  return text + "/fin/" + start + "/fin/" + units + "/fin/";
 }
 
-// A character and a map, ready to play.
-inline void jugando(Game& g, const std::string& text) {
-  nuevoHeroe(g);
-  EXPECT_TRUE(cargar(g, text));
-  g.messages.shown.clear();
-}
+// A game with every platform part faked, started as the window starts it.
+struct Game {
+  platform::testing::FakeKeys keys;
+  platform::testing::FakeSound sound;
+  platform::testing::FakeDialog dialog;
+  platform::testing::FakeMessages messages;
+  platform::testing::TempFiles files;
+  platform::testing::FakeRandom random;
+  FakeView view;
+  game::Main m{game::Services{keys, sound, dialog, messages, files, random}, pictures(), view};
+  game::Jugador& j = m.jugador;
+  Game() { m.Form_Load(); }
 
-// One tick with these keys held.
-inline void tick(Game& g, std::set<int> keys = {}) {
-  g.keys.held = std::move(keys);
-  g.main.maintimer_Timer();
-}
+  game::Enemigo& e(int i) { return m.listaenemigos[static_cast<std::size_t>(i)]; }
+  void answer(const std::string& relative, const std::string& title) {
+    dialog.answers.push_back(platform::FileChoice{files.path(relative), title});
+  }
+  void nuevoHeroe(const std::string& nombre = "pepe") {
+    answer("personajes/" + nombre, nombre);
+    m.mnunuevo_Click();
+  }
+  void cargarPersonaje(const std::string& relative) {
+    answer(relative, relative);
+    m.mnujugador_Click();
+  }
+  // Writes `text` as mapas/<name> and loads it; whether it loaded.
+  bool cargar(const std::string& text, const std::string& name = "prueba.mapa") {
+    files.put("mapas/" + name, text);
+    const auto before = messages.shown.size();
+    m.cargarmapa(files.path("mapas/" + name));
+    return messages.shown.size() == before;
+  }
+  // A new character on this map, ready to play.
+  void jugando(const std::string& text) {
+    nuevoHeroe();
+    EXPECT_TRUE(cargar(text));
+    messages.shown.clear();
+  }
+  void tick(std::set<int> held = {}) {
+    keys.held = std::move(held);
+    m.maintimer_Timer();
+  }
+  std::string lastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+  // "x,y facing life" of the hero and of enemy i.
+  std::string heroe() const { return pos(j.x, j.y, j.direccion, j.vida); }
+  std::string enemigo(int i) {
+    return pos(e(i).x, e(i).y, e(i).direccion, e(i).vida);
+  }
+  static std::string pos(int x, int y, int d, int vida) {
+    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(d) + " " +
+           std::to_string(vida);
+  }
+  // Whether field tile (k, r) shows bare grass.
+  bool grass(int k, int r) const {
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        if (((m.mainpic().at(20 * k + x, 20 * r + y) ^ pictures().terrenos.at(x, y)) & 0xFFFFFF) != 0)
+          return false;
+    return true;
+  }
+};
+
+// One fixture for every test that plays.
+struct Play : ::testing::Test, Game {};
 
 }  // namespace gametest

@@ -1,0 +1,284 @@
+// The file menu: characters created, loaded and saved byte for byte, maps
+// loaded, and the numbered sequence of maps.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "fakes.h"
+#include "game/personaje.h"
+
+using namespace gametest;
+using platform::Icon;
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kFin = "Has terminado el nivel!\r\nGuardado con éxito!";
+constexpr const char* kMalo = "El mapa no existe o está corrupto";
+}  // namespace
+
+TEST_F(Play, NewCharacterAndGuardar) {
+  m.mnuguardar_Click();  // no character yet: silent
+  files.put("personajes/pepe", "pepe,12,7000,");
+  m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(view.mapMenu, true);
+  EXPECT_FALSE(m.conjugador);
+  EXPECT_TRUE(dialog.asked[0].save);
+  EXPECT_EQ(dialog.asked[0].proposed, files.path("personajes/nuevo"));
+
+  nuevoHeroe();  // replaces the old file
+  EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
+  EXPECT_EQ(Game::pos(j.vida, j.vidamax, j.ataque, j.expsiguiente), "60,60 5 200");
+  m.mnuguardar_Click();  // before any map: no enemies left, so the two-line text
+  EXPECT_EQ(messages.shown.back().icon, Icon::Information);
+  EXPECT_EQ(lastMessage(), kFin);
+  j.nivel = 3;
+  j.experiencia = 650;
+  m.enemigosrestantes = 4;
+  m.mnuguardar_Click();
+  EXPECT_EQ(files.get("personajes/pepe"), "pepe,3,650,");
+  EXPECT_EQ(lastMessage(), "Guardado con éxito!");
+  j.muerto = true;  // saving while dead: silent, file untouched
+  j.nivel = 9;
+  m.mnuguardar_Click();
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(files.get("personajes/pepe"), "pepe,3,650,");
+}
+
+// Both character items drop the map and blank the field, even when
+// cancelled; a cancelled "Cargar jugador" leaves "Cargar mapa" as it was.
+TEST_F(Play, CharacterItemsWhilePlayingBlankTheField) {
+  m.mnujugador_Click();
+  EXPECT_EQ(view.mapMenu, false);
+  for (auto item : {&game::Main::mnunuevo_Click, &game::Main::mnujugador_Click}) {
+    jugando(mapa(40, 30, {"@m"}));
+    const int presents = view.presents;
+    (m.*item)();
+    EXPECT_FALSE(m.conmapa);
+    EXPECT_EQ(view.presents, presents + 1);
+    for (int y = 0; y < 400; y += 7)
+      for (int x = 0; x < 600; x += 7) ASSERT_EQ(m.mainpic().at(x, y), pictures().resp.at(x, y));
+  }
+}
+
+TEST_F(Play, LoadingCharacterFiles) {
+  files.put("personajes/pepe", "pepe,4,1000,");
+  cargarPersonaje("personajes/pepe");
+  EXPECT_EQ(Game::pos(j.nivel, j.experiencia, j.vida, j.ataque), "4,1000 67 6");
+  EXPECT_EQ(j.expsiguiente, 1000);
+  EXPECT_EQ(view.mapMenu, true);
+  EXPECT_EQ(view[Etiqueta::nombre].substr(0, 22), "Nombre: pepe - Nivel 4");
+
+  // Missing, a FIFO (which must not block), past the size cap: the load
+  // goes on with the figures there were.
+  j.experiencia = 150;
+  ASSERT_EQ(::mkfifo(files.path("personajes/tubo").c_str(), 0600), 0);
+  files.put("personajes/grande", "grande,9,9," + std::string(game::kMaxBytesPersonaje, ' '));
+  for (const char* nombre : {"nadie", "tubo", "grande"}) {
+    j.pociones = 4;
+    j.muerto = true;
+    cargarPersonaje(std::string("personajes/") + nombre);
+    EXPECT_EQ(Game::pos(j.nivel, j.pociones, j.muerto, j.vida), "4,0 0 67") << nombre;
+  }
+  // Fields that are missing or not numbers keep what was there.
+  for (const auto& [texto, nombre, nivel, exp] :
+       {std::tuple{"ana,tres,2.5,basura", "ana", 4, 2}, {"ana,,7,", "ana", 4, 7},
+        {"solo", "solo", 4, 7}, {"x,2,-9,", "x", 2, -9}}) {
+    files.put("personajes/f", texto);
+    cargarPersonaje("personajes/f");
+    EXPECT_EQ(j.nombre + " " + Game::pos(j.nivel, j.experiencia, 0, 0),
+              std::string(nombre) + " " + Game::pos(nivel, exp, 0, 0));
+  }
+
+  // Saved into "personajes" under the name inside; the file read stays.
+  files.put("fuera.txt", "maria,5,1600,extra");
+  cargarPersonaje("fuera.txt");
+  m.enemigosrestantes = 1;
+  m.mnuguardar_Click();
+  EXPECT_EQ(files.get("personajes/maria"), "maria,5,1600,");
+  EXPECT_EQ(files.get("fuera.txt"), "maria,5,1600,extra");
+  // A missing folder is made before the dialog and again on saving.
+  fs::remove_all(files.root / "personajes");
+  m.mnuguardar_Click();
+  EXPECT_EQ(files.get("personajes/maria"), "maria,5,1600,");
+  fs::remove_all(files.root / "personajes");
+  m.mnunuevo_Click();
+  EXPECT_TRUE(fs::is_directory(files.root / "personajes"));
+}
+
+TEST_F(Play, UnsafeNamesAndFailedWritesAreRefused) {
+  nuevoHeroe("a,b");
+  EXPECT_FALSE(m.conjugador);
+  EXPECT_EQ(messages.shown.back().icon, Icon::Critical);
+  EXPECT_FALSE(files.get("personajes/a,b"));
+
+  // A name read from a file that would lead out of "personajes".
+  files.put("personajes/raro", "../../escapado,3,10,");
+  cargarPersonaje("personajes/raro");
+  m.mnuguardar_Click();
+  EXPECT_EQ(messages.shown.back().icon, Icon::Critical);
+  EXPECT_FALSE(fs::exists(files.root.parent_path().parent_path() / "escapado"));
+
+  files.failWrites = true;  // neither created nor saved, and both say so
+  messages.shown.clear();
+  nuevoHeroe();
+  EXPECT_EQ(j.nombre, "../../escapado");  // the hero before stays
+  files.failWrites = false;
+  nuevoHeroe();
+  files.failWrites = true;
+  j.nivel = 7;
+  m.mnuguardar_Click();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].icon, Icon::Critical);
+  EXPECT_EQ(messages.shown[1].icon, Icon::Critical);
+  EXPECT_EQ(lastMessage(), "No se pudo guardar el personaje: el archivo anterior sigue intacto.");
+  EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
+}
+
+// Names are UTF-8 in the program and one Windows-1252 byte per character
+// in the file: every byte is a character of its own and comes back as that
+// byte, and nothing else fits.
+TEST_F(Play, NamesAreWindows1252InTheFile) {
+  std::set<std::string> seen;
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    EXPECT_TRUE(seen.insert(game::desde1252(byte)).second) << b;
+    EXPECT_EQ(game::a1252(game::desde1252(byte)), byte) << b;
+  }
+  EXPECT_EQ(game::desde1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
+  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there", "del\x7F", "Ωmega",
+                          "nel\u0085", "\xF1o", "\xC3", "\xED\xA0\x80", "\xC1\xBF", "😀"})
+    EXPECT_FALSE(game::nombrevalido(bad)) << bad;
+  for (const char* good : {"Señor Ñandú 2", "€uro Œuvre", "...x", "ÿ", "no\u00A0break"})
+    EXPECT_TRUE(game::nombrevalido(good)) << good;
+
+  files.put("fuera1", "Pe\xF1" "a,2,150,");
+  files.put("fuera2", "Pe\xE9" "a\x80,3,400,");
+  cargarPersonaje("fuera1");
+  EXPECT_EQ(view[Etiqueta::nombre].find("Nombre: Peña - Nivel 2"), 0u);
+  m.mnuguardar_Click();
+  cargarPersonaje("fuera2");
+  m.mnuguardar_Click();
+  EXPECT_EQ(files.get("personajes/Peña"), "Pe\xF1" "a,2,150,");
+  EXPECT_EQ(files.get("personajes/Peéa€"), "Pe\xE9" "a\x80,3,400,");
+  // An undefined byte loads as a control character: no file may bear it.
+  files.put("fuera3", "x\x81,1,0,");
+  cargarPersonaje("fuera3");
+  m.mnuguardar_Click();
+  EXPECT_EQ(messages.shown.back().icon, Icon::Critical);
+}
+
+TEST_F(Play, MapLoadsAndLeadsToTheNext) {
+  nuevoHeroe();
+  m.enemigosel = 5;
+  m.contvida = 29;
+  ASSERT_TRUE(cargar("3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:1/unit/0,0:0/unit//fin/"));
+  EXPECT_EQ(Game::pos(m.maxx, m.maxy, m.contvida, m.enemigosel), "2,1 0 5");
+  EXPECT_EQ(m.nummapa, "1");
+  EXPECT_EQ(heroe(), "1,1 5 60");
+  EXPECT_TRUE(m.casilla(2, 0).bloqueada && m.casilla(0, 1).bloqueada);
+  EXPECT_FALSE(m.casilla(1, 0).bloqueada);
+  EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
+  EXPECT_EQ(Game::pos(e(0).tipo, e(0).vuela, e(0).vidamax, e(0).ataque), "1,1 45 5");
+  EXPECT_EQ(e(0).nombre, "Rata voladora");
+  EXPECT_EQ(Game::pos(e(1).tipo, e(1).vuela, e(1).experiencia, e(1).defensa), "0,0 25 0");
+  EXPECT_FALSE(e(2).activo);
+  EXPECT_EQ(m.casilla(0, 0).enemigo, 1);
+
+  files.put("mapas/mapa2.mapa", mapa(40, 30, {"", "", "....@s"}, "2"));
+  for (auto& en : m.listaenemigos) en.vida = 1;
+  j.direccion = game::kNoroeste;  // (0, 0)
+  tick({vk::Space});
+  j.espera = 0;
+  j.direccion = game::kEste;  // (2, 1)
+  messages.shown.clear();
+  tick({vk::Space});
+  ASSERT_EQ(messages.shown.size(), 1u);  // the save, then the next map without a word
+  EXPECT_EQ(Game::pos(j.x, m.enemigosrestantes, e(0).tipo, e(1).activo), "4,1 2 0");
+  EXPECT_EQ(m.nummapa, "2");
+  EXPECT_EQ(e(0).experiencia, 300);
+
+  e(0).vida = 1;  // mapa2 is the last: clearing it saves and stays
+  j.espera = 0;
+  j.direccion = game::kEste;
+  tick({vk::Space});
+  EXPECT_EQ(m.nummapa, "2");
+  EXPECT_EQ(lastMessage(), kFin);
+}
+
+// The number is read like the format's other numbers: a whole number in
+// any spelling leads on, anything else ends the sequence, as does a
+// missing next file.
+TEST_F(Play, MapNumbersInAnySpelling) {
+  nuevoHeroe();
+  files.put("mapas/mapa2.mapa", mapa(6, 6, {"@"}, "2"));
+  for (const auto& [numero, sigue] : {std::pair{" 1", true}, {"1.0", true}, {"01", true},
+                                      {"1e0", true}, {"", false}, {"abc", false},
+                                      {"1.5", false}, {"7", false}}) {
+    ASSERT_TRUE(cargar(mapa(5, 5, {"@m"}, numero)));
+    j.direccion = game::kEste;
+    j.espera = 0;
+    e(0).vida = 1;
+    messages.shown.clear();
+    tick({vk::Space});
+    EXPECT_EQ(m.maxx, sigue ? 5 : 4) << numero;
+    EXPECT_EQ(lastMessage(), std::string(numero) == "7" ? kMalo : kFin) << numero;
+  }
+}
+
+TEST_F(Play, BadMapsChangeNothing) {
+  jugando(mapa(40, 30, {"@.m", "~"}, "1"));
+  ASSERT_EQ(::mkfifo(files.path("mapas/tubo.mapa").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", files.path("mapas/cero.mapa"));
+  for (const char* malo :
+       {"3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:3/unit//fin/", "2,2/inf//fin/0,0,0,/fin/0,0/fin//fin/", ""}) {
+    EXPECT_FALSE(cargar(malo));
+    EXPECT_EQ(lastMessage(), kMalo);
+  }
+  // Files that cannot be read: missing, a FIFO (which must not block), a
+  // device behind a link, a folder.
+  for (const char* nombre : {"no-existe.mapa", "tubo.mapa", "cero.mapa", ""}) {
+    messages.shown.clear();
+    m.cargarmapa(files.path(std::string("mapas/") + nombre));
+    EXPECT_EQ(lastMessage(), kMalo) << nombre;
+    EXPECT_EQ(messages.shown[0].icon, Icon::None);
+  }
+  EXPECT_EQ(Game::pos(m.maxx, m.conmapa, j.x, e(0).activo), "39,1 0 1");
+  EXPECT_EQ(enemigo(0), "2,0 0 20");
+  EXPECT_TRUE(m.casilla(0, 1).bloqueada);
+}
+
+TEST_F(Play, SmallerMapAfterALargerOne) {
+  jugando(mapa(40, 30, {"@", std::string(10, 'm')}));
+  e(4).espera = 2;
+  // The hero starts on an enemy's cell: both are placed.
+  std::string celdas;
+  for (int i = 0; i < 25; ++i) celdas += "0,";
+  ASSERT_TRUE(cargar("5,5/inf//fin/" + celdas + "/fin/2,2/fin/2,2:0/unit/0,0:2/unit/4,4:1/unit//fin/"));
+  EXPECT_EQ(m.enemigosrestantes, 3);
+  for (int i = 3; i < 101; ++i) EXPECT_FALSE(e(i).activo);
+  EXPECT_TRUE(m.casilla(2, 2).heroe);
+  EXPECT_EQ(m.casilla(2, 2).enemigo, 0);
+  EXPECT_EQ(e(4).espera, 2);  // slots keep what a former occupant left
+  // The old map's enemies beyond the new bounds are never drawn: black tiles.
+  EXPECT_EQ(m.mainpic().at(20 * 7 + 10, 20 * 1 + 10) & 0xFFFFFF, 0u);
+}
+
+TEST_F(Play, CargarMapaPausesPlay) {
+  jugando(mapa(40, 30, {"@"}));
+  m.mnumapa_Click();  // cancelled
+  EXPECT_FALSE(m.conjugador);
+  EXPECT_TRUE(m.conmapa);
+  EXPECT_FALSE(dialog.asked[1].save);
+  EXPECT_EQ(dialog.asked[1].proposed, files.path("mapas/default.mapa"));
+  const int presents = view.presents;
+  tick({vk::Right});
+  EXPECT_EQ(view.presents, presents);  // paused
+  // A character loaded while paused plays on the map that is there.
+  files.put("personajes/pepe", "pepe,2,150,");
+  cargarPersonaje("personajes/pepe");
+  EXPECT_EQ(dialog.asked[2].proposed, files.path("personajes/default"));
+  EXPECT_TRUE(m.conjugador && m.conmapa);
+  tick({vk::Right});
+  EXPECT_EQ(j.x, 1);
+}

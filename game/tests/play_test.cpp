@@ -1,0 +1,280 @@
+// Play, tick by tick: keys and moves, the view, the hero's own rules, the
+// strike and its rewards, and the enemies' turn.
+#include <limits>
+
+#include "fakes.h"
+
+using namespace gametest;
+using namespace game;
+
+namespace {
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+}
+
+TEST_F(Play, ArrowRulesKeyOrderAndLabels) {
+  jugando(mapa(40, 30, {"", "", "", "", "", "", "", "", "", "", "..........@"}));
+  keys.queries.clear();
+  // The first rule whose keys are all held wins.
+  const std::pair<std::set<int>, const char*> rows[] = {
+      {{vk::Left, vk::Right}, "11,10 3 60"},          {{vk::Up, vk::Down}, "11,9 1 60"},
+      {{vk::Left, vk::Up, vk::Right}, "10,8 0 60"},   {{vk::Up, vk::Right, vk::Down}, "11,7 2 60"},
+      {{vk::Right, vk::Down, vk::Left}, "12,8 4 60"}, {{vk::Down, vk::Left}, "11,9 6 60"},
+      {{vk::Left}, "10,9 7 60"},                      {{vk::Down}, "10,10 5 60"}};
+  for (const auto& [held, want] : rows) {
+    tick(held);
+    EXPECT_EQ(heroe(), want);
+  }
+  EXPECT_EQ(std::vector<int>(keys.queries.begin(), keys.queries.begin() + 8),
+            (std::vector<int>{37, 39, 38, 40, 32, 72, 82, 71}));
+  EXPECT_EQ(keys.queries.size(), 64u);
+  EXPECT_EQ(view[Etiqueta::exy], "Persona (10,10)");
+  EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (0,0)");
+  EXPECT_TRUE(m.casilla(10, 10).heroe && m.casilla(10, 10).ocupada);
+  EXPECT_FALSE(m.casilla(10, 9).heroe || m.casilla(10, 9).ocupada);
+}
+
+TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
+  jugando(mapa(40, 30, {"", "@T"}));
+  tick({vk::Right});  // a tree: no move, the destination stays
+  m.casilla(1, 1).bloqueada = false;
+  m.casilla(1, 1).ocupada = true;  // something else stands there now
+  tick();
+  EXPECT_EQ(j.x, 0);
+  m.casilla(1, 1).ocupada = false;  // it leaves: he steps in with no key, even dead
+  j.muerto = true;
+  tick();
+  EXPECT_EQ(j.x, 1);
+
+  Game g;
+  g.jugando(mapa(40, 30, {"", "@...m"}));
+  g.tick({vk::Left});  // off the map: only the first drawing, nothing else
+  g.tick();
+  EXPECT_EQ(g.view.presents, 4);  // Form_Load, the load, one per tick
+  EXPECT_EQ(g.enemigo(0), "4,1 0 20");
+  EXPECT_EQ(g.view[Etiqueta::exy], "");
+  g.tick({vk::Space});  // a strike points the destination at his own cell
+  EXPECT_EQ(g.enemigo(0), "3,1 7 20");
+  EXPECT_EQ(g.view[Etiqueta::exy], "Persona (0,1)");
+  // The frame shown after the tick has the enemies' moves in it.
+  EXPECT_FALSE(g.grass(3, 1));
+  EXPECT_TRUE(g.grass(4, 1));
+}
+
+TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
+  std::vector<std::string> rows(26);
+  rows[25] = std::string(97, '.') + "@";
+  jugando(mapa(100, 50, rows));
+  EXPECT_EQ(Game::pos(m.mapax, m.mapay, 0, 0), "70,15 0 0");
+  tick({vk::Right});
+  tick({vk::Right});  // the last column: pressing on stops at the edge
+  tick({vk::Right});
+  EXPECT_EQ(j.x, 99);
+  EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (70,15)");
+
+  Game small;
+  small.jugando(mapa(20, 10, {"", "", ".@"}));  // smaller than the view
+  small.tick({vk::Down});
+  EXPECT_EQ(Game::pos(small.m.mapax, small.m.mapay, 0, 0), "0,0 0 0");
+}
+
+TEST_F(Play, LevelFormulas) {
+  struct Row {
+    int32_t n, defensa, ataque, siguiente, vida;
+  };
+  for (const Row& r : {Row{1, 0, 5, 100, 61}, Row{4, 0, 6, 1000, 67}, Row{10, 2, 8, 5500, 79},
+                       Row{327, 65, 114, 5362800, 713}, Row{328, 65, 114, 5395600, 715},
+                       Row{10000, 2000, 3338, kMax, 20059}, Row{0, 0, 5, 0, 59},
+                       Row{-1, -1, 4, 0, 57}, Row{-6, -2, 3, 0, 47}, Row{kMax, 429496729, 715827887, kMax, kMax},
+                       Row{std::numeric_limits<int32_t>::min(), -429496730, -715827878, 0,
+                           std::numeric_limits<int32_t>::min()}}) {
+    j.vida = 1;
+    j.nivel = r.n;
+    m.calcularnivel();
+    EXPECT_EQ(Game::pos(j.defensa, j.ataque, j.expsiguiente, j.vidamax),
+              Game::pos(r.defensa, r.ataque, r.siguiente, r.vida))
+        << r.n;
+    EXPECT_EQ(j.vida, r.vida) << r.n;
+  }
+  // Past about 3 x 10^8 a 64-bit product of the sum would overflow.
+  j.nivel = 1000000000;
+  m.calcularnivel();
+  EXPECT_NE(view[Etiqueta::nombre].find("Vida: 2000000059/2000000059"), std::string::npos);
+  for (const auto& [n, piso] : {std::pair{3, 300}, {1, 0}, {-5, 0}, {1000000000, kMax}, {kMax, kMax}})
+    EXPECT_EQ(Main::pisonivel(n), piso) << n;
+}
+
+TEST_F(Play, RegenerationReviveAndPotions) {
+  jugando(mapa(40, 30, {"@"}));
+  j.vida = 59;
+  for (int i = 0; i < 62; ++i) tick();  // one point per 30 ticks, never past the maximum
+  EXPECT_EQ(Game::pos(j.vida, m.contvida, m.cuadro, 0), "60,2 14 0");
+  j.vida = 10;
+  j.muerto = true;
+  m.contvida = 29;
+  tick();  // dead when the counter turns: nothing gained
+  EXPECT_EQ(Game::pos(j.vida, m.contvida, 0, 0), "10,0 0 0");
+
+  j.experiencia = 10;
+  j.pociones = 3;
+  tick({vk::R});
+  EXPECT_EQ(Game::pos(j.vida, j.pociones, j.experiencia, j.muerto), "60,0 0 0");
+  j.nivel = 3;
+  m.calcularnivel();
+  j.experiencia = 350;  // 350 - 3 x 25 is below the floor of level 3
+  j.muerto = true;
+  tick({vk::R});
+  EXPECT_EQ(Game::pos(j.nivel, j.experiencia, 0, 0), "3,300 0 0");
+
+  j.pociones = 1;
+  tick({vk::H});  // full life: the potion is kept
+  EXPECT_EQ(j.pociones, 1);
+  j.vida = j.vidamax - 5;
+  tick({vk::H});
+  EXPECT_EQ(Game::pos(j.vida, j.pociones, 0, 0), "65,0 0 0");
+  j.pociones = 1;
+  j.vida = 0;
+  j.muerto = true;
+  tick({vk::H});  // a dead hero drinks and stays dead
+  EXPECT_EQ(Game::pos(j.vida, j.pociones, j.muerto, 0), "20,0 1 0");
+  EXPECT_NE(view[Etiqueta::nombre].find("Vida: 20/65 - Pociones: 0"), std::string::npos);
+}
+
+TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
+  jugando(mapa(40, 30, {"m", "@"}));
+  j.direccion = kNoroeste;  // from column 0 the column stays 0: the cell above
+  e(0).defensa = 7;
+  tick({vk::Space});  // attack 5 against defense 7 still takes 1
+  EXPECT_EQ(sound.played, std::vector<std::string>{files.path("sonidos/hit0.wav")});
+  // Slot 0 is selected from the start: its panel follows the hit.
+  EXPECT_EQ(view[Etiqueta::enedata1], "Vida: 19/20");
+  // The wait counts down only while Space is held: every third tick.
+  for (const auto& held : {std::set<int>{}, {}, {vk::Space}, {vk::Space}, {vk::Space}, {vk::Space}})
+    tick(held);
+  EXPECT_EQ(e(0).vida, 18);
+  m.enemigosel = 5;
+  j.espera = 0;
+  tick({vk::Space});
+  EXPECT_EQ(e(0).vida, 17);
+  EXPECT_EQ(view[Etiqueta::enedata1], "Vida: 18/20");
+
+  Game edge;  // facing right from the last column strikes nothing
+  edge.jugando(mapa(3, 2, {"m.@"}));
+  edge.j.direccion = kEste;
+  edge.tick({vk::Space});
+  EXPECT_TRUE(edge.sound.played.empty());
+  EXPECT_EQ(edge.j.espera, 2);
+}
+
+TEST_F(Play, KillRewardsAndTheLastKillSaves) {
+  jugando(mapa(40, 30, {"@m", ".m"}));
+  j.direccion = kEste;
+  e(0).vida = 5;
+  j.experiencia = 175;  // the blot's 25 reach the new character's 200 exactly
+  random.next_ = {0.45};  // 4: a potion
+  tick({vk::Space});
+  EXPECT_TRUE(e(0).muerto && e(0).activo);
+  EXPECT_EQ(m.enemigosel, -1);
+  EXPECT_EQ(view[Etiqueta::enedata0], "");
+  EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 1");
+  EXPECT_EQ(Game::pos(j.pociones, random.seeded, j.experiencia, j.nivel), "1,1 200 2");
+  EXPECT_EQ(j.expsiguiente, 300);
+  EXPECT_EQ(m.casilla(1, 0).enemigo, -1);
+  EXPECT_FALSE(m.casilla(1, 0).ocupada);
+
+  j.experiencia = 5000;  // past several thresholds: still one level
+  j.direccion = kSureste;
+  j.espera = 0;
+  e(1).vida = 1;
+  random.next_ = {0.6};  // 6: no potion
+  messages.shown.clear();
+  tick({vk::Space});
+  EXPECT_EQ(Game::pos(j.nivel, j.pociones, j.experiencia, 0), "3,1 5025 0");
+  EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 0");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(lastMessage(), "Has terminado el nivel!\r\nGuardado con éxito!");
+  EXPECT_EQ(files.get("personajes/pepe"), "pepe,3,5025,");
+}
+
+TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
+  // Hero at (4, 4): eight enemies two cells away on every side, one at four
+  // diagonally, two at five on one axis.
+  jugando(mapa(40, 30, {"", "", "..m.m.m", "", "..m.@.m..m", "", "..m.m.m", "", "........m",
+                        "....m"}));
+  m.turnoenemigos();
+  const char* want[] = {"3,3 4 20", "4,3 5 20", "5,3 6 20", "3,4 3 20", "5,4 7 20", "9,4 0 20",
+                        "3,5 2 20", "4,5 1 20", "5,5 0 20", "7,7 0 20", "4,9 0 20"};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(enemigo(i), want[i]) << i;
+  EXPECT_EQ(m.casilla(3, 3).enemigo, 0);
+  EXPECT_TRUE(m.casilla(3, 3).ocupada);
+  EXPECT_FALSE(m.casilla(2, 2).ocupada);
+  EXPECT_EQ(m.casilla(2, 2).enemigo, -1);
+
+  // Column first, then row; trees stop walkers, not the flying rat; a blot
+  // waits behind another.
+  for (const auto& [rows, i, at] :
+       {std::tuple{std::vector<std::string>{"@", "", "", "..Tm"}, 0, "3,2"},
+        {{"@.Tm"}, 0, "3,0"}, {{"@", "", "", "..~~r"}, 0, "3,2"}, {{"@mm"}, 1, "2,0"}}) {
+    Game g;
+    g.jugando(mapa(40, 30, rows));
+    g.m.turnoenemigos();
+    EXPECT_EQ(g.enemigo(i).substr(0, 3), at) << rows.back();
+  }
+}
+
+TEST_F(Play, EnemyStrikesAndTheHerosDeath) {
+  jugando(mapa(40, 30, {"@m"}));
+  std::vector<int> vida;
+  for (int t = 0; t < 7; ++t) {
+    m.turnoenemigos();
+    vida.push_back(j.vida);
+  }
+  EXPECT_EQ(vida, (std::vector<int>{58, 58, 58, 56, 56, 56, 54}));  // strike, wait 2, strike
+  j.defensa = 9;
+  e(0).espera = 0;
+  j.vida = 2;
+  m.turnoenemigos();  // attack 2 against defense 9 still takes 1; 1 life is alive
+  EXPECT_EQ(Game::pos(j.vida, j.muerto, 0, 0), "1,0 0 0");
+
+  Game g;
+  g.jugando(mapa(40, 30, {"@s", "ss", "", "....m"}));
+  g.e(0).muerto = true;  // early in the list: the others still act
+  g.m.casilla(1, 0).ocupada = false;
+  g.m.casilla(1, 0).enemigo = -1;
+  g.j.vida = 7;
+  g.m.turnoenemigos();
+  // The first live sheep kills him with exactly 7; the next strikes again.
+  EXPECT_EQ(Game::pos(g.j.vida, g.j.muerto, 0, 0), "0,1 0 0");
+  EXPECT_EQ(g.sound.played, (std::vector<std::string>(2, g.files.path("sonidos/dead.wav"))));
+  EXPECT_EQ(g.enemigo(3), "3,2 0 20");  // the blot after them still walked
+  g.m.turnoenemigos();                  // a dead hero stops everyone
+  EXPECT_EQ(g.enemigo(3), "3,2 0 20");
+}
+
+// Hand-made maps may stack units: a rat on the hero's start and two blots
+// on one cell. Each must stay visible and killable, the map finishable.
+TEST_F(Play, SharedCellsNeverHideAnEnemy) {
+  nuevoHeroe();
+  std::string celdas;
+  for (int i = 0; i < 40 * 30; ++i) celdas += "0,";
+  ASSERT_TRUE(cargar("40,30/inf//fin/" + celdas +
+                     "/fin/10,10/fin/10,10:1/unit/13,10:0/unit/13,10:0/unit//fin/"));
+  EXPECT_EQ(m.casilla(13, 10).enemigo, 2);  // the last one placed is recorded
+  for (int i = 0; i < 3; ++i) e(i).vida = 1;
+  tick({vk::Right});  // the hero steps off the rat, blot 1 off blot 2
+  EXPECT_EQ(enemigo(1), "12,10 7 1");
+  for (const auto& [x, enemigo] : {std::pair{10, 0}, {12, 1}, {13, 2}}) {
+    EXPECT_EQ(m.casilla(x, 10).enemigo, enemigo) << x;
+    EXPECT_TRUE(m.casilla(x, 10).ocupada) << x;
+  }
+  EXPECT_FALSE(m.casilla(10, 10).heroe);
+  EXPECT_FALSE(grass(13 - m.mapax, 10 - m.mapay));  // blot 2 is drawn
+
+  tick({vk::Left});  // the rat's cell is occupied: he only turns
+  tick({vk::Space});
+  EXPECT_EQ(j.x, 11);
+  EXPECT_TRUE(e(0).muerto);
+  EXPECT_FALSE(m.casilla(10, 10).ocupada);
+  tick({vk::Right});
+  for (int t = 0; t < 12 && m.enemigosrestantes > 0; ++t) tick({vk::Space});
+  EXPECT_EQ(lastMessage(), "Has terminado el nivel!\r\nGuardado con éxito!");
+}

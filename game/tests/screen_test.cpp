@@ -1,0 +1,220 @@
+// What the player sees: the frame composed from the sheets, the panels and
+// their texts, the mouse, and the help menu.
+#include "fakes.h"
+
+using namespace gametest;
+using game::Casilla;
+
+namespace {
+
+constexpr uint32_t kRgb = 0x00FFFFFF;
+
+// A w x h map of one ground, nobody on it.
+void suelo(game::Main& m, int w, int h, int16_t terreno) {
+  m.maxx = static_cast<int16_t>(w - 1);
+  m.maxy = static_cast<int16_t>(h - 1);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) m.casilla(x, y) = Casilla{terreno, false, -1, false, terreno >= 2};
+}
+
+// Field tile (k, r) must show ground tile `ground` (ANDed with the sheet's
+// tile at `shimmer` when given), then the figure of `sheet` at `row`
+// wherever its mask is black; worked out from the sheets directly.
+::testing::AssertionResult tileIs(const game::Main& m, int k, int r, int ground,
+                                  const platform::Bitmap* sheet = nullptr, int row = 0,
+                                  std::optional<std::pair<int, int>> shimmer = {}) {
+  const auto& p = pictures();
+  for (int j = 0; j < 20; ++j)
+    for (int i = 0; i < 20; ++i) {
+      uint32_t want = p.terrenos.at(ground + i, j) & kRgb;
+      if (shimmer) want &= p.terrenos.at(shimmer->first + i, shimmer->second + j) & kRgb;
+      if (sheet && (sheet->at(20 + i, row + j) & kRgb) == 0) want = sheet->at(i, row + j) & kRgb;
+      if ((m.mainpic().at(20 * k + i, 20 * r + j) & kRgb) != want)
+        return ::testing::AssertionFailure() << "tile " << k << "," << r << " pixel " << i << "," << j;
+    }
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST_F(Play, SheetsHaveTheirSizesAndPureMasks) {
+  const auto& p = pictures();
+  EXPECT_EQ(Game::pos(p.terrenos.width, p.terrenos.height, p.sangre.width, p.resp.width), "80,40 40 600");
+  EXPECT_EQ(Game::pos(p.derecha.width, p.derecha.height, p.abajo.width, p.abajo.height), "120,500 600 100");
+  for (const platform::Bitmap* s : {&p.yo, &p.enemigos[0], &p.enemigos[1], &p.enemigos[2]}) {
+    ASSERT_EQ(Game::pos(s->width, s->height, 0, 0), "40,160 0 0");
+    for (int y = 0; y < 160; ++y)
+      for (int x = 0; x < 20; ++x) {
+        // White is transparent: the mask is black exactly where the figure is not white.
+        const uint32_t mask = s->at(20 + x, y) & kRgb, fig = s->at(x, y) & kRgb;
+        ASSERT_TRUE(mask == 0 || mask == kRgb) << x << "," << y;
+        ASSERT_EQ(mask == 0, fig != kRgb) << x << "," << y;
+      }
+  }
+}
+
+TEST_F(Play, FrameOfHeroBloodEnemiesAndGround) {
+  suelo(m, 40, 30, 1);
+  m.casilla(3, 3).terreno = 2;
+  m.casilla(4, 3).terreno = 7;  // hand-made codes are drawn as grass
+  m.mapax = 1;
+  m.mapay = 1;
+  m.casilla(6, 6).heroe = true;
+  j.direccion = game::kNoreste;
+  e(0).tipo = 1;
+  e(0).direccion = game::kOeste;
+  m.casilla(8, 6).enemigo = 0;
+  e(1).tipo = 2;
+  e(1).muerto = true;  // killed: not drawn though a cell names it
+  m.casilla(9, 6).enemigo = 1;
+  const platform::Bitmap before = m.mainpic();
+  m.dibujar();
+  EXPECT_TRUE(tileIs(m, 5, 5, 20, &pictures().yo, 40));
+  EXPECT_TRUE(tileIs(m, 7, 5, 20, &pictures().enemigos[1], 140));
+  EXPECT_TRUE(tileIs(m, 8, 5, 20));
+  EXPECT_TRUE(tileIs(m, 2, 2, 40));
+  EXPECT_TRUE(tileIs(m, 3, 2, 0));
+  EXPECT_TRUE(tileIs(m, 29, 19, 20));
+  // The panels stay as they were; a second frame is the same.
+  for (int y = 0; y < 500; y += 3)
+    for (int x = 0; x < 720; x += 3)
+      if (x >= 600 || y >= 400) {
+        ASSERT_EQ(m.mainpic().at(x, y), before.at(x, y)) << x << "," << y;
+      }
+  const platform::Bitmap first = m.mainpic();
+  m.dibujar();
+  EXPECT_EQ(m.mainpic().pixels, first.pixels);
+
+  j.muerto = true;  // the blood mark replaces him
+  m.dibujar();
+  EXPECT_TRUE(tileIs(m, 5, 5, 20, &pictures().sangre, 0));
+}
+
+TEST_F(Play, WaterShimmersSixTicksOfSixteen) {
+  suelo(m, 30, 20, 3);
+  m.casilla(0, 0).enemigo = 0;  // a flying enemy over the water
+  e(0).tipo = 1;
+  e(0).direccion = game::kSur;
+  for (int cuadro = 0; cuadro < 16; ++cuadro) {
+    m.cuadro = static_cast<int16_t>(cuadro);
+    m.dibujar();
+    const auto shimmer = (cuadro >= 5 && cuadro <= 10) ? std::optional{std::pair{60, 20}}
+                         : cuadro > 10                 ? std::optional{std::pair{20, 20}}
+                                                       : std::nullopt;
+    EXPECT_TRUE(tileIs(m, 29, 19, 60, nullptr, 0, shimmer)) << cuadro;
+    EXPECT_TRUE(tileIs(m, 0, 0, 60, &pictures().enemigos[1], 100, shimmer)) << cuadro;
+  }
+}
+
+TEST_F(Play, CellsBeyondASmallMapAreBlackAndEmpty) {
+  suelo(m, 40, 30, 0);
+  m.casilla(35, 25).heroe = true;  // left behind by the earlier, larger map
+  m.casilla(35, 25).enemigo = 0;
+  suelo(m, 10, 5, 1);
+  m.dibujar();
+  EXPECT_TRUE(tileIs(m, 9, 4, 20));
+  for (auto [k, r] : {std::pair{10, 0}, {0, 5}, {29, 19}})
+    for (int j = 0; j < 20; ++j)
+      for (int i = 0; i < 20; ++i)
+        ASSERT_EQ(m.mainpic().at(20 * k + i, 20 * r + j) & kRgb, 0u) << k << "," << r;
+}
+
+TEST_F(Play, StartUpPanelsAndIdleTicks) {
+  EXPECT_EQ(view.mapMenu, false);
+  EXPECT_EQ(Game::pos(static_cast<int>(m.vistaancho), static_cast<int>(m.vistaalto), m.ultimomapa, m.enemigosel), "30,20 2 0");
+  const char* nombres[] = {"Mancha asesina", "Rata voladora", "Borrego mutante"};
+  const char* cifras[] = {"20,25 2 0", "45,120 5 1", "65,300 7 2"};
+  for (int t = 0; t < 3; ++t) {
+    const auto& tipo = m.tipos[static_cast<std::size_t>(t)];
+    EXPECT_STREQ(tipo.nombre, nombres[t]);
+    EXPECT_EQ(Game::pos(tipo.vida, tipo.experiencia, tipo.ataque, tipo.defensa), cifras[t]);
+    EXPECT_EQ(tipo.vuela, t == 1);
+  }
+  EXPECT_EQ(m.mainpic().at(600, 0), pictures().derecha.at(0, 0));
+  EXPECT_EQ(m.mainpic().at(719, 499), pictures().derecha.at(119, 499));
+  EXPECT_EQ(m.mainpic().at(0, 400), pictures().abajo.at(0, 0));
+  EXPECT_EQ(m.mainpic().at(599, 499), pictures().abajo.at(599, 99));
+  // Ticks before a character and a map change nothing.
+  const auto before = m.mainpic().pixels;
+  nuevoHeroe();
+  view.captions.clear();
+  for (int i = 0; i < 5; ++i) tick({vk::Right, vk::Space, vk::G});
+  EXPECT_EQ(m.mainpic().pixels, before);
+  EXPECT_TRUE(keys.queries.empty());
+  EXPECT_TRUE(view.captions.empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Play, StatusTextHasFiveLines) {
+  j.nombre = "Ana";
+  j.nivel = 1;
+  j.vida = -3;
+  j.vidamax = 61;
+  j.ataque = 5;
+  j.defensa = 7;
+  j.pociones = 2147483647;
+  j.experiencia = 40;
+  j.expsiguiente = 100;
+  m.mostrarestado();
+  EXPECT_EQ(view[Etiqueta::nombre],
+            "Nombre: Ana - Nivel 1\r\nVida: -3/61 - Pociones: 2147483647\r\nAtaque: 5\r\n"
+            "Defensa: 7\r\nExperiencia: 40/100");
+}
+
+TEST_F(Play, ClickSelectsTheEnemyUnderThePointer) {
+  jugando(mapa(100, 100, {"@"}));
+  m.mapax = 10;
+  m.mapay = 20;
+  e(7).nombre = "Rata voladora";
+  e(7).vida = 12;
+  e(7).vidamax = 45;
+  e(7).ataque = 5;
+  e(7).defensa = 1;
+  m.casilla(39, 39).enemigo = 7;  // the bottom-right tile of the view
+  const auto panel = [&] {
+    return view[Etiqueta::enedata0] + "|" + view[Etiqueta::enedata1] + "|" +
+           view[Etiqueta::enedata2] + "|" + view[Etiqueta::enedata3];
+  };
+  m.mainpic_MouseDown(599, 399);
+  EXPECT_EQ(m.enemigosel, 7);
+  EXPECT_EQ(panel(), "Rata voladora|Vida: 12/45|Ataque: 5|Defensa: 1");
+  // Presses on the panels change nothing.
+  m.mainpic_MouseDown(600, 10);
+  m.mainpic_MouseDown(10, 400);
+  EXPECT_EQ(m.enemigosel, 7);
+  // Beyond a small map a cell may still name an enemy of an earlier one.
+  m.maxx = 20;
+  m.mainpic_MouseDown(599, 399);
+  EXPECT_EQ(m.enemigosel, -1);
+  // An empty cell clears the selection and the panel, repainting it.
+  m.maxx = 99;
+  m.mainpic_MouseDown(599, 399);
+  const int presents = view.presents;
+  m.mainpic_MouseDown(0, 0);
+  EXPECT_EQ(m.enemigosel, -1);
+  EXPECT_EQ(panel(), "|||");
+  EXPECT_EQ(view.presents, presents + 1);
+  // Clicks need a character and a map.
+  for (bool* flag : {&m.conjugador, &m.conmapa}) {
+    *flag = false;
+    m.mainpic_MouseDown(599, 399);
+    *flag = true;
+  }
+  EXPECT_EQ(m.enemigosel, -1);
+}
+
+TEST_F(Play, HelpMenuAndQuit) {
+  m.mnucontroles_Click();
+  m.mnuacerca_Click();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text,
+            "Flecha izquierda = Mover Izquierda\r\nFlecha derecha = Mover Derecha\r\n"
+            "Flecha Arriba = Mover Arriba\r\nFlecha Abajo = Mover Abajo\r\n"
+            "Barra de Espacio = Atacar\r\nH = Usar pocion\r\nR = Revivir\r\nG = Guardar Rápido");
+  EXPECT_EQ(lastMessage(), "Diseñado y Programado por Veldrosa");
+  EXPECT_EQ(messages.shown[0].icon, platform::Icon::Information);
+  EXPECT_EQ(messages.shown[1].icon, platform::Icon::Information);
+  EXPECT_FALSE(view.quitted);
+  m.mnusalir_Click();
+  EXPECT_TRUE(view.quitted);
+}
