@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 #include <set>
 #include <string>
 #include <vector>
@@ -62,6 +63,14 @@ inline std::string mapa(int w, int h, const std::vector<std::string>& rows,
   return text + "/fin/" + start + "/fin/" + units + "/fin/";
 }
 
+// Numbers joined by spaces, to compare several figures in one line.
+template <typename... T>
+std::string str(T... v) {
+  std::string s;
+  ((s += std::to_string(v) + " "), ...);
+  return s.substr(0, s.size() - 1);
+}
+
 // A game with every platform part faked, started as the window starts it.
 struct Game {
   platform::testing::FakeKeys keys;
@@ -105,15 +114,9 @@ struct Game {
     m.maintimer_Timer();
   }
   std::string lastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
-  // "x,y facing life" of the hero and of enemy i.
-  std::string heroe() const { return pos(j.x, j.y, j.direccion, j.vida); }
-  std::string enemigo(int i) {
-    return pos(e(i).x, e(i).y, e(i).direccion, e(i).vida);
-  }
-  static std::string pos(int x, int y, int d, int vida) {
-    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(d) + " " +
-           std::to_string(vida);
-  }
+  // "x y facing life" of the hero and of enemy i.
+  std::string heroe() const { return str(j.x, j.y, j.direccion, j.vida); }
+  std::string enemigo(int i) { return str(e(i).x, e(i).y, e(i).direccion, e(i).vida); }
   // Whether field tile (k, r) shows bare grass.
   bool grass(int k, int r) const {
     for (int y = 0; y < 20; ++y)
