@@ -18,18 +18,15 @@ TEST_F(Play, NewCharacterAndGuardar) {
   m.mnuguardar_Click();  // no character yet: silent
   files.put("personajes/pepe", "pepe,12,7000,");
   m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(view.mapMenu, true);
-  EXPECT_FALSE(m.conjugador);
-  EXPECT_TRUE(dialog.asked[0].save);
+  EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save), "0 1 0 1");
   EXPECT_EQ(dialog.asked[0].proposed, files.path("personajes/nuevo"));
 
   nuevoHeroe();  // replaces the old file
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
   EXPECT_EQ(str(j.vida, j.vidamax, j.ataque, j.expsiguiente), "60 60 5 200");
   m.mnuguardar_Click();  // before any map: no enemies left, so the two-line text
-  EXPECT_EQ(messages.shown.back().icon, Icon::Information);
   EXPECT_EQ(lastMessage(), kFin);
+  EXPECT_EQ(messages.shown.back().icon, Icon::Information);
   j.nivel = 3;
   j.experiencia = 650;
   m.enemigosrestantes = 4;
@@ -62,9 +59,7 @@ TEST_F(Play, CharacterItemsWhilePlayingBlankTheField) {
 TEST_F(Play, LoadingCharacterFiles) {
   files.put("personajes/pepe", "pepe,4,1000,");
   cargarPersonaje("personajes/pepe");
-  EXPECT_EQ(str(j.nivel, j.experiencia, j.vida, j.ataque), "4 1000 67 6");
-  EXPECT_EQ(j.expsiguiente, 1000);
-  EXPECT_EQ(view.mapMenu, true);
+  EXPECT_EQ(str(j.nivel, j.experiencia, j.vida, j.ataque, j.expsiguiente, *view.mapMenu), "4 1000 67 6 1000 1");
   EXPECT_EQ(view[Etiqueta::nombre].substr(0, 22), "Nombre: pepe - Nivel 4");
 
   // Missing or past the size cap: the load goes on with the figures there were.
@@ -104,9 +99,8 @@ TEST_F(Play, LoadingCharacterFiles) {
 
 TEST_F(Play, UnsafeNamesAndFailedWritesAreRefused) {
   nuevoHeroe("a,b");
-  EXPECT_FALSE(m.conjugador);
+  EXPECT_TRUE(!m.conjugador && !files.get("personajes/a,b"));
   EXPECT_EQ(messages.shown.back().icon, Icon::Critical);
-  EXPECT_FALSE(files.get("personajes/a,b"));
 
   // A name read from a file that would lead out of "personajes".
   files.put("personajes/raro", "../../escapado,3,10,");
@@ -125,8 +119,7 @@ TEST_F(Play, UnsafeNamesAndFailedWritesAreRefused) {
   j.nivel = 7;
   m.mnuguardar_Click();
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].icon, Icon::Critical);
-  EXPECT_EQ(messages.shown[1].icon, Icon::Critical);
+  EXPECT_TRUE(messages.shown[0].icon == Icon::Critical && messages.shown[1].icon == Icon::Critical);
   EXPECT_EQ(lastMessage(), "No se pudo guardar el personaje: el archivo anterior sigue intacto.");
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
 }
@@ -170,16 +163,13 @@ TEST_F(Play, MapLoadsAndLeadsToTheNext) {
   m.contvida = 29;
   ASSERT_TRUE(cargar("3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:1/unit/0,0:0/unit//fin/"));
   EXPECT_EQ(str(m.maxx, m.maxy, m.contvida, m.enemigosel), "2 1 0 5");
-  EXPECT_EQ(m.nummapa, "1");
-  EXPECT_EQ(heroe(), "1 1 5 60");
-  EXPECT_TRUE(m.casilla(2, 0).bloqueada && m.casilla(0, 1).bloqueada);
-  EXPECT_FALSE(m.casilla(1, 0).bloqueada);
+  EXPECT_EQ(m.nummapa + " " + heroe(), "1 1 1 5 60");
+  EXPECT_EQ(str(m.casilla(2, 0).bloqueada, m.casilla(0, 1).bloqueada, m.casilla(1, 0).bloqueada), "1 1 0");
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
   EXPECT_EQ(str(e(0).tipo, e(0).vuela, e(0).vidamax, e(0).ataque), "1 1 45 5");
   EXPECT_EQ(e(0).nombre, "Rata voladora");
   EXPECT_EQ(str(e(1).tipo, e(1).vuela, e(1).experiencia, e(1).defensa), "0 0 25 0");
-  EXPECT_FALSE(e(2).activo);
-  EXPECT_EQ(m.casilla(0, 0).enemigo, 1);
+  EXPECT_EQ(str(e(2).activo, m.casilla(0, 0).enemigo), "0 1");
 
   files.put("mapas/mapa2.mapa", mapa(40, 30, {"", "", "....@s"}, "2"));
   for (auto& en : m.listaenemigos) en.vida = 1;
@@ -190,9 +180,7 @@ TEST_F(Play, MapLoadsAndLeadsToTheNext) {
   messages.shown.clear();
   tick({vk::Space});
   ASSERT_EQ(messages.shown.size(), 1u);  // the save, then the next map without a word
-  EXPECT_EQ(str(j.x, m.enemigosrestantes, e(0).tipo, e(1).activo), "4 1 2 0");
-  EXPECT_EQ(m.nummapa, "2");
-  EXPECT_EQ(e(0).experiencia, 300);
+  EXPECT_EQ(m.nummapa + " " + str(j.x, m.enemigosrestantes, e(0).tipo, e(1).activo, e(0).experiencia), "2 4 1 2 0 300");
 
   e(0).vida = 1;  // mapa2 is the last: clearing it saves and stays
   j.espera = 0;
@@ -233,9 +221,8 @@ TEST_F(Play, BadMapsChangeNothing) {
   m.cargarmapa(files.path("mapas/no-existe.mapa"));
   EXPECT_EQ(lastMessage(), kMalo);
   EXPECT_EQ(messages.shown[0].icon, Icon::None);
-  EXPECT_EQ(str(m.maxx, m.conmapa, j.x, e(0).activo), "39 1 0 1");
+  EXPECT_EQ(str(m.maxx, m.conmapa, j.x, e(0).activo, m.casilla(0, 1).bloqueada), "39 1 0 1 1");
   EXPECT_EQ(enemigo(0), "2 0 0 20");
-  EXPECT_TRUE(m.casilla(0, 1).bloqueada);
 }
 
 TEST_F(Play, SmallerMapAfterALargerOne) {

@@ -37,10 +37,8 @@ void suelo(game::Main& m, int w, int h, int16_t terreno) {
 
 }  // namespace
 
-TEST_F(Play, SheetsHaveTheirSizesAndPureMasks) {
+TEST_F(Play, FigureSheetsHavePureMasks) {
   const auto& p = pictures();
-  EXPECT_EQ(str(p.terrenos.width, p.terrenos.height, p.sangre.width, p.resp.width), "80 40 40 600");
-  EXPECT_EQ(str(p.derecha.width, p.derecha.height, p.abajo.width, p.abajo.height), "120 500 600 100");
   for (const platform::Bitmap* s : {&p.yo, &p.enemigos[0], &p.enemigos[1], &p.enemigos[2]}) {
     ASSERT_EQ(str(s->width, s->height), "40 160");
     for (int y = 0; y < 160; ++y)
@@ -107,16 +105,9 @@ TEST_F(Play, WaterShimmersSixTicksOfSixteen) {
 }
 
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
-  EXPECT_EQ(view.mapMenu, false);
-  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel), "30.000000 20.000000 2 0");
-  const char* nombres[] = {"Mancha asesina", "Rata voladora", "Borrego mutante"};
-  const char* cifras[] = {"20 25 2 0", "45 120 5 1", "65 300 7 2"};
-  for (int t = 0; t < 3; ++t) {
-    const auto& tipo = m.tipos[static_cast<std::size_t>(t)];
-    EXPECT_STREQ(tipo.nombre, nombres[t]);
-    EXPECT_EQ(str(tipo.vida, tipo.experiencia, tipo.ataque, tipo.defensa), cifras[t]);
-    EXPECT_EQ(tipo.vuela, t == 1);
-  }
+  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu),
+            "30.000000 20.000000 2 0 0");
+  EXPECT_STREQ(m.tipos[2].nombre, "Borrego mutante");
   EXPECT_EQ(m.mainpic().at(600, 0), pictures().derecha.at(0, 0));
   EXPECT_EQ(m.mainpic().at(719, 499), pictures().derecha.at(119, 499));
   EXPECT_EQ(m.mainpic().at(0, 400), pictures().abajo.at(0, 0));
@@ -127,62 +118,48 @@ TEST_F(Play, StartUpPanelsAndIdleTicks) {
   view.captions.clear();
   for (int i = 0; i < 5; ++i) tick({vk::Right, vk::Space, vk::G});
   EXPECT_EQ(m.mainpic().pixels, before);
-  EXPECT_TRUE(keys.queries.empty());
-  EXPECT_TRUE(view.captions.empty());
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(keys.queries.empty() && view.captions.empty() && messages.shown.empty());
 }
 
 TEST_F(Play, ClickSelectsTheEnemyUnderThePointer) {
   jugando(mapa(100, 100, {"@"}));
   m.mapax = 10;
   m.mapay = 20;
-  e(7).nombre = "Rata voladora";
-  e(7).vida = 12;
-  e(7).vidamax = 45;
-  e(7).ataque = 5;
-  e(7).defensa = 1;
+  e(7) = game::Enemigo{"Rata voladora", 1, 12, 45, 5, 1};
   m.casilla(39, 39).enemigo = 7;  // the bottom-right tile of the view
   const auto panel = [&] {
     return view[Etiqueta::enedata0] + "|" + view[Etiqueta::enedata1] + "|" +
            view[Etiqueta::enedata2] + "|" + view[Etiqueta::enedata3];
   };
   m.mainpic_MouseDown(599, 399);
-  EXPECT_EQ(m.enemigosel, 7);
   EXPECT_EQ(panel(), "Rata voladora|Vida: 12/45|Ataque: 5|Defensa: 1");
-  // Presses on the panels change nothing.
-  m.mainpic_MouseDown(600, 10);
+  m.mainpic_MouseDown(600, 10);  // presses on the panels change nothing
   m.mainpic_MouseDown(10, 400);
   EXPECT_EQ(m.enemigosel, 7);
-  // Beyond a small map a cell may still name an enemy of an earlier one.
-  m.maxx = 20;
-  m.mainpic_MouseDown(599, 399);
-  EXPECT_EQ(m.enemigosel, -1);
-  // An empty cell clears the selection and the panel, repainting it.
-  m.maxx = 99;
-  m.mainpic_MouseDown(599, 399);
   const int presents = view.presents;
-  m.mainpic_MouseDown(0, 0);
-  EXPECT_EQ(m.enemigosel, -1);
+  m.mainpic_MouseDown(0, 0);  // an empty cell clears the selection, repainting the panel
+  EXPECT_EQ(str(m.enemigosel, view.presents - presents), "-1 1");
   EXPECT_EQ(panel(), "|||");
-  EXPECT_EQ(view.presents, presents + 1);
-  // Clicks need a character and a map.
-  for (bool* flag : {&m.conjugador, &m.conmapa}) {
-    *flag = false;
+  // No selection without a character or a map, nor beyond a small map,
+  // where a cell may still name an enemy of an earlier one.
+  for (auto* flag : {&m.conjugador, &m.conmapa, static_cast<bool*>(nullptr)}) {
+    m.enemigosel = 3;
+    if (flag) *flag = false;
+    m.maxx = flag ? 99 : 20;
     m.mainpic_MouseDown(599, 399);
-    *flag = true;
+    EXPECT_EQ(m.enemigosel, flag ? 3 : -1);
+    if (flag) *flag = true;
   }
-  EXPECT_EQ(m.enemigosel, -1);
 }
 
 TEST_F(Play, HelpMenuAndQuit) {
   m.mnucontroles_Click();
   m.mnuacerca_Click();
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_NE(messages.shown[0].text.find("Barra de Espacio = Atacar\r\nH = Usar pocion"), std::string::npos);
-  EXPECT_EQ(lastMessage(), "Diseñado y Programado por Veldrosa");
-  EXPECT_EQ(messages.shown[0].icon, platform::Icon::Information);
-  EXPECT_EQ(messages.shown[1].icon, platform::Icon::Information);
   EXPECT_FALSE(view.quitted);
   m.mnusalir_Click();
   EXPECT_TRUE(view.quitted);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_NE(messages.shown[0].text.find("Barra de Espacio = Atacar\r\nH = Usar pocion"), std::string::npos);
+  EXPECT_EQ(lastMessage(), "Diseñado y Programado por Veldrosa");
+  for (const auto& shown : messages.shown) EXPECT_EQ(shown.icon, platform::Icon::Information);
 }
