@@ -169,8 +169,7 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
   edge.jugando(mapa(3, 2, {"m.@"}));
   edge.j.direccion = kEste;
   edge.tick({vk::Space});
-  EXPECT_TRUE(edge.sound.played.empty());
-  EXPECT_EQ(edge.j.espera, 2);
+  EXPECT_EQ(str(edge.sound.played.size(), edge.j.espera), "0 2");
 }
 
 TEST_F(Play, KillRewardsAndTheLastKillSaves) {
@@ -180,14 +179,10 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.experiencia = 175;  // the blot's 25 reach the new character's 200 exactly
   random.next_ = {0.45};  // 4: a potion
   tick({vk::Space});
-  EXPECT_TRUE(e(0).muerto && e(0).activo);
-  EXPECT_EQ(m.enemigosel, -1);
-  EXPECT_EQ(view[Etiqueta::enedata0], "");
-  EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 1");
-  EXPECT_EQ(str(j.pociones, random.seeded, j.experiencia, j.nivel), "1 1 200 2");
-  EXPECT_EQ(j.expsiguiente, 300);
-  EXPECT_EQ(m.casilla(1, 0).enemigo, -1);
-  EXPECT_FALSE(m.casilla(1, 0).ocupada);
+  EXPECT_EQ(str(e(0).muerto, e(0).activo, m.enemigosel, m.casilla(1, 0).enemigo, m.casilla(1, 0).ocupada),
+            "1 1 -1 -1 0");
+  EXPECT_EQ(view[Etiqueta::enedata0] + view[Etiqueta::nenemigos], "Enemigos: 1");
+  EXPECT_EQ(str(j.pociones, random.seeded, j.experiencia, j.nivel, j.expsiguiente), "1 1 200 2 300");
 
   j.experiencia = 5000;  // past several thresholds: still one level
   j.direccion = kSureste;
@@ -212,10 +207,8 @@ TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
   const char* want[] = {"3 3 4 20", "4 3 5 20", "5 3 6 20", "3 4 3 20", "5 4 7 20", "9 4 0 20",
                         "3 5 2 20", "4 5 1 20", "5 5 0 20", "7 7 0 20", "4 9 0 20"};
   for (int i = 0; i < 11; ++i) EXPECT_EQ(enemigo(i), want[i]) << i;
-  EXPECT_EQ(m.casilla(3, 3).enemigo, 0);
-  EXPECT_TRUE(m.casilla(3, 3).ocupada);
-  EXPECT_FALSE(m.casilla(2, 2).ocupada);
-  EXPECT_EQ(m.casilla(2, 2).enemigo, -1);
+  EXPECT_EQ(str(m.casilla(3, 3).enemigo, m.casilla(3, 3).ocupada, m.casilla(2, 2).enemigo,
+                m.casilla(2, 2).ocupada), "0 1 -1 0");
 
   // Column first, then row; trees stop walkers, not the flying rat; a blot
   // waits behind another.
@@ -270,18 +263,14 @@ TEST_F(Play, SharedCellsNeverHideAnEnemy) {
   for (int i = 0; i < 3; ++i) e(i).vida = 1;
   tick({vk::Right});  // the hero steps off the rat, blot 1 off blot 2
   EXPECT_EQ(enemigo(1), "12 10 7 1");
-  for (const auto& [x, enemigo] : {std::pair{10, 0}, {12, 1}, {13, 2}}) {
-    EXPECT_EQ(m.casilla(x, 10).enemigo, enemigo) << x;
-    EXPECT_TRUE(m.casilla(x, 10).ocupada) << x;
-  }
-  EXPECT_FALSE(m.casilla(10, 10).heroe);
+  for (const auto& [x, enemigo] : {std::pair{10, 0}, {12, 1}, {13, 2}})
+    EXPECT_EQ(str(m.casilla(x, 10).enemigo, m.casilla(x, 10).ocupada, m.casilla(x, 10).heroe),
+              str(enemigo, 1, 0));
   EXPECT_FALSE(grass(13 - m.mapax, 10 - m.mapay));  // blot 2 is drawn
 
   tick({vk::Left});  // the rat's cell is occupied: he only turns
   tick({vk::Space});
-  EXPECT_EQ(j.x, 11);
-  EXPECT_TRUE(e(0).muerto);
-  EXPECT_FALSE(m.casilla(10, 10).ocupada);
+  EXPECT_EQ(str(j.x, e(0).muerto, m.casilla(10, 10).ocupada), "11 1 0");
   tick({vk::Right});
   for (int t = 0; t < 12 && m.enemigosrestantes > 0; ++t) tick({vk::Space});
   EXPECT_EQ(lastMessage(), "Has terminado el nivel!\r\nGuardado con éxito!");
