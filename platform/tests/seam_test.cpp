@@ -9,15 +9,14 @@ namespace vk = platform::vk;
 
 TEST(KeyTracker, PressedMeansHeldNowOrPressedSinceTheLastQueryOfThatKey) {
   platform::KeyTracker keys;
-  for (int code : {0, vk::Left, 255, -1, 256, 1 << 30}) {  // tapped between two queries
+  for (int code : {0, vk::Left, 255, -1, 256}) {  // tapped between two queries
     keys.press(code);
     keys.release(code);
   }
-  EXPECT_TRUE(keys.pressed(vk::Left));  // counts once
-  EXPECT_FALSE(keys.pressed(vk::Left));
+  EXPECT_TRUE(keys.pressed(vk::Left));                                            // counts once
+  EXPECT_FALSE(keys.pressed(vk::Left) || keys.pressed(-1) || keys.pressed(256));  // no keys
   EXPECT_TRUE(keys.pressed(0) && keys.pressed(255));  // querying Left left their latches alone
-  EXPECT_FALSE(keys.pressed(-1) || keys.pressed(256) || keys.pressed(1 << 30));  // not keys
-  keys.press(vk::Space);  // held: counts at every query
+  keys.press(vk::Space);                              // held: counts at every query
   keys.press(vk::R);
   EXPECT_TRUE(keys.pressed(vk::Space) && keys.pressed(vk::Space));
   keys.releaseAll();  // focus lost: nothing stays held, an unseen press still counts once
@@ -25,18 +24,17 @@ TEST(KeyTracker, PressedMeansHeldNowOrPressedSinceTheLastQueryOfThatKey) {
   EXPECT_FALSE(keys.pressed(vk::R) || keys.pressed(vk::Space));
 }
 
+// Uniform in [0, 1), and not the sequence an unseeded engine gives.
 TEST(ClockRandom, IsSeededFromTheClockAndStaysInTheHalfOpenUnitRange) {
   platform::ClockRandom seeded, unseeded;
   seeded.seedFromClock();
-  double sum = 0, same = 0;
+  double sum = 0;
   for (int i = 0; i < 10000; ++i) {
     const double v = seeded.next();
-    ASSERT_TRUE(v >= 0 && v < 1) << v;
+    ASSERT_TRUE(v >= 0 && v < 1 && v != unseeded.next()) << v;
     sum += v;
-    same += v == unseeded.next();
   }
   EXPECT_NEAR(sum / 10000, 0.5, 0.02);
-  EXPECT_LT(same, 10);
 }
 
 TEST(UnderFolder, TurnsBackslashesIntoSlashes) {
