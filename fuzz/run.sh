@@ -1,40 +1,27 @@
 #!/usr/bin/env bash
-# Builds every fuzz target with clang, libFuzzer and the address and
-# undefined-behaviour sanitizers, and runs each for the given seconds from
-# its stored corpus. Usage: fuzz/run.sh <project root> [seconds per target]
+# Builds each fuzz target of fuzz.cpp with clang, libFuzzer and the sanitizers and runs it
+# for the given seconds from a copy of its seeds. Usage: fuzz/run.sh <root> [seconds each]
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 seconds="${2:-15}"
 out="$root/build-fuzz"
-mkdir -p "$out"
-flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root")
-launcher=()
-command -v ccache >/dev/null && launcher=(ccache)
-numbers="$root/mapformat/numbers.cpp"
+mkdir -p "$out/findings"
 failed=0
 
-# fuzz <name> <seed folders...> -- <sources...>
 fuzz() {
-  local name="$1"; shift
-  local seeds=()
-  while [ "$1" != "--" ]; do seeds+=("$1"); shift; done
+  local name="$1" work status=0
   shift
-  "${launcher[@]}" clang++ "${flags[@]}" -o "$out/$name" "$@"
-  # Work on a copy so a run never changes the stored corpus.
-  local work
+  $(command -v ccache || true) clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined \
+    -fno-sanitize-recover=undefined -I"$root" -D"$name" -o "$out/${name,,}" "$root/fuzz/fuzz.cpp" \
+    "$root"/mapformat/{mapdata,numbers,reader,writer}.cpp "$root/game/personaje.cpp"
   work="$(mktemp -d)"
-  mkdir -p "$work/corpus"
-  local s f
-  for s in "${seeds[@]}"; do
-    find "$s" -type f | while read -r f; do cp "$f" "$work/corpus/$(echo "$f" | md5sum | cut -c1-12)"; done
-  done
+  mkdir "$work/corpus"
+  find "$@" -type f -exec cp --backup=numbered -t "$work/corpus" {} +
   echo "== Fuzzing $name for ${seconds}s"
-  local status=0
-  (cd "$work" && "$out/$name" -max_total_time="$seconds" -max_len=8192 \
-     ${FUZZ_DICT:+-dict="$FUZZ_DICT"} corpus >"$work/log" 2>&1) || status=$?
+  (cd "$work" && "$out/${name,,}" -max_total_time="$seconds" -max_len=8192 \
+    ${FUZZ_DICT:+-dict="$FUZZ_DICT"} corpus >log 2>&1) || status=$?
   grep -E '^#[0-9]+.*DONE|ERROR|SUMMARY' "$work/log" | tail -n 3 || true
-  if [ "$status" -ne 0 ] || ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* >/dev/null 2>&1; then
-    mkdir -p "$out/findings"
+  if [ "$status" -ne 0 ]; then
     cp "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$out/findings/" 2>/dev/null || true
     echo "Fuzzing $name found a failing input; see build-fuzz/findings/" >&2
     failed=1
@@ -42,10 +29,6 @@ fuzz() {
   rm -rf "$work"
 }
 
-FUZZ_DICT="$root/fuzz/map.dict" fuzz map_fuzz "$root/fuzz/corpus/map" "$root/mapformat/tests/cases" -- \
-  "$root/fuzz/map_fuzz.cpp" "$numbers" "$root"/mapformat/{mapdata,reader,writer}.cpp
-fuzz character_fuzz "$root/fuzz/corpus/character" -- \
-  "$root/fuzz/character_fuzz.cpp" "$root/game/personaje.cpp" "$numbers"
-fuzz roundtrip_fuzz "$root/fuzz/corpus/roundtrip" -- \
-  "$root/fuzz/roundtrip_fuzz.cpp" "$numbers" "$root"/mapformat/{mapdata,reader,writer}.cpp
+FUZZ_DICT="$root/fuzz/map.dict" fuzz FUZZ_MAP "$root/fuzz/corpus/map" "$root/mapformat/tests/cases"
+fuzz FUZZ_CHARACTER "$root/fuzz/corpus/character"
 exit "$failed"

@@ -1,0 +1,132 @@
+// The Qt side of the seam, offscreen: keys fed as events, message boxes
+// answered from a timer while they run, sound. The end-to-end tests cover
+// what takes the real programs: the file dialogs (Spanish, typed into,
+// saving over a file) and pictures on screen pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/qt/qtkeys.h"
+#include "platform/qt/qtmessages.h"
+#include "platform/qt/qtsound.h"
+#include "platform/testing/qtapp.h"
+
+namespace vk = platform::vk;
+
+namespace {
+
+void send(QWidget* to, QEvent::Type type, Qt::Key key, bool repeat = false) {
+  QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "", repeat);
+  QApplication::sendEvent(to, &event);
+}
+
+// Runs answer on the modal dialog that opens within the next second.
+void answerNext(std::function<void(QWidget*)> answer, int tries = 100) {
+  QTimer::singleShot(10, [=] {
+    if (QWidget* modal = QApplication::activeModalWidget()) return answer(modal);
+    if (tries > 0) answerNext(answer, tries - 1);
+  });
+}
+
+// The window is a line edit, so it shows which keys reached it.
+class QtTest : public QtAppTest {
+ protected:
+  void SetUp() override { window.show(); }
+  QLineEdit window;
+  platform::QtKeys keys;
+};
+
+}  // namespace
+
+TEST_F(QtTest, KeysTheRulesUseCountWhileTheWindowIsActive) {
+  const std::pair<int, int> table[] = {
+      {Qt::Key_Left, vk::Left}, {Qt::Key_Up, vk::Up},       {Qt::Key_Right, vk::Right},
+      {Qt::Key_Down, vk::Down}, {Qt::Key_Space, vk::Space}, {Qt::Key_G, vk::G},
+      {Qt::Key_H, vk::H},       {Qt::Key_R, vk::R},         {Qt::Key_A, -1}};
+  for (const auto& [qt, code] : table) EXPECT_EQ(platform::xlatekey(qt), code) << qt;
+  // X autorepeat sends release+press pairs while a key is held.
+  send(&window, QEvent::KeyPress, Qt::Key_Space);
+  send(&window, QEvent::KeyRelease, Qt::Key_Space, true);
+  send(&window, QEvent::KeyPress, Qt::Key_Up, true);
+  EXPECT_TRUE(keys.pressed(vk::Space) && keys.pressed(vk::Space));
+  EXPECT_FALSE(keys.pressed(vk::Up));
+  EXPECT_EQ(window.text(), " ");  // the filter swallows nothing
+
+  // Held keys are let go when the program or, with onlyWhileActive, the window loses the focus.
+  send(&window, QEvent::KeyPress, Qt::Key_Up);
+  EXPECT_TRUE(keys.pressed(vk::Up));
+  QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);  // another program
+  QApplication::sendEvent(qApp, &inactive);
+  EXPECT_FALSE(keys.pressed(vk::Up));  // its release will never reach us
+
+  keys.onlyWhileActive(&window);
+  QWidget other;  // a dialog or a message box
+  other.show();
+  const auto focus = [](QWidget& w) { return w.activateWindow(), QTest::qWaitForWindowActive(&w); };
+  ASSERT_TRUE(focus(window));
+  send(&window, QEvent::KeyPress, Qt::Key_G);  // latched, not yet asked about
+  ASSERT_TRUE(focus(other));
+  send(&other, QEvent::KeyPress, Qt::Key_R);
+  EXPECT_FALSE(keys.pressed(vk::G) || keys.pressed(vk::R));  // dropped; pressed elsewhere
+  ASSERT_TRUE(focus(window));
+  send(&window, QEvent::KeyPress, Qt::Key_Space);
+  EXPECT_TRUE(keys.pressed(vk::Space));
+}
+
+TEST_F(QtTest, MessageHasTitleTextIconAndOneSpanishButton) {
+  for (const auto& [ours, theirs] : {std::pair{platform::Icon::None, QMessageBox::NoIcon},
+                                     {platform::Icon::Information, QMessageBox::Information},
+                                     {platform::Icon::Critical, QMessageBox::Critical}}) {
+    answerNext([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      EXPECT_EQ(box->windowTitle() + box->text(), "JuegoNivel 2\nGuardado");  // one line break
+      EXPECT_EQ(box->icon(), theirs);
+      ASSERT_EQ(box->buttons().size(), 1);
+      EXPECT_EQ(box->buttons()[0]->text().remove('&'), QStringLiteral("Aceptar"));
+      box->buttons()[0]->click();
+    });
+    platform::QtMessages(&window, "Juego").show("Nivel 2\r\nGuardado", ours);
+  }
+}
+
+// Space held in a fight when the end-of-level box opens: neither its
+// repeats (flagged or not, the first news of it being a release) nor its
+// final release may answer the box; a press after the box appeared does.
+TEST_F(QtTest, MessageIgnoresKeysHeldWhenItOpened) {
+  std::string open;
+  answerNext([&](QWidget* box) {
+    const auto key = [&](QEvent::Type type, Qt::Key key, bool repeat) {
+      send(qobject_cast<QMessageBox*>(box)->buttons()[0], type, key, repeat);
+      open += box->isVisible() ? 'o' : 'c';
+    };
+    key(QEvent::KeyRelease, Qt::Key_Space, false);  // a repeat X failed to pair comes first
+    key(QEvent::KeyPress, Qt::Key_Space, false);
+    key(QEvent::KeyRelease, Qt::Key_Space, true);
+    key(QEvent::KeyPress, Qt::Key_Space, true);
+    key(QEvent::KeyPress, Qt::Key_Return, true);    // Return held as well
+    key(QEvent::KeyRelease, Qt::Key_Space, false);  // let go at last
+    QTest::qWait(150);
+    key(QEvent::KeyPress, Qt::Key_Space, false);  // a new press answers
+    key(QEvent::KeyRelease, Qt::Key_Space, false);
+    if (box->isVisible()) qobject_cast<QDialog*>(box)->reject();
+  });
+  platform::QtMessages(&window, "Edit").show("Nivel terminado", platform::Icon::Information);
+  EXPECT_EQ(open, std::string(7, 'o') + 'c');
+}
+
+// Sound never blocks or throws, whatever the path, and Qt's complaints
+// about a missing audio device stay off the terminal.
+TEST_F(QtTest, SoundPlaysOrSkipsAnyPathQuietly) {
+  testing::internal::CaptureStderr();
+  platform::QtSound sound;
+  for (const char* path : {"/no/such.wav", "/", ""}) sound.play(path);
+  qWarning("No audio device detected");
+  qWarning("tarnwick marker");
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err.find("No audio device"), std::string::npos) << err;
+  EXPECT_NE(err.find("tarnwick marker"), std::string::npos) << err;
+}
