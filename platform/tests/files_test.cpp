@@ -7,9 +7,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/posixfiles.h"
 
@@ -60,6 +62,16 @@ TEST_F(FilesTest, ReadsOnlyRegularFilesWithinTheCap) {
   char event[256];
   EXPECT_LT(::read(opens, event, sizeof event), 0) << "the FIFO was opened";
   ::close(opens);
+  // A FIFO swapped in between the look at the path and the open is refused too.
+  std::atomic<bool> done = false;
+  std::thread swapper([&] {
+    while (!done) ::renameat2(AT_FDCWD, path("ten").c_str(), AT_FDCWD, path("fifo").c_str(), RENAME_EXCHANGE);
+  });
+  int wrong = 0;
+  for (int i = 0; i < 20000; ++i) wrong += get("ten").value_or("0123456789") != "0123456789";
+  done = true;
+  swapper.join();
+  EXPECT_EQ(wrong, 0);
   // More bytes than its size said: still being written, so refused.
   EXPECT_EQ(files.read("/proc/self/status", 1 << 20), std::nullopt);
 }
