@@ -72,9 +72,8 @@ void Main::mnujugador_Click() {
   }
   jugador.pociones = 0;
   jugador.muerto = false;
-  calcularnivel();
   conjugador = true;
-  mostrarestado();
+  calcularnivel();  // also shows the status
 }
 
 // Also run by the G key and at the end of every level.

@@ -27,7 +27,7 @@ void Main::dibujar() {
       const Casilla& c = casilla(x, y);
       // Codes outside 0 to 3 come only from hand-made files; they walk like
       // grass and are drawn as grass.
-      const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
+      const int suelo = static_cast<uint16_t>(c.terreno) <= 3 ? kTile * c.terreno : 0;
       par(pics_.terrenos, k, r, suelo, 0, suelo, 0);
       if (c.terreno == 3) {
         // The water shimmers: six ticks of sixteen with the second tile.
@@ -48,9 +48,10 @@ void Main::dibujar() {
           par(pics_.sangre, k, r, kTile, 0, 0, 0);
         }
       }
-      if (c.enemigo >= 0 && c.enemigo < kSlots) {
+      // A cell names a slot or -1, and a slot's kind is one the reader accepted.
+      if (c.enemigo >= 0) {
         const Enemigo& e = listaenemigos[static_cast<std::size_t>(c.enemigo)];
-        if (!e.muerto && e.tipo >= 0 && e.tipo <= 2) {
+        if (!e.muerto) {
           const int fila = kTile * e.direccion;
           par(pics_.enemigos[static_cast<std::size_t>(e.tipo)], k, r, kTile, fila, 0, fila);
         }

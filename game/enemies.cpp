@@ -13,11 +13,12 @@ namespace {
 constexpr int kVista = 4;       // cells, on both axes
 constexpr int16_t kEspera = 2;  // turns between two strikes
 
-// Facing towards the hero from his offset: [sign of dy + 1][sign of dx + 1].
-constexpr int16_t kHacia[3][3] = {
-    {kNoroeste, kNorte, kNoreste},
-    {kOeste, -1, kEste},
-    {kSuroeste, kSur, kSureste},
+// Facing towards the hero from his offset, row by row: index
+// 3 x (sign of dy + 1) + sign of dx + 1. None when they share a cell.
+constexpr int16_t kHacia[] = {
+    kNoroeste, kNorte, kNoreste,  //
+    kOeste,    -1,     kEste,     //
+    kSuroeste, kSur,   kSureste,
 };
 
 int signo(int v) { return (v > 0) - (v < 0); }
@@ -53,16 +54,16 @@ void Main::quedanen(int16_t x, int16_t y) {
   c.ocupada = c.heroe || c.enemigo >= 0;
 }
 
-// Called by the tick once the hero has moved.
+// Called by the tick, in play only, once the hero has moved.
 void Main::turnoenemigos() {
-  if (jugador.muerto || !conmapa || !conjugador) return;
+  if (jugador.muerto) return;
   for (int i = 0; i < kSlots; ++i) {
     Enemigo& e = listaenemigos[static_cast<std::size_t>(i)];
     if (!e.activo) return;  // the list ends at the first free slot
     if (e.muerto) continue;
     const int dx = jugador.x - e.x, dy = jugador.y - e.y;
     if (std::abs(dx) > kVista || std::abs(dy) > kVista) continue;
-    const int16_t hacia = kHacia[signo(dy) + 1][signo(dx) + 1];
+    const int16_t hacia = kHacia[3 * (signo(dy) + 1) + signo(dx) + 1];
     if (hacia >= 0) e.direccion = hacia;
 
     if (std::abs(dx) > 1 || std::abs(dy) > 1) {

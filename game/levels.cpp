@@ -17,7 +17,8 @@ int32_t saturar(int64_t v) {
 }
 
 // Floor division, as Int() of the real quotient gives it for negative levels.
-int64_t piso(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+// For b > 0: the truncated quotient, one less when a negative a leaves a remainder.
+int64_t piso(int64_t a, int64_t b) { return a / b - (a % b < 0); }
 
 // 100 x (1 + 2 + ... + n), 0 for n below 1. From n = 6554 on the sum is
 // past the 32-bit limit; the bound keeps the product itself within 64 bits.

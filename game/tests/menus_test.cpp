@@ -23,7 +23,8 @@ TEST_F(Play, NewCharacterAndGuardar) {
 
   nuevoHeroe();  // replaces the old file
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
-  EXPECT_EQ(str(j.vida, j.vidamax, j.ataque, j.expsiguiente), "60 60 5 200");
+  EXPECT_EQ(view[Etiqueta::nombre], "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
+                                    "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
   m.mnuguardar_Click();  // before any map: no enemies left, so the two-line text
   EXPECT_EQ(lastMessage(), kFin);
   EXPECT_EQ(messages.shown.back().icon, Icon::Information);

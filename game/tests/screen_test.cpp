@@ -54,7 +54,7 @@ TEST_F(Play, FigureSheetsHavePureMasks) {
 TEST_F(Play, FrameOfHeroBloodEnemiesAndGround) {
   suelo(m, 40, 30, 1);
   m.casilla(3, 3).terreno = 2;
-  m.casilla(4, 3).terreno = 7;  // hand-made codes are drawn as grass
+  m.casilla(4, 3).terreno = 4;  // hand-made codes are drawn as grass
   m.mapax = 1;
   m.mapay = 1;
   m.casilla(6, 6).heroe = true;
