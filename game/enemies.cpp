@@ -87,7 +87,7 @@ void Main::turnoenemigos() {
     const int64_t dano = std::max<int64_t>(int64_t{e.ataque} - jugador.defensa, 1);
     jugador.vida = static_cast<int32_t>(
         std::max<int64_t>(int64_t{jugador.vida} - dano, std::numeric_limits<int32_t>::min()));
-    mostrarestado();
+    // The status shows the new life when the tick ends.
     if (jugador.vida < 1) {
       // The turn goes on: later enemies still walk and strike.
       jugador.vida = 0;

@@ -22,8 +22,8 @@ int32_t sumar(int32_t a, int64_t b) {
 }
 
 // The neighbour in each facing, 0 north-west clockwise to 7 west.
-constexpr int kPasoX[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
-constexpr int kPasoY[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+constexpr int kPasoX[] = {-1, 0, 1, 1, 1, 0, -1, -1};
+constexpr int kPasoY[] = {-1, -1, -1, 0, 1, 1, 1, 0};
 
 }  // namespace
 
