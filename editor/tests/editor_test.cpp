@@ -56,13 +56,33 @@ struct Editor : editor::View, platform::Messages {
   }
 };
 
-TEST(Editing, PlacingAndItsSilentRefusals) {
+TEST(Editing, PlacingScrollingAndTheMouse) {
   Editor e;
+  // Before any map clicks and ticks do nothing, and the mouse is reported:
+  // pixels left of or above the view (a drag) lie in the tiles before it.
+  e.run("t2 0,0 k1");
+  e.p.mapax = 12;
+  e.run("m599,399 m-1,-1 m-20,0 m-21,0");
+  EXPECT_EQ(e.mouse, "Mouse (41,19) Mouse (11,-1) Mouse (11,0) Mouse (10,0) ");
+  EXPECT_EQ(e.mapa + std::to_string(e.presents), "0");
+
   // Only pixels inside the 600 x 400 view place, its edges included; only
   // a placement draws.
   e.run("n200,200 t3 @-1,5 @5,-1 @600,5 @5,400 @0,0 @599,399");
-  EXPECT_EQ(e.presents, 3);
-  EXPECT_EQ(e.p.mapa(29, 19).terreno, 3);
+  EXPECT_TRUE(e.presents == 3 && e.p.mapa(29, 19).terreno == 3);
+  // Every tick scrolls with the arrows held, clamps and draws; opposite
+  // arrows cancel, and the view may end at the map's last cells.
+  e.keys.held = {platform::vk::Right, platform::vk::Down};
+  e.run("k80");
+  EXPECT_EQ(e.mapa + std::to_string(e.presents), "Mapa (170,180)83");
+  e.keys.held = {platform::vk::Left, platform::vk::Right, platform::vk::Up};
+  e.p.mapax = 169;
+  e.p.mapay = 182;
+  e.run("k1");
+  EXPECT_EQ(e.mapa, "Mapa (169,179)");
+  e.run("n30,20 k1");  // a map no larger than the view stays put
+  EXPECT_EQ(e.mapa, "Mapa (0,0)");
+
   // The start moves; no enemy on it nor on another enemy, no start on an
   // enemy, ground under an enemy but not under the start.
   e.run("n4,3 p 0,0 1,0 e1 2,0 1,0 e2 2,0 p 2,0 t1 0,0 1,0 2,0 g:mapas/a.mapa");
@@ -76,28 +96,6 @@ TEST(Editing, PlacingAndItsSilentRefusals) {
   EXPECT_EQ(e.p.mapa(11, 3).tipoenemigo, -1);
   e.run("p 5,5 n2,1");
   EXPECT_FALSE(e.p.hayjugador || e.p.listaenemigos[0].activo);
-}
-
-TEST(Editing, EveryTickScrollsClampsAndRedraws) {
-  Editor e;
-  // Before any map the mouse is reported, and clicks and ticks do nothing.
-  // Pixels left of or above the view (a drag) lie in the tiles before it.
-  e.p.mapax = 12;
-  e.run("m599,399 m-1,-1 m-20,0 m-21,0 t2 0,0 k1");
-  EXPECT_EQ(e.mouse, "Mouse (41,19) Mouse (11,-1) Mouse (11,0) Mouse (10,0) ");
-  EXPECT_EQ(e.mapa + std::to_string(e.presents), "0");
-  // A map no larger than the view stays put; one picture a tick.
-  e.keys.held = {platform::vk::Right, platform::vk::Down};
-  e.run("n30,20 k1");
-  EXPECT_EQ(e.mapa, "Mapa (0,0)");
-  e.run("n200,200 k80");
-  EXPECT_EQ(e.mapa + std::to_string(e.presents), "Mapa (170,180)83");
-  // Opposite arrows cancel; the view may end at the map's last cells.
-  e.keys.held = {platform::vk::Left, platform::vk::Right, platform::vk::Up};
-  e.p.mapax = 169;
-  e.p.mapay = 182;
-  e.run("k1");
-  EXPECT_EQ(e.mapa, "Mapa (169,179)");
 }
 
 TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {
@@ -170,13 +168,14 @@ TEST(Files, GuardarAndAbrir) {
   const std::string units = "/fin/1,1/fin/0,0:0/unit/2,1:7/unit//fin/";
   e.files.put("mapas/dos.mapa", "3,2/inf/9/fin/0,1,3,2,0,0," + units);
   const int presents = e.presents;
-  e.run("a:mapas/dos.mapa");
+  e.run("a:mapas/dos.mapa a g:mapas/dos.mapa");  // then cancelled
   EXPECT_TRUE(e.presents == presents + 1 && e.p.conmapa && e.p.maxx == 2 && e.p.mapax == 4);
   EXPECT_TRUE(e.p.mapa(1, 1).esjugador && !e.p.mapa(0, 1).esjugador && e.p.mapa(2, 1).hayenemigo);
   EXPECT_FALSE(e.p.mapa(1, 0).hayenemigo || e.p.mapa(1, 0).tipoenemigo != -1);
-  // A corrupt file, a missing one, a cancelled dialog: nothing changes.
-  e.files.put("mapas/roto.mapa", "3,2/inf//fin/0,0,/fin/0,0/fin//fin/");
-  e.run("a:mapas/roto.mapa a:mapas/no.mapa a g:mapas/dos.mapa");
-  EXPECT_EQ(e.presents, presents + 1);
   EXPECT_EQ(e.files.get("mapas/dos.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
+  // A corrupt file or a missing one changes nothing.
+  e.files.put("mapas/roto.mapa", "3,2/inf//fin/0,0,/fin/0,0/fin//fin/");
+  e.run("a:mapas/roto.mapa a:mapas/no.mapa g:mapas/otra.mapa");
+  EXPECT_EQ(e.presents, presents + 1);
+  EXPECT_EQ(e.files.get("mapas/otra.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
 }

@@ -11,6 +11,9 @@
 #include "editor/qt/principalwindow.h"
 #include "platform/testing/qtapp.h"
 
+// Failures show texts as texts.
+void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
 struct Window : QtAppTest, QObject {
   editor::PrincipalWindow w;
   int paints = 0;
