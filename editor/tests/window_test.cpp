@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
-#include <sstream>
 
 #include "editor/qt/principalwindow.h"
 #include "platform/testing/qtapp.h"
@@ -21,13 +20,10 @@ struct Window : QtAppTest, QObject {
     paints += event->type() == QEvent::Paint;
     return false;
   }
-  // The names in "name x y w h ..." of the children of `root` placed elsewhere.
-  static std::string misplaced(QWidget* root, const std::string& places) {
-    std::istringstream in(places);
-    std::string name, wrong;
-    for (int x, y, w, h; in >> name >> x >> y >> w >> h;)
-      if (root->findChild<QWidget*>(name.c_str())->geometry() != QRect(x, y, w, h)) wrong += name;
-    return wrong;
+  // "@x,y,w,h", where a widget lies in its parent.
+  static QString at(const QWidget* x) {
+    const QRect g = x->geometry();
+    return QString("@%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
   }
 };
 
@@ -35,19 +31,17 @@ TEST_F(Window, LayoutAndMenus) {
   w.show();
   EXPECT_TRUE(w.windowTitle() == "Tarnwick Editor" && w.minimumSize() == w.maximumSize());
   EXPECT_EQ(w.centralWidget()->size(), QSize(714, 428));
-  EXPECT_EQ(misplaced(&w,
-                      "mainpic 0 0 600 400 Label1_0 624 8 64 16 Label1_1 624 104 72 16 "
-                      "Label1_2 624 168 70 16 mousecap 40 408 121 17 mapcap 184 408 137 17"),
-            "");
+  EXPECT_EQ(at(w.findChild<QWidget*>("mainpic")), "@0,0,600,400");
   QStringList texts;
-  for (auto* label : w.findChildren<QLabel*>()) texts << label->text();
+  for (auto* label : w.findChildren<QLabel*>()) texts << label->text() + at(label);
   for (QAction* menu : w.menuBar()->actions()) {
     texts << menu->text() + ":";
     for (QAction* item : menu->menu()->actions()) texts << item->text();
   }
   EXPECT_EQ(texts.join('|'),
-            "Terrenos|Personaje|Enemigos|Mouse|Mapa|Archivo:|Nuevo|Abrir|Guardar|"
-            "Salir|Ayuda:|Manual de usuario|Acerca...");
+            "Terrenos@624,8,64,16|Personaje@624,104,72,16|Enemigos@624,168,70,16|"
+            "Mouse@40,408,121,17|Mapa@184,408,137,17|Archivo:|Nuevo|Abrir|Guardar|Salir|"
+            "Ayuda:|Manual de usuario|Acerca...");
 }
 
 TEST_F(Window, EveryTickOfTheTimerRepaintsTheMap) {
@@ -64,7 +58,8 @@ TEST_F(Window, NewMapDialog) {
   w.mnunuevo_Click();
   editor::NewwDialog* d = w.neww();
   EXPECT_TRUE(d->windowTitle() == "Nuevo Mapa" && !d->isModal() && d->size() == QSize(252, 123));
-  EXPECT_EQ(misplaced(d, "ancho 88 32 129 21 alto 88 64 129 21 crear 80 96 105 17"), "");
+  EXPECT_EQ(at(d->ancho()) + at(d->alto()) + at(d->findChild<QWidget*>("crear")),
+            "@88,32,129,21@88,64,129,21@80,96,105,17");
   EXPECT_TRUE(d->ancho()->isEditable() && d->ancho()->count() == 11 && d->alto()->count() == 12);
   // A refused size is said in the editor's box; the dialog stays as typed.
   QString box;
