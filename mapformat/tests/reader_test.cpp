@@ -29,6 +29,7 @@ TEST(Reader, ExampleEveryFieldBothReadersAndTheSameTextBack) {
   // field but the slots beyond the unit count.
   map.reset(2, 1);
   EXPECT_EQ(write(map), "3,2/inf//fin/0,0,0,0,0,0,/fin/0,0/fin//fin/");
+  EXPECT_EQ(map.units[0], Unit{});  // no stale unit behind the count either
   map = want;
   map.units[5] = {9, 9, 9};
   EXPECT_EQ(map, want);
