@@ -127,7 +127,7 @@ TEST(Editing, ViewGroundFiguresAndEdges) {
   // files: kept, drawn as grass and not at all. A start under an enemy too.
   e.files.put("mapas/v.mapa",
               "6,1/inf//fin/3,4,-1,1,0,0,/fin/3,0/fin/"
-              "2,0:0/unit/3,0:2/unit/4,0:3/unit/5,0:7/unit//fin/");
+              "2,0:0/unit/3,0:2/unit/4,0:4/unit/5,0:5/unit//fin/");
   e.run("a:mapas/v.mapa");
   EXPECT_TRUE(shows(0, 60, {}) && shows(1, 0, {}) && shows(2, 0, {&e.pics.enemigos[0]}));
   EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}));
