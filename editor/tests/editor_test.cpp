@@ -38,7 +38,7 @@ struct Editor : editor::View, platform::Messages {
     std::istringstream in(script);
     for (std::string w; in >> w;) {
       const int a = std::atoi(w.c_str() + (w[0] <= '9' ? 0 : 1));
-      const int b = std::atoi(w.c_str() + w.find(',') + 1);
+      const int b = std::atoi(w.c_str() + (w.find(',') + 1));  // npos + 1 is 0
       if (w[1] == ':')
         dialog.answers.push_back({{files.path(w.substr(2)), w.substr(w.rfind('/') + 1)}});
       if (w[0] == 'a') p.mnuabrir_Click();

@@ -47,8 +47,8 @@ TEST_F(Window, TimerLayoutMenusAndTheNewMapDialog) {
   w.rules().nuevomapa(30, 20);
   QApplication::processEvents();
   w.findChild<QWidget*>("mainpic")->installEventFilter(this);
-  QTest::qWait(1050);
-  EXPECT_GE(paints, 5);  // ten ticks; a busy machine may merge a few repaints
+  QTest::qWait(2050);
+  EXPECT_GE(paints, 10);  // twenty ticks; a busy machine may merge a few repaints
 
   w.mnunuevo_Click();
   editor::NewwDialog* d = w.neww();
