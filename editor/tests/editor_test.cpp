@@ -1,182 +1,179 @@
-// Placing, scrolling, the new-map sizes, and the view the editor composes.
+// The editor's rules driven without a window: placing, scrolling, the
+// new-map sizes, the view it composes, and "Abrir" and "Guardar".
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "assets/loadpictures.h"
 #include "editor/neww.h"
-#include "editor_fixture.h"
+#include "editor/principal.h"
+#include "platform/testing/fakes.h"
 
-using namespace edittest;
-using editor::Etiqueta;
-namespace vk = platform::vk;
-
-TEST(Placing, RulesAndSilentRefusals) {
-  Editor e;
-  auto& p = e.p;
-  p.terr_Click(2);
-  e.click(1, 1);  // no map yet
-  p.nuevomapa(30, 20);
-  const int presents = e.view.presents;
-  p.modo = editor::kNinguno;
-  e.click(1, 1);  // no tool yet
-  EXPECT_EQ(p.mapa(1, 1).terreno, 0);
-  EXPECT_EQ(e.view.presents, presents);
-
-  p.pers_Click();
-  e.click(3, 3);
-  e.click(4, 4);  // the start moves
-  int starts = 0;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) starts += p.mapa(x, y).esjugador;
-  EXPECT_EQ(starts, 1);
-  EXPECT_TRUE(p.hayjugador);
-  EXPECT_EQ(p.jugadorx, 4);
-  EXPECT_EQ(p.jugadory, 4);
-
-  p.terr_Click(3);
-  e.click(4, 4);  // not under the start
-  EXPECT_EQ(p.mapa(4, 4).terreno, 0);
-  p.enem_Click(1);
-  e.click(5, 5);
-  e.click(4, 4);  // not on the start
-  p.enem_Click(2);
-  e.click(5, 5);  // not on another enemy
-  EXPECT_EQ(p.mapa(5, 5).tipoenemigo, 1);
-  EXPECT_FALSE(p.mapa(4, 4).hayenemigo);
-  EXPECT_TRUE(p.listaenemigos[0].activo);
-  EXPECT_FALSE(p.listaenemigos[1].activo);
-  p.pers_Click();
-  e.click(5, 5);  // the start cannot go on an enemy
-  EXPECT_EQ(p.jugadorx, 4);
-  p.terr_Click(3);
-  e.click(5, 5);  // ground can be painted under an enemy
-  EXPECT_EQ(p.mapa(5, 5).terreno, 3);
-  EXPECT_TRUE(p.mapa(5, 5).hayenemigo);
-}
-
-TEST(Placing, The102ndEnemyIsRefusedAndNewMapsForgetTheOldOnes) {
-  Editor e;
-  auto& p = e.p;
-  p.nuevomapa(30, 20);
-  p.enem_Click(0);
-  for (int i = 0; i < 102; ++i) e.click(i % 30, i / 30);
-  EXPECT_TRUE(p.listaenemigos[100].activo);
-  const int presents = e.view.presents;
-  EXPECT_FALSE(p.mapa(101 % 30, 101 / 30).hayenemigo);  // not shown, so not lost on save
-  EXPECT_EQ(p.mapa(101 % 30, 101 / 30).tipoenemigo, -1);
-  e.click(101 % 30, 101 / 30);
-  EXPECT_EQ(e.view.presents, presents);
-
-  p.pers_Click();
-  e.click(10, 10);
-  p.nuevomapa(40, 30);
-  EXPECT_FALSE(p.hayjugador);
-  for (const auto& c : p.listaenemigos) EXPECT_FALSE(c.activo);
-  EXPECT_EQ(p.modo, editor::kJugador);  // the tool survives
-}
-
-TEST(Scrolling, LimitsAndCaptions) {
-  Editor e;
-  auto& p = e.p;
-  p.nuevomapa(200, 200);
-  e.keys.held = {vk::Right};
-  for (int i = 0; i < 80; ++i) p.maintimer_Timer();
-  EXPECT_EQ(p.mapax, 170);
-  EXPECT_EQ(e.view.captions[Etiqueta::mapcap], "Mapa (170,0)");
-  e.keys.held = {vk::Left, vk::Right, vk::Down};
-  p.maintimer_Timer();
-  EXPECT_EQ(p.mapax, 170);
-  EXPECT_EQ(p.mapay, 3);
-  // The right-most column of the view is the map's last.
-  p.terr_Click(3);
-  p.mainpic_MouseDown(599, 0);
-  EXPECT_EQ(p.mapa(199, 3).terreno, 3);
-
-  p.nuevomapa(30, 20);
-  e.keys.held = {vk::Right, vk::Down};
-  p.maintimer_Timer();
-  EXPECT_EQ(e.view.captions[Etiqueta::mapcap], "Mapa (0,0)");
-
-  p.mapax = 12;
-  // A drag may leave the view: pixels left of it lie in the columns before.
-  for (const auto& [x, want] : {std::pair{39, "Mouse (13,1)"}, std::pair{-1, "Mouse (11,1)"},
-                                std::pair{-20, "Mouse (11,1)"}, std::pair{-21, "Mouse (10,1)"}}) {
-    p.mainpic_MouseMove(x, 20);
-    EXPECT_EQ(e.view.captions[Etiqueta::mousecap], want) << x;
+struct Editor : editor::View, platform::Messages {
+  // Every mouse caption and every message so far, the latter followed by
+  // "(x)" if critical, "(i)" if not; the map caption.
+  std::string mouse, said, mapa;
+  int presents = 0;
+  void setCaption(editor::Etiqueta l, const std::string& t) override {
+    if (l == editor::Etiqueta::mousecap) mouse += t + " ";
+    if (l == editor::Etiqueta::mapcap) mapa = t;
   }
-  Editor fresh;  // the mouse is reported even before any map
-  fresh.p.mainpic_MouseMove(599, 399);
-  EXPECT_EQ(fresh.view.captions[Etiqueta::mousecap], "Mouse (29,19)");
-  fresh.p.maintimer_Timer();
-  EXPECT_EQ(fresh.view.captions.count(Etiqueta::mapcap), 0u);
-}
+  void present() override { ++presents; }
+  void quit() override {}
+  void show(const std::string& text, platform::Icon icon) override {
+    said += text + (icon == platform::Icon::Critical ? "(x) " : "(i) ");
+  }
+  const assets::Pictures pics = assets::loadPictures();
+  platform::testing::FakeKeys keys;
+  platform::testing::FakeDialog dialog;
+  platform::testing::TempFiles files;
+  editor::Principal p{editor::Services{keys, dialog, *this, files}, pics, *this};
+  Editor() { p.Form_Load(); }
 
-TEST(NewMapSize, BoundsOnTheUnroundedNumber) {
-  using editor::tamanonuevo;
-  using Size = std::optional<std::pair<int16_t, int16_t>>;
-  EXPECT_EQ(tamanonuevo("30", "20"), (Size{{30, 20}}));
-  EXPECT_EQ(tamanonuevo("200", "200"), (Size{{200, 200}}));
-  EXPECT_EQ(tamanonuevo("30.5", "21.5"), (Size{{30, 22}}));
-  EXPECT_EQ(tamanonuevo("199.5", "20"), (Size{{200, 20}}));
-  EXPECT_EQ(tamanonuevo("30,5", "20", ','), (Size{{30, 20}}));
-  for (auto [w, h] : {std::pair{"29.6", "20"},
-                      {"29", "20"},
-                      {"201", "20"},
-                      {"30", "19"},
-                      {"30", "201"},
-                      {"25", "20"},
-                      {"treinta", "20"},
-                      {"", "20"},
-                      {"30", " "},
-                      {"1e3", "20"}})
-    EXPECT_EQ(tamanonuevo(w, h), std::nullopt) << w << " x " << h;
-}
+  // A script of words: "n30,20" a new map, "t2" ground 2, "e1" enemy kind 1
+  // and "p" the start from the palettes, "3,4" a click on a cell and "@5,400"
+  // on a pixel, "m-1,0" a mouse move, "k80" 80 ticks, and "Abrir" or
+  // "Guardar" on a file ("g:mapas/x.mapa") or cancelled ("g").
+  void run(const std::string& script) {
+    std::istringstream in(script);
+    for (std::string w; in >> w;) {
+      const int a = std::atoi(w.c_str() + (w[0] <= '9' ? 0 : 1));
+      const int b = std::atoi(w.c_str() + (w.find(',') + 1));  // npos + 1 is 0
+      if (w[1] == ':')
+        dialog.answers.push_back({{files.path(w.substr(2)), w.substr(w.rfind('/') + 1)}});
+      if (w[0] == 'a') p.mnuabrir_Click();
+      if (w[0] == 'g') p.mnuguardar_Click();
+      if (w[0] == 'n') p.nuevomapa(static_cast<int16_t>(a), static_cast<int16_t>(b));
+      if (w[0] == 't') p.terr_Click(a);
+      if (w[0] == 'e') p.enem_Click(a);
+      if (w[0] == 'p') p.pers_Click();
+      if (w[0] == 'm') p.mainpic_MouseMove(a, b);
+      if (w[0] == '@') p.mainpic_MouseDown(a, b);
+      if (w[0] <= '9') p.mainpic_MouseDown(a * 20 + 5, b * 20 + 5);
+      for (int k = 0; w[0] == 'k' && k < a; ++k) p.maintimer_Timer();
+    }
+  }
+};
 
-TEST(View, GroundFiguresAndEdges) {
+TEST(Editing, PlacingScrollingAndTheMouse) {
   Editor e;
-  auto& p = e.p;
-  p.nuevomapa(30, 20);
-  const auto& pics = pictures();
-  auto tile = [&](int k, int r) {
-    std::vector<uint32_t> t;
-    for (int j = 0; j < 20; ++j)
-      for (int i = 0; i < 20; ++i) t.push_back(p.mainpic().at(20 * k + i, 20 * r + j) & 0xFFFFFF);
-    return t;
-  };
-  auto expected = [&](int ground, const platform::Bitmap* a, const platform::Bitmap* b) {
-    std::vector<uint32_t> t;
+  // Before any map clicks and ticks do nothing, and the mouse is reported:
+  // pixels left of or above the view (a drag) lie in the tiles before it.
+  e.run("t2 0,0 k1");
+  e.p.mapax = 12;
+  e.run("m599,399 m-1,-1 m-20,0 m-21,0");
+  EXPECT_EQ(e.mouse, "Mouse (41,19) Mouse (11,-1) Mouse (11,0) Mouse (10,0) ");
+  EXPECT_EQ(e.mapa + std::to_string(e.presents), "0");
+
+  // Only pixels inside the 600 x 400 view place, its edges included; only
+  // a placement draws.
+  e.run("n200,200 t3 @-1,5 @5,-1 @600,5 @5,400 @0,0 @599,399");
+  EXPECT_TRUE(e.presents == 3 && e.p.mapa(29, 19).terreno == 3);
+  // Every tick scrolls with the arrows held, clamps and draws; opposite
+  // arrows cancel, and the view may end at the map's last cells.
+  e.keys.held = {platform::vk::Right, platform::vk::Down};
+  e.run("k80");
+  EXPECT_EQ(e.mapa + std::to_string(e.presents), "Mapa (170,180)83");
+  e.keys.held = {platform::vk::Left, platform::vk::Right, platform::vk::Up};
+  e.p.mapax = 169;
+  e.p.mapay = 182;
+  e.run("k1");
+  EXPECT_EQ(e.mapa, "Mapa (169,179)");
+  e.run("n30,20 k1");  // a map no larger than the view stays put
+  EXPECT_EQ(e.mapa, "Mapa (0,0)");
+
+  // The start moves; no enemy on it nor on another enemy, no start on an
+  // enemy, ground under an enemy but not under the start.
+  e.run("n4,3 p 0,0 1,0 e1 2,0 1,0 e2 2,0 p 2,0 t1 0,0 1,0 2,0 g:mapas/a.mapa");
+  EXPECT_EQ(e.files.get("mapas/a.mapa"),
+            "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/");
+  // 101 enemies at most: the refused one is neither kept nor drawn. A new
+  // map forgets the start and the enemies.
+  e.run("n30,20 e0");
+  for (int i = 0; i < 102; ++i) e.run(std::to_string(i % 30) + "," + std::to_string(i / 30));
+  EXPECT_TRUE(e.p.listaenemigos[100].activo && !e.p.mapa(11, 3).hayenemigo);
+  EXPECT_EQ(e.p.mapa(11, 3).tipoenemigo, -1);
+  e.run("p 5,5 n2,1");
+  EXPECT_FALSE(e.p.hayjugador || e.p.listaenemigos[0].activo);
+}
+
+TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {
+  using Size = std::optional<std::pair<int16_t, int16_t>>;
+  EXPECT_EQ(editor::tamanonuevo("30", "20"), (Size{{30, 20}}));
+  EXPECT_EQ(editor::tamanonuevo("200", " 200"), (Size{{200, 200}}));
+  EXPECT_EQ(editor::tamanonuevo("30.5", "21.5"), (Size{{30, 22}}));
+  EXPECT_EQ(editor::tamanonuevo("199,5", "20", ','), (Size{{200, 20}}));
+  for (const char* bad : {"29.9", "201", "treinta"})
+    EXPECT_EQ(editor::tamanonuevo(bad, "20"), std::nullopt) << bad;
+  for (const char* bad : {"19.9", "200.1", ""})
+    EXPECT_EQ(editor::tamanonuevo("30", bad), std::nullopt) << bad;
+}
+
+TEST(Editing, ViewGroundFiguresAndEdges) {
+  Editor e;
+  // Tile k of the top row shows ground (-1: black), then each figure where
+  // its mask is black, the last on top.
+  auto shows = [&](int k, int ground, std::vector<const platform::Bitmap*> figures) {
     for (int j = 0; j < 20; ++j)
       for (int i = 0; i < 20; ++i) {
-        uint32_t c = pics.terrenos.at(ground + i, j) & 0xFFFFFF;
-        for (const platform::Bitmap* s : {a, b})
-          if (s && (s->at(20 + i, 80 + j) & 0xFFFFFF) == 0) c = s->at(i, 80 + j) & 0xFFFFFF;
-        t.push_back(c);
+        uint32_t c = ground < 0 ? 0 : e.pics.terrenos.at(ground + i, j);
+        for (auto* s : figures)
+          if ((s->at(20 + i, 80 + j) & 0xFFFFFF) == 0) c = s->at(i, 80 + j);
+        if ((e.p.mainpic().at(20 * k + i, j) ^ c) & 0xFFFFFF) return false;
       }
-    return t;
+    return true;
   };
-  EXPECT_EQ(tile(29, 19), expected(0, nullptr, nullptr));
-  // A start and an enemy on one cell (only from a file): the enemy on top.
-  p.mapa(3, 3).esjugador = true;
-  p.mapa(3, 3).tipoenemigo = 2;
-  p.mapa(4, 3).tipoenemigo = 7;  // kept from a file, not drawn
-  p.dibujar();
-  EXPECT_EQ(tile(3, 3), expected(0, &pics.yo, &pics.enemigos[2]));
-  EXPECT_EQ(tile(4, 3), expected(0, nullptr, nullptr));
-  // Beyond a small map's edge: black, and clicks place nothing there.
-  p.maxx = 9;
-  p.dibujar();
-  EXPECT_EQ(tile(10, 0), std::vector<uint32_t>(400, 0));
-  p.terr_Click(2);
-  e.click(12, 0);
-  EXPECT_EQ(p.mapa(12, 0).terreno, 0);
+  // Codes other than 0 to 3 and kinds other than 0 to 2 come only from
+  // files: kept, drawn as grass and not at all. A start under an enemy too.
+  e.files.put("mapas/v.mapa",
+              "6,1/inf//fin/3,4,-1,1,0,0,/fin/3,0/fin/"
+              "2,0:0/unit/3,0:2/unit/4,0:4/unit/5,0:5/unit//fin/");
+  e.run("a:mapas/v.mapa");
+  EXPECT_TRUE(shows(0, 60, {}) && shows(1, 0, {}) && shows(2, 0, {&e.pics.enemigos[0]}));
+  EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}));
+  // A repainted cell shows its new ground alone; beyond a small map's edge
+  // lies black.
+  e.run("t1 0,0");
+  EXPECT_TRUE(shows(0, 20, {}) && shows(4, 0, {}) && shows(5, 0, {}) && shows(6, -1, {}));
 }
 
-TEST(Menus, AuthorManualAndQuit) {
+TEST(Files, GuardarAndAbrir) {
   Editor e;
-  e.p.mnumanual_Click();
-  EXPECT_TRUE(e.messages.shown.empty());
+  std::filesystem::create_directories(e.files.path("mapas/v1.0"));
+  // Refused without a start or a name; cancelled: nothing written or said.
+  e.run("n2,1 g:mapas/sin.mapa p 1,0 g:mapas/.txt g");
+  // What follows the first dot of the name becomes ".mapa"; the folder ends
+  // at the last separator, and here "\\" is a letter.
+  e.run("g:mapas/nivel.txt g:mapas/otro g:mapas/v1.0/a.b.c g:mapas/a\\b.txt");
+  for (auto* f : {"nivel.mapa", "otro.mapa", "v1.0/a.mapa", "a\\b.mapa"})
+    EXPECT_EQ(e.files.get(std::string("mapas/") + f), "2,1/inf//fin/0,0,/fin/1,0/fin//fin/") << f;
+  e.files.failWrites = true;  // the old file stays
+  e.run("t1 0,0 g:mapas/otro.mapa");
+  EXPECT_EQ(e.files.get("mapas/otro.mapa"), "2,1/inf//fin/0,0,/fin/1,0/fin//fin/");
+  EXPECT_FALSE(e.files.get("mapas/sin.mapa") || e.files.get("mapas/.mapa"));
   e.p.mnuacerca_Click();
-  ASSERT_EQ(e.messages.shown.size(), 1u);
-  EXPECT_EQ(e.messages.shown[0].text, "Diseñado y Programado por Veldrosa");
-  EXPECT_EQ(e.messages.shown[0].icon, platform::Icon::Information);
-  e.p.mnusalir_Click();
-  EXPECT_TRUE(e.view.quitted);
+  EXPECT_EQ(e.said,
+            "Tienes que colocar al jugador!(x) El nombre del archivo no es válido.(x) "
+            "Guardado con éxito!(i) Guardado con éxito!(i) Guardado con éxito!(i) "
+            "Guardado con éxito!(i) No se pudo guardar el mapa: el archivo anterior sigue "
+            "intacto.(x) Diseñado y Programado por Veldrosa(i) ");
+
+  // "Abrir" replaces the whole map and draws it at once (the tenth picture of
+  // this test); the origin waits for the next tick. Saved again, the odd kind
+  // is kept and the number dropped.
+  e.files.failWrites = false;
+  e.run("n4,3 e1 0,0 1,0 2,0 3,0 p 0,1");
+  e.p.mapax = 4;
+  const std::string units = "/fin/1,1/fin/0,0:0/unit/2,1:7/unit//fin/";
+  e.files.put("mapas/dos.mapa", "3,2/inf/9/fin/0,1,3,2,0,0," + units);
+  e.run("a:mapas/dos.mapa a g:mapas/dos.mapa");  // then cancelled
+  EXPECT_TRUE(e.presents == 10 && e.p.conmapa && e.p.maxx == 2 && e.p.mapax == 4);
+  EXPECT_TRUE(e.p.mapa(1, 1).esjugador && !e.p.mapa(0, 1).esjugador && e.p.mapa(2, 1).hayenemigo);
+  EXPECT_FALSE(e.p.mapa(1, 0).hayenemigo || e.p.mapa(1, 0).tipoenemigo != -1);
+  EXPECT_EQ(e.files.get("mapas/dos.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
+  // A corrupt file or a missing one changes nothing.
+  e.files.put("mapas/roto.mapa", "3,2/inf//fin/0,0,/fin/0,0/fin//fin/");
+  e.run("a:mapas/roto.mapa a:mapas/no.mapa g:mapas/otra.mapa");
+  EXPECT_EQ(e.presents, 10);
+  EXPECT_EQ(e.files.get("mapas/otra.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
 }

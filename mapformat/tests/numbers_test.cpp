@@ -4,92 +4,53 @@
 
 using namespace mapformat;
 
-TEST(Numbers, PlainAndSpacedIntegers) {
-  EXPECT_EQ(toInt16("0"), 0);
-  EXPECT_EQ(toInt16("007"), 7);
-  EXPECT_EQ(toInt16("  12 "), 12);
-  EXPECT_EQ(toInt16("-5"), -5);
-  EXPECT_EQ(toInt16("+5"), 5);
-  EXPECT_EQ(toInt16(" -0 "), 0);
-}
-
-TEST(Numbers, FractionsRoundHalfToEven) {
-  EXPECT_EQ(toInt16("0.5"), 0);
-  EXPECT_EQ(toInt16("1.5"), 2);
-  EXPECT_EQ(toInt16("2.5"), 2);
-  EXPECT_EQ(toInt16("2.51"), 3);
-  EXPECT_EQ(toInt16("-2.5"), -2);
-  EXPECT_EQ(toInt16("-3.5"), -4);
-  EXPECT_EQ(toInt16("1e2"), 100);
-  EXPECT_EQ(toInt16(".5"), 0);
-  EXPECT_EQ(toInt16("7."), 7);
-}
-
-TEST(Numbers, RangeLimitsAreRefusedNotWrapped) {
-  EXPECT_EQ(toInt16("32767"), 32767);
-  EXPECT_EQ(toInt16("-32768"), -32768);
-  EXPECT_EQ(toInt16("32768"), std::nullopt);
-  EXPECT_EQ(toInt16("-32769"), std::nullopt);
-  EXPECT_EQ(toInt16("32767.5"), std::nullopt);  // rounds to 32768
-  EXPECT_EQ(toInt16("-32768.5"), -32768);       // rounds to the even -32768
-  EXPECT_EQ(toInt16("99999"), std::nullopt);
-  EXPECT_EQ(toInt16("1e400"), std::nullopt);
-  EXPECT_EQ(toInt16("1e-400"), 0);
-  EXPECT_EQ(toInt32("2147483647"), 2147483647);
-  EXPECT_EQ(toInt32("-2147483648"), INT32_MIN);
-  EXPECT_EQ(toInt32("2147483648"), std::nullopt);
-  EXPECT_EQ(toInt32("4294967296"), std::nullopt);
-}
-
-TEST(Numbers, NonNumbersAreRefused) {
-  for (const char* text : {"", " ", "a", "1a", "1.2.3", "--1", "+-1", "1e", "e5", ".", "-", "inf",
-                           "nan", "0x10", "1,5", "1 2", "\t1", "1/"}) {
-    EXPECT_EQ(toInt16(text), std::nullopt) << '"' << text << '"';
-    EXPECT_EQ(toInt32(text), std::nullopt) << '"' << text << '"';
+// A table of "text=want;" cases: the text ends at the last "=", "Z" in it
+// stands for 400 zeros, and a want of "-" is a refusal.
+static std::vector<std::pair<std::string, std::optional<int32_t>>> table(std::string_view all) {
+  std::vector<std::pair<std::string, std::optional<int32_t>>> cases;
+  for (std::size_t end; (end = all.find(';')) != all.npos; all.remove_prefix(end + 1)) {
+    const std::string_view c = all.substr(0, end), want = c.substr(c.rfind('=') + 1);
+    std::string text(c.substr(0, c.rfind('=')));
+    for (auto z = text.find('Z'); z != text.npos; z = text.find('Z'))
+      text.replace(z, 1, std::string(400, '0'));
+    cases.push_back(
+        {text, want == "-" ? std::nullopt : std::optional(std::stoi(std::string(want)))});
   }
+  return cases;
 }
 
-TEST(Numbers, HeaderIsRealLessOneThenRounded) {
-  EXPECT_EQ(toHighestIndex("20"), 19);
-  EXPECT_EQ(toHighestIndex("1"), 0);
-  EXPECT_EQ(toHighestIndex("1000"), 999);
-  EXPECT_EQ(toHighestIndex("1001"), 1000);
-  EXPECT_EQ(toHighestIndex("3.5"), 2);  // 2.5 goes to the even 2
-  EXPECT_EQ(toHighestIndex("4.5"), 4);  // 3.5 goes to the even 4
-  EXPECT_EQ(toHighestIndex(" 0 "), -1);
-  EXPECT_EQ(toHighestIndex("32768"), 32767);
-  EXPECT_EQ(toHighestIndex("32769"), std::nullopt);
-  EXPECT_EQ(toHighestIndex("x"), std::nullopt);
-}
-
-TEST(Numbers, LocaleDecimalSeparatorIsAcceptedBesideThePoint) {
-  EXPECT_EQ(parseReal("30,5", ','), 30.5);
-  EXPECT_EQ(parseReal("30.5", ','), 30.5);
-  EXPECT_EQ(parseReal("30,5"), std::nullopt);
-  EXPECT_EQ(parseReal("3,0,5", ','), std::nullopt);
-  EXPECT_EQ(parseReal(" 199.5 "), 199.5);
-}
-
-TEST(Numbers, AnyLengthConvertsLikeAShortNumber) {
-  const std::string zeros(400, '0');
-  const struct {
-    std::string text;
-    std::optional<int32_t> want;
-  } cases[] = {
-      {zeros + "42", 42},
-      {"-" + zeros + "7.5", -8},
-      {"2." + std::string(200, '4') + "9", 2},
-      {" 3." + zeros + "1 ", 3},
-      {"0." + zeros + "1", 0},            // too small for a double: zero
-      {"1" + zeros, std::nullopt},        // too large for a double
-      {"0." + zeros + "1e2", 0},          // 10^-399: tiny all the same
-      {"0." + zeros + "5e401", 5},        // 5 written the long way
-      {zeros + "1e99999999999999999999", std::nullopt},
-      {"1" + zeros + "." + zeros + "1e-50", std::nullopt},  // 10^350
-      {zeros + "1x", std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(toInt32(c.text), c.want) << c.text.substr(0, 20);
+// Text to integers: spaces around, a sign, fractions to the nearest even
+// integer, an exponent, any length; past the range refused, never wrapped.
+// toInt16 is toInt32 limited to 16 bits.
+TEST(Numbers, TextToIntegers) {
+  for (const auto& [text, want] :
+       table("0=0;007=7; 12 =12;19=19;-5=-5;+5=5; -0 =0;0.5=0;1.5=2;2.5=2;2.51=3;-2.5=-2;-3.5=-4;"
+             ".5=0;7.=7;1e2=100;1E2=100;1e-400=0;32767=32767;-32768=-32768;"
+             "32768=32768;-32769=-32769;32767.5=32768;-32768.5=-32768;1e400=-;"
+             "2147483647=2147483647;-2147483648=-2147483648;2147483648=-;4294967296=-;"
+             "Z42=42;-Z7.5=-8;2.Z49=2; 3.Z1 =3;0.Z1=0;1Z=-;0.Z1e2=0;0.Z5e401=5;Z1e-350=0;"
+             "Z1e99999999999999999999=-;1Z.Z1e-50=-;Z1x=-;0.ZZZZZZ1e1900=0;"
+             "=-; =-;a=-;1a=-;1.2.3=-;--1=-;+-1=-;1e=-;e5=-;.=-;-=-;inf=-;nan=-;0x10=-;1,5=-;"
+             "1 2=-;\t1=-;1/=-;")) {
+    EXPECT_EQ(toInt32(text), want) << text.substr(0, 20);
+    const bool fits = want && *want >= INT16_MIN && *want <= INT16_MAX;
+    EXPECT_EQ(toInt16(text), fits ? want : std::nullopt) << text.substr(0, 20);
+  }
   // Readers pass pieces of a larger text: nothing past a piece's end counts.
   EXPECT_EQ(toInt32(std::string_view("1e25", 3)), 100);
   EXPECT_EQ(toInt32(std::string_view("2.57", 3)), 2);
+  EXPECT_EQ(toInt32(std::string_view("-3e5", 2)), -3);
+}
+
+TEST(Numbers, HeaderSeparatorAndCaptions) {
+  // A map header is the size as a real number, less one, then rounded.
+  for (const auto& [text, want] :
+       table("20=19;1=0;1000=999;1001=1000;3.5=2;4.5=4; 0 =-1;32768=32767;32769=-;x=-;"))
+    EXPECT_EQ(toHighestIndex(text), want) << text;
+  // The new-map dialog takes the locale's separator beside the point.
+  EXPECT_EQ(parseReal("30,5", ','), 30.5);
+  EXPECT_EQ(parseReal("30,5"), std::nullopt);
+  std::string caption = "anything before";
+  setPairText(caption, "Mapa ", 12, -3);
+  EXPECT_EQ(caption, "Mapa (12,-3)");
 }
