@@ -54,14 +54,13 @@ void Main::golpear() {
   jugador.destx = jugador.x;
   jugador.desty = jugador.y;
   jugador.espera = kEspera;
-  const int d = (jugador.direccion >= 0 && jugador.direccion < 8) ? jugador.direccion : int{kSur};
-  const int x = std::max(jugador.x + kPasoX[d], 0);
-  const int y = std::max(jugador.y + kPasoY[d], 0);
+  const int x = std::max(jugador.x + kPasoX[jugador.direccion], 0);
+  const int y = std::max(jugador.y + kPasoY[jugador.direccion], 0);
   if (x > maxx || y > maxy) return;
+  // A cell names a live enemy of this map, or -1.
   const int16_t e = casilla(x, y).enemigo;
-  if (e < 0 || e >= kSlots) return;
+  if (e < 0) return;
   Enemigo& enemigo = listaenemigos[static_cast<std::size_t>(e)];
-  if (!enemigo.activo || enemigo.muerto) return;
 
   const int64_t dano = std::max<int64_t>(int64_t{jugador.ataque} - enemigo.defensa, 1);
   enemigo.vida = sumar(enemigo.vida, -dano);

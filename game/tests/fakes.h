@@ -6,7 +6,6 @@
 
 #include <map>
 #include <optional>
-#include <string>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,19 +19,15 @@ namespace gametest {
 using game::Etiqueta;
 namespace vk = platform::vk;
 
-struct FakeView : game::View {
-  std::map<Etiqueta, std::string> captions;
+// Records what the rules show: the captions by label, and the rest.
+struct FakeView : game::View, std::map<Etiqueta, std::string> {
   int presents = 0;
   std::optional<bool> mapMenu;
   bool quitted = false;
-  void setCaption(Etiqueta label, const std::string& text) override { captions[label] = text; }
+  void setCaption(Etiqueta label, const std::string& text) override { (*this)[label] = text; }
   void present() override { ++presents; }
   void setMapMenuEnabled(bool enabled) override { mapMenu = enabled; }
   void quit() override { quitted = true; }
-  std::string operator[](Etiqueta e) const {
-    auto it = captions.find(e);
-    return it == captions.end() ? std::string() : it->second;
-  }
 };
 
 // The pictures, loaded once for the whole test program.

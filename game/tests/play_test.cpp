@@ -131,6 +131,7 @@ TEST_F(Play, RegenerationReviveAndPotions) {
   // Potions, drunk while pushing against the edge, which cuts the tick short.
   j.vida = 10;
   tick({vk::H, vk::Left});  // none left
+  EXPECT_EQ(str(j.vida, j.pociones), "10 0");
   j.pociones = 1;
   j.vida = j.vidamax;
   tick({vk::H, vk::Left});  // full life: the potion is kept
@@ -177,7 +178,7 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.direccion = kEste;
   e(0).vida = 5;
   j.experiencia = 175;  // the blot's 25 reach the new character's 200 exactly
-  random.next_ = {0.45};  // 4: a potion
+  random.next_ = {0.58};  // 5: a potion
   tick({vk::Space});
   EXPECT_EQ(str(e(0).muerto, e(0).activo, m.enemigosel, m.casilla(1, 0).enemigo, m.casilla(1, 0).ocupada),
             "1 1 -1 -1 0");
@@ -188,7 +189,7 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.direccion = kSureste;
   j.espera = 0;
   e(1).vida = 1;
-  random.next_ = {0.6};  // 6: no potion
+  random.next_ = {0.38};  // 3: none
   messages.shown.clear();
   tick({vk::Space});
   EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia), "3 1 5025");

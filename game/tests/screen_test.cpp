@@ -115,10 +115,10 @@ TEST_F(Play, StartUpPanelsAndIdleTicks) {
   // Ticks before a character and a map change nothing.
   const auto before = m.mainpic().pixels;
   nuevoHeroe();
-  view.captions.clear();
+  view.clear();
   for (int i = 0; i < 5; ++i) tick({vk::Right, vk::Space, vk::G});
   EXPECT_EQ(m.mainpic().pixels, before);
-  EXPECT_TRUE(keys.queries.empty() && view.captions.empty() && messages.shown.empty());
+  EXPECT_TRUE(keys.queries.empty() && view.empty() && messages.shown.empty());
 }
 
 TEST_F(Play, ClickSelectsTheEnemyUnderThePointer) {
