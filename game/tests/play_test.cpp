@@ -166,6 +166,19 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
   EXPECT_EQ(e(0).vida, 17);
   EXPECT_EQ(view[Etiqueta::enedata1], "Vida: 18/20");
 
+  Game ring;  // each facing strikes its own neighbour, and only that one
+  ring.jugando(mapa(40, 30, {"mmm", "m@m", "mmm"}));
+  ring.j.vida = 1000;
+  const int target[] = {0, 1, 2, 4, 7, 6, 5, 3};
+  for (int d = 0, total = 160; d < 8; ++d, total -= 5) {
+    ring.j.direccion = static_cast<int16_t>(d);
+    ring.j.espera = 0;
+    ring.tick({vk::Space});
+    int sum = 0;
+    for (int i = 0; i < 8; ++i) sum += ring.e(i).vida;
+    EXPECT_EQ(str(ring.e(target[d]).vida, sum), str(15, total - 5)) << d;
+  }
+
   Game edge;  // facing right from the last column strikes nothing
   edge.jugando(mapa(3, 2, {"m.@"}));
   edge.j.direccion = kEste;
