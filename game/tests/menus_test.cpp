@@ -197,6 +197,8 @@ TEST_F(Play, MapLoadsAndLeadsToTheNext) {
 TEST_F(Play, MapNumbersInAnySpelling) {
   nuevoHeroe();
   files.put("mapas/mapa2.mapa", mapa(6, 6, {"@"}, "2"));
+  std::string status;  // as the end-of-level box opens over it
+  messages.whileShown = [&] { status += view[Etiqueta::nombre].substr(view[Etiqueta::nombre].rfind(' ')); };
   for (const auto& [numero, sigue] : {std::pair{" 1", true}, {"1.0", true}, {"01", true},
                                       {"1e0", true}, {"", false}, {"abc", false},
                                       {"1.5", false}, {"7", false}}) {
@@ -209,6 +211,7 @@ TEST_F(Play, MapNumbersInAnySpelling) {
     EXPECT_EQ(m.maxx, sigue ? 5 : 4) << numero;
     EXPECT_EQ(lastMessage(), std::string(numero) == "7" ? kMalo : kFin) << numero;
   }
+  EXPECT_EQ(status.substr(0, 41), " 25/200 50/200 75/200 100/200 125/200 150");
 }
 
 TEST_F(Play, BadMapsChangeNothing) {
@@ -244,20 +247,24 @@ TEST_F(Play, SmallerMapAfterALargerOne) {
   EXPECT_TRUE(grass(4, 3));
 }
 
+// The first map starts play; "Cargar mapa" during play pauses it, even
+// when cancelled, until a character is loaded again.
 TEST_F(Play, CargarMapaPausesPlay) {
-  jugando(mapa(40, 30, {"@"}));
+  nuevoHeroe();
+  files.put("mapas/uno.mapa", mapa(40, 30, {"@"}));
+  answer("mapas/uno.mapa", "uno.mapa");
+  m.mnumapa_Click();
+  EXPECT_TRUE(m.conjugador && m.conmapa);
   m.mnumapa_Click();  // cancelled
-  EXPECT_FALSE(m.conjugador);
-  EXPECT_TRUE(m.conmapa);
-  EXPECT_FALSE(dialog.asked[1].save);
-  EXPECT_EQ(dialog.asked[1].proposed, files.path("mapas/default.mapa"));
+  EXPECT_TRUE(!m.conjugador && m.conmapa && !dialog.asked[2].save);
+  EXPECT_EQ(dialog.asked[2].proposed, files.path("mapas/default.mapa"));
   const int presents = view.presents;
   tick({vk::Right});
   EXPECT_EQ(view.presents, presents);  // paused
   // A character loaded while paused plays on the map that is there.
   files.put("personajes/pepe", "pepe,2,150,");
   cargarPersonaje("personajes/pepe");
-  EXPECT_EQ(dialog.asked[2].proposed, files.path("personajes/default"));
+  EXPECT_EQ(dialog.asked[3].proposed, files.path("personajes/default"));
   EXPECT_TRUE(m.conjugador && m.conmapa);
   tick({vk::Right});
   EXPECT_EQ(j.x, 1);

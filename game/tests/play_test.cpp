@@ -204,8 +204,12 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   e(1).vida = 1;
   random.next_ = {0.38};  // 3: none
   messages.shown.clear();
+  // The end-of-level box opens over the new figures and a frame without the enemy.
+  std::string shown;
+  messages.whileShown = [&] { shown = view[Etiqueta::nombre] + (grass(1, 1) ? " gone" : ""); };
   tick({vk::Space});
   EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia), "3 1 5025");
+  EXPECT_TRUE(shown.ends_with("Experiencia: 5025/600 gone")) << shown;
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 0");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(lastMessage(), "Has terminado el nivel!\r\nGuardado con éxito!");

@@ -107,7 +107,12 @@ TEST_F(Play, WaterShimmersSixTicksOfSixteen) {
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
   EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu),
             "30.000000 20.000000 2 0 0");
-  EXPECT_STREQ(m.tipos[2].nombre, "Borrego mutante");
+  const char* tipos[] = {"Mancha asesina 20 25 2 0 0", "Rata voladora 45 120 5 1 1",
+                         "Borrego mutante 65 300 7 2 0"};
+  for (int t = 0; t < 3; ++t) {
+    const auto& k = m.tipos[static_cast<std::size_t>(t)];
+    EXPECT_EQ(k.nombre + (" " + str(k.vida, k.experiencia, k.ataque, k.defensa, k.vuela)), tipos[t]);
+  }
   EXPECT_EQ(m.mainpic().at(600, 0), pictures().derecha.at(0, 0));
   EXPECT_EQ(m.mainpic().at(719, 499), pictures().derecha.at(119, 499));
   EXPECT_EQ(m.mainpic().at(0, 400), pictures().abajo.at(0, 0));
