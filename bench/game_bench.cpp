@@ -9,7 +9,7 @@ namespace {
 // A full 30 x 20 view: grass and earth, a lake, the hero and 20 enemies.
 void BM_Dibujar(benchmark::State& state) {
   gametest::Game g;
-  game::Main& m = g.main;
+  game::Main& m = g.m;
   m.maxx = 59;
   m.maxy = 39;
   for (int y = 0; y <= m.maxy; ++y)
@@ -51,11 +51,11 @@ void BM_TickWith101Enemies(benchmark::State& state) {
     map.units[static_cast<std::size_t>(map.unitCount++)] = {
         static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(i % 3)};
   }
-  gametest::jugando(g, mapformat::write(map));
-  g.main.jugador.vida = g.main.jugador.vidamax = 1 << 30;
+  g.jugando(mapformat::write(map));
+  g.m.jugador.vida = g.m.jugador.vidamax = 1 << 30;
   g.keys.held = {platform::vk::Right, platform::vk::Space};
-  for (auto _ : state) g.main.maintimer_Timer();
-  state.counters["enemies"] = g.main.enemigosrestantes;
+  for (auto _ : state) g.m.maintimer_Timer();
+  state.counters["enemies"] = g.m.enemigosrestantes;
 }
 BENCHMARK(BM_TickWith101Enemies)->Unit(benchmark::kMicrosecond);
 
@@ -74,8 +74,8 @@ void BM_CargarmapaLargest(benchmark::State& state) {
   g.files.put("mapas/grande.mapa", mapformat::write(map));
   const std::string path = g.files.path("mapas/grande.mapa");
   for (auto _ : state) {
-    g.main.cargarmapa(path);
-    if (!g.main.conmapa) state.SkipWithError("map did not load");
+    g.m.cargarmapa(path);
+    if (!g.m.conmapa) state.SkipWithError("map did not load");
   }
 }
 BENCHMARK(BM_CargarmapaLargest)->Unit(benchmark::kMillisecond);
