@@ -35,11 +35,11 @@ void Main::mostrarestado() {
 }
 
 // Called by a press on the field and by the hero's strike on the selected enemy.
+// The panel's picture never changes; its labels are repainted.
 void Main::mostrarenemigo() {
-  platform::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
   view_.present();
   for (auto& t : textoEnemigo_) t.clear();
-  if (enemigosel >= 0 && enemigosel < kSlots) {
+  if (enemigosel >= 0) {
     const Enemigo& e = listaenemigos[static_cast<std::size_t>(enemigosel)];
     textoEnemigo_[0] = e.nombre;
     textoEnemigo_[1] = "Vida: ";
@@ -65,8 +65,7 @@ void Main::mainpic_MouseDown(int x, int y) {
   const int columna = x / kTile + mapax;
   const int fila = y / kTile + mapay;
   // Outside the loaded map a cell may still name an enemy of an earlier map.
-  const int16_t e = enMapa(columna, fila) ? casilla(columna, fila).enemigo : int16_t{-1};
-  enemigosel = e >= 0 ? e : int16_t{-1};
+  enemigosel = enMapa(columna, fila) ? casilla(columna, fila).enemigo : int16_t{-1};
   mostrarenemigo();
 }
 
