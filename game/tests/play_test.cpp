@@ -24,13 +24,11 @@ TEST_F(Play, ArrowRulesKeyOrderAndLabels) {
     tick(held);
     EXPECT_EQ(heroe(), want);
   }
-  EXPECT_EQ(std::vector<int>(keys.queries.begin(), keys.queries.begin() + 8),
-            (std::vector<int>{37, 39, 38, 40, 32, 72, 82, 71}));
-  EXPECT_EQ(keys.queries.size(), 64u);
-  EXPECT_EQ(view[Etiqueta::exy], "Persona (10,10)");
-  EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (0,0)");
-  EXPECT_TRUE(m.casilla(10, 10).heroe && m.casilla(10, 10).ocupada);
-  EXPECT_FALSE(m.casilla(10, 9).heroe || m.casilla(10, 9).ocupada);
+  const auto& q = keys.queries;  // each key once a tick, in this order
+  EXPECT_EQ(str(q.size(), q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]), "64 37 39 38 40 32 72 82 71");
+  EXPECT_EQ(view[Etiqueta::exy] + " " + view[Etiqueta::labmapa], "Persona (10,10) Mapa (0,0)");
+  EXPECT_EQ(str(m.casilla(10, 10).heroe, m.casilla(10, 10).ocupada, m.casilla(10, 9).heroe,
+                m.casilla(10, 9).ocupada), "1 1 0 0");
 }
 
 TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
@@ -49,15 +47,12 @@ TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
   g.jugando(mapa(40, 30, {"", "@...m"}));
   g.tick({vk::Left});  // off the map: only the first drawing, nothing else
   g.tick();
-  EXPECT_EQ(g.view.presents, 4);  // Form_Load, the load, one per tick
-  EXPECT_EQ(g.enemigo(0), "4 1 0 20");
-  EXPECT_EQ(g.view[Etiqueta::exy], "");
+  // Form_Load, the load, one drawing per tick; nobody walked, no label.
+  EXPECT_EQ(g.enemigo(0) + " " + str(g.view.presents) + g.view[Etiqueta::exy], "4 1 0 20 4");
   g.tick({vk::Space});  // a strike points the destination at his own cell
-  EXPECT_EQ(g.enemigo(0), "3 1 7 20");
-  EXPECT_EQ(g.view[Etiqueta::exy], "Persona (0,1)");
+  EXPECT_EQ(g.enemigo(0) + " " + g.view[Etiqueta::exy], "3 1 7 20 Persona (0,1)");
   // The frame shown after the tick has the enemies' moves in it.
-  EXPECT_FALSE(g.grass(3, 1));
-  EXPECT_TRUE(g.grass(4, 1));
+  EXPECT_TRUE(!g.grass(3, 1) && g.grass(4, 1));
 }
 
 TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
@@ -68,8 +63,7 @@ TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
   tick({vk::Right});
   tick({vk::Right});  // the last column: pressing on stops at the edge
   tick({vk::Right});
-  EXPECT_EQ(j.x, 99);
-  EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (70,15)");
+  EXPECT_EQ(str(j.x) + view[Etiqueta::labmapa], "99Mapa (70,15)");
 
   Game small;
   small.jugando(mapa(20, 10, {"", "", ".@"}));  // smaller than the view
@@ -78,22 +72,17 @@ TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
 }
 
 TEST_F(Play, LevelFormulas) {
-  struct Row {
-    int32_t n, defensa, ataque, siguiente, vida;
-  };
-  for (const Row& r : {Row{1, 0, 5, 100, 61}, Row{4, 0, 6, 1000, 67}, Row{10, 2, 8, 5500, 79},
-                       Row{327, 65, 114, 5362800, 713}, Row{328, 65, 114, 5395600, 715},
-                       Row{10000, 2000, 3338, kMax, 20059}, Row{0, 0, 5, 0, 59},
-                       Row{-1, -1, 4, 0, 57}, Row{-6, -2, 3, 0, 47}, Row{kMax, 429496729, 715827887, kMax, kMax},
-                       Row{std::numeric_limits<int32_t>::min(), -429496730, -715827878, 0,
-                           std::numeric_limits<int32_t>::min()}}) {
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  // Level: defense, attack, experience for the next, life (and its maximum).
+  for (const auto& [n, figures] :
+       {std::pair{1, "0 5 100 61 61"}, {10, "2 8 5500 79 79"}, {327, "65 114 5362800 713 713"},
+        {10000, "2000 3338 2147483647 20059 20059"}, {0, "0 5 0 59 59"}, {-1, "-1 4 0 57 57"},
+        {-6, "-2 3 0 47 47"}, {kMax, "429496729 715827887 2147483647 2147483647 2147483647"},
+        {kMin, "-429496730 -715827878 0 -2147483648 -2147483648"}}) {
     j.vida = 1;
-    j.nivel = r.n;
+    j.nivel = n;
     m.calcularnivel();
-    EXPECT_EQ(str(j.defensa, j.ataque, j.expsiguiente, j.vidamax),
-              str(r.defensa, r.ataque, r.siguiente, r.vida))
-        << r.n;
-    EXPECT_EQ(j.vida, r.vida) << r.n;
+    EXPECT_EQ(str(j.defensa, j.ataque, j.expsiguiente, j.vidamax, j.vida), figures) << n;
   }
   // Past about 3 x 10^8 a 64-bit product of the sum would overflow.
   j.nivel = 1000000000;
@@ -128,22 +117,17 @@ TEST_F(Play, RegenerationReviveAndPotions) {
     EXPECT_EQ(str(j.nivel, j.experiencia), "3 " + std::to_string(despues));
   }
 
-  // Potions, drunk while pushing against the edge, which cuts the tick short.
-  j.vida = 10;
-  tick({vk::H, vk::Left});  // none left
-  EXPECT_EQ(str(j.vida, j.pociones), "10 0");
-  j.pociones = 1;
-  j.vida = j.vidamax;
-  tick({vk::H, vk::Left});  // full life: the potion is kept
-  EXPECT_EQ(str(j.vida, j.pociones), "65 1");
-  j.vida = j.vidamax - 5;
-  tick({vk::H, vk::Left});
-  EXPECT_EQ(str(j.vida, j.pociones), "65 0");
-  j.pociones = 1;
-  j.vida = 0;
-  j.muerto = true;
-  tick({vk::H, vk::Left});  // a dead hero drinks and stays dead
-  EXPECT_EQ(str(j.vida, j.pociones, j.muerto), "20 0 1");
+  // Potions, drunk while pushing against the edge, which cuts the tick short:
+  // none left; at full life it is kept; up to the maximum; the dead drink and stay dead.
+  for (const auto& [pociones, vida, muerto, after] :
+       {std::tuple{0, 10, false, "10 0 0"}, {1, 65, false, "65 1 0"}, {1, 60, false, "65 0 0"},
+        {1, 0, true, "20 0 1"}}) {
+    j.pociones = pociones;
+    j.vida = vida;
+    j.muerto = muerto;
+    tick({vk::H, vk::Left});
+    EXPECT_EQ(str(j.vida, j.pociones, j.muerto), after);
+  }
   EXPECT_EQ(view[Etiqueta::nombre], "Nombre: pepe - Nivel 3\r\nVida: 20/65 - Pociones: 0\r\n"
                                     "Ataque: 6\r\nDefensa: 0\r\nExperiencia: 300/600");
 }
