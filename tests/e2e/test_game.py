@@ -1,16 +1,13 @@
-#!/usr/bin/python3
 """The game in its window, and figures printed for the record: start, idle CPU, memory."""
 
-import os
-import time
+import os, time  # noqa: E401
 
 from harness import Session, wait_for
 
 
 def write_map(s, name, number, row, rows, hero, units):
-    with open(s.path("mapas", name), "w") as f:
-        f.write("%d,%d/inf/%s/fin/%s/fin/%d,%d/fin/%s/fin/" % (
-            row.count(","), rows, number, row * rows, *hero, "".join("%d,%d:%d/unit/" % u for u in units)))
+    open(s.maps + name, "w").write("%d,%d/inf/%s/fin/%s/fin/%d,%d/fin/%s/fin/" % (
+        row.count(","), rows, number, row * rows, *hero, "".join("%d,%d:%d/unit/" % u for u in units)))
 
 
 def resources(s):
@@ -22,14 +19,14 @@ def resources(s):
 
 with Session("game") as s:
     print("start to window shown: %.2f s" % s.start("TarnwickQuest"))
-    enemies = lambda name: "Enemigos: %d" % open(s.path("mapas", name)).read().count("/unit/")
+    enemies = lambda name: "Enemigos: %d" % open(s.maps + name).read().count("/unit/")
     write_map(s, "grande.mapa", "", "0,1,0,0,2,0,0,1,0,3," * 100, 1000, (500, 500),
               [(i * 9, i * 7, i % 3) for i in range(101)])
     write_map(s, "lucha.mapa", "1", "0," * 40, 30, (5, 5), [(7, 5, 0)])
     # G, H and R typed into the dialog are the name's, never play's.
-    s.play([("menu", "Jugador Nuevo"), ("dialog", "Hugo Garcia R", True),
+    s.play([("press", "Jugador Nuevo"), ("dialog", "Hugo Garcia R", True),
             ("label", "nombre", "Nombre: Hugo Garcia R - Nivel 1"),
-            ("menu", "Cargar mapa"), ("dialog", s.path("mapas", "default.mapa")),
+            ("press", "Cargar mapa"), ("dialog", s.maps + "default.mapa"),
             ("label", "nenemigos", enemies("default.mapa"))])
     before, started = resources(s)[0], time.monotonic()
     time.sleep(30)
@@ -38,13 +35,13 @@ with Session("game") as s:
     assert not s.nodes("alert"), "a key typed into a dialog acted on play"
 
     # "Cargar mapa" pauses play until a character is loaded again.
-    s.play([("menu", "Cargar mapa"), ("dialog", s.path("mapas", "grande.mapa")),
-            ("label", "nenemigos", "Enemigos: 101"), ("menu", "Cargar jugador"), ("dialog", "Hugo Garcia R"),
+    s.play([("press", "Cargar mapa"), ("dialog", s.maps + "grande.mapa"),
+            ("label", "nenemigos", "Enemigos: 101"), ("press", "Cargar jugador"), ("dialog", "Hugo Garcia R"),
             ("label", "exy", "Persona (500,500)")])
     print("resident memory with a 1000 x 1000 map: %.1f MB" % resources(s)[1])
     s.play([("keys", "key", "Down"), ("label", "exy", "Persona (500,501)"),
-            ("menu", "Cargar mapa"), ("dialog", s.path("mapas", "lucha.mapa")),
-            ("menu", "Cargar jugador"), ("dialog", "Hugo Garcia R"), ("label", "nenemigos", "Enemigos: 1")])
+            ("press", "Cargar mapa"), ("dialog", s.maps + "lucha.mapa"),
+            ("press", "Cargar jugador"), ("dialog", "Hugo Garcia R"), ("label", "nenemigos", "Enemigos: 1")])
 
     # Space stays held as the end-of-level box opens: neither its repeats, nor the
     # unpaired release and press X sends under load, nor letting go may answer it.
