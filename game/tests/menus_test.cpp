@@ -127,6 +127,7 @@ TEST_F(Play, NamesAreWindows1252InTheFile) {
     EXPECT_EQ(game::a1252(game::desde1252(byte)), byte) << b;
   }
   EXPECT_EQ(game::desde1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
+  for (const char* foreign : {"\u0080", "\u0100", "\u20AD"}) EXPECT_FALSE(game::a1252(foreign)) << foreign;
   for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there", "del\x7F", "Ωmega",
                           "nel\u0085", "\xF1o", "\xC3", "\xED\xA0\x80", "\xC1\xBF", "😀"})
     EXPECT_FALSE(game::nombrevalido(bad)) << bad;

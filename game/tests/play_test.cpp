@@ -56,14 +56,15 @@ TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
 }
 
 TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
-  std::vector<std::string> rows(26);
-  rows[25] = std::string(97, '.') + "@";
+  std::vector<std::string> rows(39);
+  rows[38] = std::string(83, '.') + "@";
   jugando(mapa(100, 50, rows));
-  EXPECT_EQ(str(m.mapax, m.mapay), "70 15");
-  tick({vk::Right});
-  tick({vk::Right});  // the last column: pressing on stops at the edge
-  tick({vk::Right});
-  EXPECT_EQ(str(j.x) + view[Etiqueta::labmapa], "99Mapa (70,15)");
+  EXPECT_EQ(str(m.mapax, m.mapay), "68 28");
+  tick({vk::Right, vk::Down});  // the view's last column and row are not yet the map's
+  EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (69,29)");
+  for (int i = 0; i < 16; ++i) tick({vk::Right, vk::Down});  // into the corner, and on
+  for (int i = 0; i < 6; ++i) tick({vk::Right});
+  EXPECT_EQ(str(j.x, j.y) + view[Etiqueta::labmapa], "99 49Mapa (70,30)");
 
   Game small;
   small.jugando(mapa(20, 10, {"", "", ".@"}));  // smaller than the view
