@@ -112,14 +112,23 @@ struct Game {
   // "x y facing life" of the hero and of enemy i.
   std::string heroe() const { return str(j.x, j.y, j.direccion, j.vida); }
   std::string enemigo(int i) { return str(e(i).x, e(i).y, e(i).direccion, e(i).vida); }
-  // Whether field tile (k, r) shows bare grass.
-  bool grass(int k, int r) const {
+  // Field tile (k, r) must show ground tile `ground` (ANDed with the sheet's
+  // tile at `shimmer` when given), then the figure of `sheet` at `row`
+  // wherever its mask is black: worked out from the sheets directly.
+  ::testing::AssertionResult tile(int k, int r, int ground, const platform::Bitmap* sheet = nullptr,
+                                  int row = 0, std::optional<std::pair<int, int>> shimmer = {}) const {
+    const auto& p = pictures();
     for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 20; ++x)
-        if (((m.mainpic().at(20 * k + x, 20 * r + y) ^ pictures().terrenos.at(x, y)) & 0xFFFFFF) != 0)
-          return false;
-    return true;
+      for (int x = 0; x < 20; ++x) {
+        uint32_t want = p.terrenos.at(ground + x, y) & 0xFFFFFF;
+        if (shimmer) want &= p.terrenos.at(shimmer->first + x, shimmer->second + y);
+        if (sheet && (sheet->at(20 + x, row + y) & 0xFFFFFF) == 0) want = sheet->at(x, row + y) & 0xFFFFFF;
+        if ((m.mainpic().at(20 * k + x, 20 * r + y) & 0xFFFFFF) != want)
+          return ::testing::AssertionFailure() << "tile " << k << "," << r << " pixel " << x << "," << y;
+      }
+    return ::testing::AssertionSuccess();
   }
+  bool grass(int k, int r) const { return tile(k, r, 0); }
 };
 
 // One fixture for every test that plays.

@@ -159,9 +159,8 @@ TEST_F(Play, MapLoadsAndLeadsToTheNext) {
   EXPECT_EQ(m.nummapa + " " + heroe(), "1 1 1 5 60");
   EXPECT_EQ(str(m.casilla(2, 0).bloqueada, m.casilla(0, 1).bloqueada, m.casilla(1, 0).bloqueada), "1 1 0");
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
-  EXPECT_EQ(str(e(0).tipo, e(0).vuela, e(0).vidamax, e(0).ataque), "1 1 45 5");
-  EXPECT_EQ(e(0).nombre, "Rata voladora");
-  EXPECT_EQ(str(e(1).tipo, e(1).vuela, e(1).experiencia, e(1).defensa), "0 0 25 0");
+  EXPECT_EQ(e(0).nombre + " " + str(e(0).tipo, e(0).vuela, e(0).vida, e(0).vidamax, e(0).ataque, e(0).defensa,
+                                     e(0).experiencia, e(1).tipo), "Rata voladora 1 1 45 45 5 1 120 0");
   EXPECT_EQ(str(e(2).activo, m.casilla(0, 0).enemigo), "0 1");
   // A corrupt or missing file changes nothing, and says so.
   for (const char* malo : {"3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:3/unit//fin/",
