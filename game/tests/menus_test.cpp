@@ -16,12 +16,11 @@ constexpr const char* kMalo = "El mapa no existe o está corrupto";
 
 TEST_F(Play, NewCharacterAndGuardar) {
   m.mnuguardar_Click();  // no character yet: silent
-  files.put("personajes/pepe", "pepe,12,7000,");
   m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
   EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save), "0 1 0 1");
   EXPECT_EQ(dialog.asked[0].proposed, files.path("personajes/nuevo"));
 
-  nuevoHeroe();  // replaces the old file
+  nuevoHeroe();
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
   EXPECT_EQ(view[Etiqueta::nombre], "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
                                     "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
