@@ -119,7 +119,7 @@ TEST_F(QtTest, MessageIgnoresKeysHeldWhenItOpened) {
 }
 
 // Sound never blocks or throws, whatever the path, and Qt's complaints
-// about a missing audio device stay off the terminal.
+// about a missing audio device stay off the terminal, and only those.
 TEST_F(QtTest, SoundPlaysOrSkipsAnyPathQuietly) {
   testing::internal::CaptureStderr();
   platform::QtSound sound;
@@ -127,6 +127,5 @@ TEST_F(QtTest, SoundPlaysOrSkipsAnyPathQuietly) {
   qWarning("No audio device detected");
   qWarning("tarnwick marker");
   const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(err.find("No audio device"), std::string::npos) << err;
-  EXPECT_NE(err.find("tarnwick marker"), std::string::npos) << err;
+  EXPECT_TRUE(err.find("No audio device") == std::string::npos && err.find("tarnwick marker") != std::string::npos) << err;
 }
