@@ -134,16 +134,16 @@ TEST(Files, AbrirReplacesTheMapAndDrawsIt) {
   // files: kept, drawn as grass and not at all. A start under an enemy too.
   // Nothing of the map before remains: not its start, not its enemies.
   e.run("n7,2 e1 0,0 1,0 2,0 5,0 6,0 p 4,0");
-  const std::string units = "/fin/2,0:0/unit/3,0:2/unit/4,0:3/unit/5,0:5/unit//fin/";
-  e.files.put("mapas/v.mapa", "6,1/inf/9/fin/3,4,-1,1,0,0,/fin/3,0" + units);
+  const std::string units = ",/fin/3,0/fin/2,0:0/unit/3,0:2/unit/4,0:3/unit/5,0:5/unit/";
+  e.files.put("mapas/v.mapa", "6,1/inf/9/fin/3,4,-1,1,0,0" + units + "/fin/");
   e.run("a:mapas/v.mapa a");  // the second cancelled
   EXPECT_TRUE(shows(0, 60, {}) && shows(1, 0, {}) && shows(2, 0, {&e.pics.enemigos[0]}));
-  EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}) && shows(4, 0, {}) && shows(6, -1, {}));
+  EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}) && shows(4, 0, {}));
   // A repainted cell shows its new ground alone; the opened start and
   // enemies refuse placements, the other cells take them. A corrupt file or
   // a missing one changes nothing; saved again, the number is dropped.
   e.files.put("mapas/roto.mapa", "3,2/inf/8/fin/0,0,/fin/0,0/fin//fin/");
-  e.run("t1 0,0 3,0 p 2,0 1,0 a:mapas/roto.mapa a:mapas/no.mapa g:mapas/v.mapa");
-  EXPECT_TRUE(e.presents == 10 && shows(0, 20, {}) && shows(5, 0, {}));
-  EXPECT_EQ(e.files.get("mapas/v.mapa"), "6,1/inf//fin/1,4,-1,1,0,0,/fin/1,0" + units);
+  e.run("t1 0,0 3,0 p 2,0 e0 1,0 a:mapas/roto.mapa a:mapas/no.mapa g:mapas/v.mapa");
+  EXPECT_TRUE(e.presents == 10 && shows(0, 20, {}) && shows(5, 0, {}) && shows(6, -1, {}));
+  EXPECT_EQ(e.files.get("mapas/v.mapa"), "6,1/inf//fin/1,4,-1,1,0,0" + units + "1,0:0/unit//fin/");
 }
