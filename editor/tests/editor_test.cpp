@@ -10,8 +10,8 @@
 #include "platform/testing/fakes.h"
 
 struct Editor : editor::View, platform::Messages {
-  // Every mouse caption and every message so far, the latter followed by
-  // "(x)" if critical, "(i)" if not; the map caption.
+  // Every mouse caption and the first word of every message so far, the
+  // latter followed by "(x)" if critical, "(i)" if not; the map caption.
   std::string mouse, said, mapa;
   int presents = 0;
   void setCaption(editor::Etiqueta l, const std::string& t) override {
@@ -21,7 +21,7 @@ struct Editor : editor::View, platform::Messages {
   void present() override { ++presents; }
   void quit() override {}
   void show(const std::string& text, platform::Icon icon) override {
-    said += text + (icon == platform::Icon::Critical ? "(x) " : "(i) ");
+    said += text.substr(0, text.find(' ')) + (icon == platform::Icon::Critical ? "(x) " : "(i) ");
   }
   const assets::Pictures pics = assets::loadPictures();
   platform::testing::FakeKeys keys;
@@ -62,8 +62,8 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
   e.run("t2 0,0 k1");
   e.p.mapax = 12;
   e.run("m599,399 m-1,-1 m-20,0 m-21,0");
-  EXPECT_EQ(e.mouse, "Mouse (41,19) Mouse (11,-1) Mouse (11,0) Mouse (10,0) ");
-  EXPECT_EQ(e.mapa + std::to_string(e.presents), "0");
+  EXPECT_EQ(e.mouse + e.mapa + std::to_string(e.presents),
+            "Mouse (41,19) Mouse (11,-1) Mouse (11,0) Mouse (10,0) 0");
 
   // Only pixels inside the 600 x 400 view place, its edges included; only
   // a placement draws.
@@ -79,22 +79,30 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
   e.p.mapay = 182;
   e.run("k1");
   EXPECT_EQ(e.mapa, "Mapa (169,179)");
-  e.run("n30,20 k1");  // a map no larger than the view stays put
-  EXPECT_EQ(e.mapa, "Mapa (0,0)");
 
-  // The start moves; no enemy on it nor on another enemy, no start on an
-  // enemy, ground under an enemy but not under the start.
-  e.run("n4,3 p 0,0 1,0 e1 2,0 1,0 e2 2,0 p 2,0 t1 0,0 1,0 2,0 g:mapas/a.mapa");
-  EXPECT_EQ(e.files.get("mapas/a.mapa"),
-            "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/");
   // 101 enemies at most: the refused one is neither kept nor drawn. A new
-  // map forgets the start and the enemies.
+  // map forgets the start and the enemies, and one smaller than the view
+  // shows its first cells.
   e.run("n30,20 e0");
   for (int i = 0; i < 102; ++i) e.run(std::to_string(i % 30) + "," + std::to_string(i / 30));
-  EXPECT_TRUE(e.p.listaenemigos[100].activo && !e.p.mapa(11, 3).hayenemigo);
-  EXPECT_EQ(e.p.mapa(11, 3).tipoenemigo, -1);
-  e.run("p 5,5 n2,1");
-  EXPECT_FALSE(e.p.hayjugador || e.p.listaenemigos[0].activo);
+  EXPECT_TRUE(e.p.listaenemigos[100].activo && e.p.mapa(11, 3).tipoenemigo == -1);
+  e.run("p 5,5");
+  // The start moves; no enemy on it nor on another enemy, no start on an
+  // enemy, ground under an enemy but not under the start. "Guardar" refuses a
+  // map without a start or a name, and a cancelled one writes and says nothing.
+  std::filesystem::create_directories(e.files.path("mapas/v1.0"));
+  e.run("n4,3 k1 g:mapas/sin.mapa p 0,0 1,0 e1 2,0 1,0 e2 2,0 p 2,0 t1 0,0 1,0 2,0 g:mapas/.txt g");
+  // What follows the first dot of the name becomes ".mapa"; the folder ends
+  // at the last separator, and here "\\" is a letter. A failed write keeps
+  // the old file.
+  e.run("g:mapas/a.txt g:mapas/v1.0/a.b.c g:mapas/a\\b.txt");
+  e.files.failWrites = true;
+  e.run("t2 3,0 g:mapas/a.mapa");
+  for (auto* f : {"a.mapa", "v1.0/a.mapa", "a\\b.mapa"})
+    EXPECT_EQ(e.files.get(std::string("mapas/") + f),
+              "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/") << f;
+  e.p.mnuacerca_Click();
+  EXPECT_EQ(e.said, "Tienes(x) El(x) Guardado(i) Guardado(i) Guardado(i) No(x) Diseñado(i) ");
 }
 
 TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {
@@ -103,13 +111,12 @@ TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {
   EXPECT_EQ(editor::tamanonuevo("200", " 200"), (Size{{200, 200}}));
   EXPECT_EQ(editor::tamanonuevo("30.5", "21.5"), (Size{{30, 22}}));
   EXPECT_EQ(editor::tamanonuevo("199,5", "20", ','), (Size{{200, 20}}));
-  for (const char* bad : {"29.9", "201", "treinta"})
-    EXPECT_EQ(editor::tamanonuevo(bad, "20"), std::nullopt) << bad;
-  for (const char* bad : {"19.9", "200.1", ""})
-    EXPECT_EQ(editor::tamanonuevo("30", bad), std::nullopt) << bad;
+  for (auto [w, h] : {std::pair{"29.9", "20"}, {"201", "20"}, {"treinta", "20"}, {"30", "19.9"},
+                      {"30", "200.1"}, {"30", ""}})
+    EXPECT_EQ(editor::tamanonuevo(w, h), std::nullopt) << w << " x " << h;
 }
 
-TEST(Editing, ViewGroundFiguresAndEdges) {
+TEST(Files, AbrirReplacesTheMapAndDrawsIt) {
   Editor e;
   // Tile k of the top row shows ground (-1: black), then each figure where
   // its mask is black, the last on top.
@@ -125,55 +132,18 @@ TEST(Editing, ViewGroundFiguresAndEdges) {
   };
   // Codes other than 0 to 3 and kinds other than 0 to 2 come only from
   // files: kept, drawn as grass and not at all. A start under an enemy too.
-  e.files.put("mapas/v.mapa",
-              "6,1/inf//fin/3,4,-1,1,0,0,/fin/3,0/fin/"
-              "2,0:0/unit/3,0:2/unit/4,0:4/unit/5,0:5/unit//fin/");
-  e.run("a:mapas/v.mapa");
+  // Nothing of the map before remains: not its start, not its enemies.
+  e.run("n7,2 e1 0,0 1,0 2,0 5,0 6,0 p 4,0");
+  const std::string units = ",/fin/3,0/fin/2,0:0/unit/3,0:2/unit/4,0:3/unit/5,0:5/unit/";
+  e.files.put("mapas/v.mapa", "6,1/inf/9/fin/3,4,-1,1,0,0" + units + "/fin/");
+  e.run("a:mapas/v.mapa a");  // the second cancelled
   EXPECT_TRUE(shows(0, 60, {}) && shows(1, 0, {}) && shows(2, 0, {&e.pics.enemigos[0]}));
-  EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}));
-  // A repainted cell shows its new ground alone; beyond a small map's edge
-  // lies black.
-  e.run("t1 0,0");
-  EXPECT_TRUE(shows(0, 20, {}) && shows(4, 0, {}) && shows(5, 0, {}) && shows(6, -1, {}));
-}
-
-TEST(Files, GuardarAndAbrir) {
-  Editor e;
-  std::filesystem::create_directories(e.files.path("mapas/v1.0"));
-  // Refused without a start or a name; cancelled: nothing written or said.
-  e.run("n2,1 g:mapas/sin.mapa p 1,0 g:mapas/.txt g");
-  // What follows the first dot of the name becomes ".mapa"; the folder ends
-  // at the last separator, and here "\\" is a letter.
-  e.run("g:mapas/nivel.txt g:mapas/otro g:mapas/v1.0/a.b.c g:mapas/a\\b.txt");
-  for (auto* f : {"nivel.mapa", "otro.mapa", "v1.0/a.mapa", "a\\b.mapa"})
-    EXPECT_EQ(e.files.get(std::string("mapas/") + f), "2,1/inf//fin/0,0,/fin/1,0/fin//fin/") << f;
-  e.files.failWrites = true;  // the old file stays
-  e.run("t1 0,0 g:mapas/otro.mapa");
-  EXPECT_EQ(e.files.get("mapas/otro.mapa"), "2,1/inf//fin/0,0,/fin/1,0/fin//fin/");
-  EXPECT_FALSE(e.files.get("mapas/sin.mapa") || e.files.get("mapas/.mapa"));
-  e.p.mnuacerca_Click();
-  EXPECT_EQ(e.said,
-            "Tienes que colocar al jugador!(x) El nombre del archivo no es válido.(x) "
-            "Guardado con éxito!(i) Guardado con éxito!(i) Guardado con éxito!(i) "
-            "Guardado con éxito!(i) No se pudo guardar el mapa: el archivo anterior sigue "
-            "intacto.(x) Diseñado y Programado por Veldrosa(i) ");
-
-  // "Abrir" replaces the whole map and draws it at once (the tenth picture of
-  // this test); the origin waits for the next tick. Saved again, the odd kind
-  // is kept and the number dropped.
-  e.files.failWrites = false;
-  e.run("n4,3 e1 0,0 1,0 2,0 3,0 p 0,1");
-  e.p.mapax = 4;
-  const std::string units = "/fin/1,1/fin/0,0:0/unit/2,1:7/unit//fin/";
-  e.files.put("mapas/dos.mapa", "3,2/inf/9/fin/0,1,3,2,0,0," + units);
-  e.run("a:mapas/dos.mapa a g:mapas/dos.mapa");  // then cancelled
-  EXPECT_TRUE(e.presents == 10 && e.p.conmapa && e.p.maxx == 2 && e.p.mapax == 4);
-  EXPECT_TRUE(e.p.mapa(1, 1).esjugador && !e.p.mapa(0, 1).esjugador && e.p.mapa(2, 1).hayenemigo);
-  EXPECT_FALSE(e.p.mapa(1, 0).hayenemigo || e.p.mapa(1, 0).tipoenemigo != -1);
-  EXPECT_EQ(e.files.get("mapas/dos.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
-  // A corrupt file or a missing one changes nothing.
-  e.files.put("mapas/roto.mapa", "3,2/inf//fin/0,0,/fin/0,0/fin//fin/");
-  e.run("a:mapas/roto.mapa a:mapas/no.mapa g:mapas/otra.mapa");
-  EXPECT_EQ(e.presents, 10);
-  EXPECT_EQ(e.files.get("mapas/otra.mapa"), "3,2/inf//fin/0,1,3,2,0,0," + units);
+  EXPECT_TRUE(shows(3, 20, {&e.pics.yo, &e.pics.enemigos[2]}) && shows(4, 0, {}));
+  // A repainted cell shows its new ground alone; the opened start and
+  // enemies refuse placements, the other cells take them. A corrupt file or
+  // a missing one changes nothing; saved again, the number is dropped.
+  e.files.put("mapas/roto.mapa", "3,2/inf/8/fin/0,0,/fin/0,0/fin//fin/");
+  e.run("t1 0,0 3,0 p 2,0 e0 1,0 a:mapas/roto.mapa a:mapas/no.mapa g:mapas/v.mapa");
+  EXPECT_TRUE(e.presents == 10 && shows(0, 20, {}) && shows(5, 0, {}) && shows(6, -1, {}));
+  EXPECT_EQ(e.files.get("mapas/v.mapa"), "6,1/inf//fin/1,4,-1,1,0,0" + units + "1,0:0/unit//fin/");
 }
