@@ -9,16 +9,14 @@ using namespace gametest;
 using platform::Icon;
 namespace fs = std::filesystem;
 
-namespace {
-constexpr const char* kFin = "Has terminado el nivel!\r\nGuardado con éxito!";
-constexpr const char* kMalo = "El mapa no existe o está corrupto";
-}  // namespace
+static constexpr const char* kFin = "Has terminado el nivel!\r\nGuardado con éxito!";
+static constexpr const char* kMalo = "El mapa no existe o está corrupto";
 
 TEST_F(Play, NewCharacterAndGuardar) {
   m.mnuguardar_Click();  // no character yet: silent
   m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
-  EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save), "0 1 0 1");
-  EXPECT_EQ(dialog.asked[0].proposed, files.path("personajes/nuevo"));
+  EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save) + dialog.asked[0].proposed,
+            "0 1 0 1" + files.path("personajes/nuevo"));
 
   nuevoHeroe();
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
@@ -221,8 +219,8 @@ TEST_F(Play, CargarMapaPausesPlay) {
   m.mnumapa_Click();
   EXPECT_TRUE(m.conjugador && m.conmapa);
   m.mnumapa_Click();  // cancelled
-  EXPECT_TRUE(!m.conjugador && m.conmapa && !dialog.asked[2].save);
-  EXPECT_EQ(dialog.asked[2].proposed, files.path("mapas/default.mapa"));
+  EXPECT_EQ(str(m.conjugador, m.conmapa, dialog.asked[2].save) + dialog.asked[2].proposed,
+            "0 1 0" + files.path("mapas/default.mapa"));
   tick({vk::Right});  // paused
   // A character loaded while paused plays on the map that is there.
   cargarPersonaje("personajes/pepe");

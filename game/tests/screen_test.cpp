@@ -3,19 +3,14 @@
 #include "fakes.h"
 
 using namespace gametest;
-using game::Casilla;
-
-namespace {
 
 // A w x h map of one ground, nobody on it.
-void suelo(game::Main& m, int w, int h, int16_t terreno) {
+static void suelo(game::Main& m, int w, int h, int16_t terreno) {
   m.maxx = static_cast<int16_t>(w - 1);
   m.maxy = static_cast<int16_t>(h - 1);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) m.casilla(x, y) = Casilla{terreno, false, -1, false, terreno >= 2};
+    for (int x = 0; x < w; ++x) m.casilla(x, y) = game::Casilla{terreno, false, -1, false, terreno >= 2};
 }
-
-}  // namespace
 
 TEST_F(Play, FrameOfHeroBloodEnemiesAndGround) {
   suelo(m, 40, 30, 1);
