@@ -57,7 +57,6 @@ TEST_F(Play, LoadingCharacterFiles) {
             "Nombre: pepe - Nivel 41000 67 6 1000 1");
 
   // Missing or past the size cap: the load goes on with the figures there were.
-  j.experiencia = 150;
   files.put("personajes/grande", "grande,9,9," + std::string(game::kMaxBytesPersonaje, ' '));
   for (const char* nombre : {"nadie", "grande"}) {
     j.pociones = 4;
@@ -191,7 +190,6 @@ TEST_F(Play, MapNumbersInAnySpelling) {
     j.direccion = game::kEste;
     j.espera = 0;
     e(0).vida = 1;
-    messages.shown.clear();
     tick({vk::Space});
     EXPECT_EQ(m.maxx, sigue ? 5 : 4) << numero;
     EXPECT_EQ(lastMessage(), std::string(numero) == "7" ? kMalo : kFin) << numero;

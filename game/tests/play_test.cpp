@@ -182,7 +182,6 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.espera = 0;
   e(1).vida = 1;
   random.next_ = {0.38};  // 3: none
-  messages.shown.clear();
   // The end-of-level box opens over the new figures and a frame without the enemy.
   std::string shown;
   messages.whileShown = [&] { shown = view[Etiqueta::nombre] + (grass(1, 1) ? " gone" : ""); };

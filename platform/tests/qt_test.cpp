@@ -13,6 +13,7 @@
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsound.h"
+#include "platform/qt/qtsurface.h"
 #include "platform/testing/qtapp.h"
 
 namespace vk = platform::vk;
@@ -128,4 +129,12 @@ TEST_F(QtTest, SoundPlaysOrSkipsAnyPathQuietly) {
   qWarning("tarnwick marker");
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(err.find("No audio device") == std::string::npos && err.find("tarnwick marker") != std::string::npos) << err;
+}
+
+// At a fractional display scale a position is the pixel it falls in, not the
+// nearest: 599.6 is still the field's last column, and -0.4 is left of it.
+TEST_F(QtTest, MousePositionsAreThePixelTheyFallIn) {
+  const QMouseEvent in(QEvent::MouseMove, QPointF(599.6, 399.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
+  const QMouseEvent out(QEvent::MouseMove, QPointF(-0.4, -20.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
+  EXPECT_TRUE(platform::QtSurface::pixel(&in) == QPoint(599, 399) && platform::QtSurface::pixel(&out) == QPoint(-1, -21));
 }
