@@ -1,5 +1,7 @@
 #include "editor/principal.h"
 
+#include <algorithm>
+
 #include "mapformat/numbers.h"
 
 namespace editor {
@@ -111,8 +113,8 @@ void Principal::maintimer_Timer() {
 void Principal::ajustarorigen() {
   if (mapax + vistaancho > maxx) mapax = a16(maxx - vistaancho + 1);
   if (mapay + vistaalto > maxy) mapay = a16(maxy - vistaalto + 1);
-  if (mapax < 0) mapax = 0;
-  if (mapay < 0) mapay = 0;
+  mapax = std::max<int16_t>(mapax, 0);
+  mapay = std::max<int16_t>(mapay, 0);
   mostrarorigen();
 }
 

@@ -1,5 +1,7 @@
 // One tick of play, every 100 ms: keys, the hero's actions, his move, the
 // enemies' turn, drawing and labels, always in this order.
+#include <algorithm>
+
 #include "game/main.h"
 #include "mapformat/numbers.h"
 
@@ -105,8 +107,8 @@ void Main::centrarvista() {
 void Main::ajustarvista() {
   if (mapax + vistaancho > maxx) mapax = origen(maxx - vistaancho + 1);
   if (mapay + vistaalto > maxy) mapay = origen(maxy - vistaalto + 1);
-  if (mapax < 0) mapax = 0;
-  if (mapay < 0) mapay = 0;
+  mapax = std::max<int16_t>(mapax, 0);
+  mapay = std::max<int16_t>(mapay, 0);
 }
 
 }  // namespace game

@@ -26,26 +26,14 @@ bool whole(const Bitmap& b) {
 bool clip(const Bitmap& dst, long long dx, long long dy, const Bitmap& src, long long sx,
           long long sy, long long w, long long h, Span& out) {
   if (!whole(dst) || !whole(src)) return false;
-  if (sx < 0) {
-    dx -= sx;
-    w += sx;
-    sx = 0;
-  }
-  if (sy < 0) {
-    dy -= sy;
-    h += sy;
-    sy = 0;
-  }
-  if (dx < 0) {
-    sx -= dx;
-    w += dx;
-    dx = 0;
-  }
-  if (dy < 0) {
-    sy -= dy;
-    h += dy;
-    dy = 0;
-  }
+  // Both corners move right and down until neither lies left of or above its picture.
+  const long long kx = std::max({0LL, -sx, -dx}), ky = std::max({0LL, -sy, -dy});
+  dx += kx;
+  sx += kx;
+  w -= kx;
+  dy += ky;
+  sy += ky;
+  h -= ky;
   w = std::min({w, src.width - sx, dst.width - dx});
   h = std::min({h, src.height - sy, dst.height - dy});
   if (w <= 0 || h <= 0) return false;

@@ -146,7 +146,7 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
   EXPECT_EQ(view[Etiqueta::enedata1], "Vida: 18/20");
 
   Game ring;  // each facing strikes its own neighbour, and only that one
-  ring.jugando(mapa(40, 30, {"mmm", "m@m", "mmm"}));
+  ring.jugando(mapa(40, 30, {"", "", ".mmm", ".m@m", ".mmm"}));
   ring.j.vida = 1000;
   const int target[] = {0, 1, 2, 4, 7, 6, 5, 3};
   for (int d = 0, total = 160; d < 8; ++d, total -= 5) {
