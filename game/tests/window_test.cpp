@@ -21,8 +21,8 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
   EXPECT_EQ(text("exy") + text("labmapa") + text("nenemigos") + text("nombre"), QStringLiteral("PersonaMapaEnemigos: "));
   // The panels' texts in bold Arial's stand-in, 9 and 8.25 points.
   const QFont status = child("nombre")->font(), enemy = child("enedata2")->font();
-  EXPECT_TRUE(status.bold() && enemy.bold() && status.pixelSize() == 12 && enemy.pixelSize() == 11);
-  EXPECT_EQ(QFontInfo(status).family(), QStringLiteral("Liberation Sans"));
+  EXPECT_TRUE(status.bold() && enemy.bold() && status.pixelSize() == 12 && enemy.pixelSize() == 11 &&
+              QFontInfo(status).family() == QStringLiteral("Liberation Sans"));
   // The status text shows its line breaks as lines.
   w.setCaption(game::Etiqueta::nombre, "Nombre: A - Nivel 1\r\nVida: 1/1 - Pociones: 0");
   EXPECT_EQ(text("nombre"), QStringLiteral("Nombre: A - Nivel 1\nVida: 1/1 - Pociones: 0"));
