@@ -27,7 +27,8 @@ void anadirUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The next character of UTF-8 text, or nullopt for a malformed sequence.
+// The next character of UTF-8 text, or nullopt for a malformed sequence or
+// one of four bytes: Windows-1252 holds no character past U+FFFF.
 std::optional<char32_t> siguienteUtf8(std::string_view& s) {
   const auto b0 = static_cast<unsigned char>(s[0]);
   int len = 0;
@@ -39,8 +40,6 @@ std::optional<char32_t> siguienteUtf8(std::string_view& s) {
     len = 2, c = b0 & 0x1F, menor = 0x80;
   } else if ((b0 & 0xF0) == 0xE0) {
     len = 3, c = b0 & 0x0F, menor = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, c = b0 & 0x07, menor = 0x10000;
   } else {
     return std::nullopt;
   }
@@ -68,7 +67,6 @@ std::optional<char> byte1252(char32_t c) {
 
 std::string desde1252(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size());
   for (const char b : bytes) {
     const auto u = static_cast<unsigned char>(b);
     anadirUtf8(out, u >= 0x80 && u < 0xA0 ? kAlto[u - 0x80] : char32_t{u});
@@ -78,7 +76,6 @@ std::string desde1252(std::string_view bytes) {
 
 std::optional<std::string> a1252(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
   while (!utf8.empty()) {
     const auto c = siguienteUtf8(utf8);
     if (!c) return std::nullopt;

@@ -4,7 +4,6 @@ namespace platform {
 
 std::string underFolder(const std::string& folder, std::string_view literal) {
   std::string result = folder;
-  result.reserve(folder.size() + literal.size());
   for (const char c : literal) result.push_back(c == '\\' ? kSeparator : c);
   return result;
 }
