@@ -76,7 +76,6 @@ TEST_F(Play, LoadingCharacterFiles) {
   // Saved into "personajes" under the name inside; the file read stays.
   files.put("fuera.txt", "maria,5,1600,extra");
   cargarPersonaje("fuera.txt");
-  m.enemigosrestantes = 1;
   // A missing folder is made before the dialog and again on saving.
   fs::remove_all(files.root / "personajes");
   m.mnuguardar_Click();

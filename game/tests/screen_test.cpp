@@ -61,8 +61,7 @@ TEST_F(Play, WaterShimmersSixTicksOfSixteen) {
 }
 
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
-  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu),
-            "30.000000 20.000000 2 0 0");
+  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu), "30.000000 20.000000 2 0 0");
   const char* tipos[] = {"Mancha asesina 20 25 2 0 0", "Rata voladora 45 120 5 1 1",
                          "Borrego mutante 65 300 7 2 0"};
   for (int t = 0; t < 3; ++t) {
