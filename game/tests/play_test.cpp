@@ -246,8 +246,8 @@ TEST_F(Play, SharedCellsNeverHideAnEnemy) {
                      "/fin/10,10/fin/10,10:1/unit/13,10:0/unit/13,10:0/unit//fin/"));
   EXPECT_EQ(m.casilla(13, 10).enemigo, 2);  // the last one placed is recorded
   for (int i = 0; i < 3; ++i) e(i).vida = 1;
-  tick({vk::Right});  // the hero steps off the rat, blot 1 off blot 2
-  EXPECT_EQ(enemigo(1), "12 10 7 1");
+  tick({vk::Right});  // the hero steps off the rat, which strikes; blot 1 steps off blot 2
+  EXPECT_EQ(enemigo(1) + " " + view[Etiqueta::nombre].substr(24, 11), "12 10 7 1 Vida: 55/60");
   for (const auto& [x, enemigo] : {std::pair{10, 0}, {12, 1}, {13, 2}})
     EXPECT_EQ(str(m.casilla(x, 10).enemigo, m.casilla(x, 10).ocupada, m.casilla(x, 10).heroe),
               str(enemigo, 1, 0));
