@@ -176,12 +176,12 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.direccion = kSureste;
   j.espera = 0;
   e(1).vida = 1;
-  random.next_ = {0.38};  // 3: none
+  random.next_ = {0.45};  // 4: a potion too
   // The end-of-level box opens over the new figures and a frame without the enemy.
   std::string shown;
   messages.whileShown = [&] { shown = view[Etiqueta::nombre] + (grass(1, 1) ? " gone" : ""); };
   tick({vk::Space});
-  EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia) + shown.substr(shown.rfind('\n')), "3 1 5025\nExperiencia: 5025/600 gone");
+  EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia) + shown.substr(shown.rfind('\n')), "3 2 5025\nExperiencia: 5025/600 gone");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(view[Etiqueta::nenemigos] + " " + lastMessage() + " " + *files.get("personajes/pepe"),
             "Enemigos: 0 Has terminado el nivel!\r\nGuardado con éxito! pepe,3,5025,");
