@@ -12,11 +12,15 @@ Ground: 0 grass, 1 earth, 2 tree, 3 water. Enemies: 0 "Mancha asesina",
 1 "Rata voladora" (flies), 2 "Borrego mutante".
 """
 
+import math
 import os
+import random
 import sys
 from collections import deque
 
 GRASS, EARTH, TREE, WATER = 0, 1, 2, 3
+SIGHT = 4  # enemies see the hero this many cells away, on both axes
+NEAR = 2   # every enemy stands at most this far from a path
 
 
 class Level:
@@ -57,12 +61,45 @@ class Level:
         for x, y in spots:
             self.set(x, y, TREE)
 
+    def scatter(self, x0, y0, x1, y1, density, seed):
+        """Trees dotted over the grass of a rectangle, the same every run."""
+        rng = random.Random(seed)
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                if rng.random() < density and 0 <= x < self.w and 0 <= y < self.h \
+                        and self.cells[y][x] == GRASS:
+                    self.cells[y][x] = TREE
+
+    def place(self, kind, spots):
+        """Enemies, each on a spot of open ground (a tree there is felled)."""
+        for x, y in spots:
+            if self.cells[y][x] == TREE:
+                self.cells[y][x] = GRASS
+            self.units.append((x, y, kind))
+
+    def along(self, points, kinds, gap, first):
+        """Enemies of the given kinds ("m", "r", "s") every `gap` cells along a
+        path through `points`, the first `first` cells in."""
+        cells = []
+        for (x0, y0), (x1, y1) in zip(points, points[1:]):
+            steps = max(abs(x1 - x0), abs(y1 - y0), 1)
+            cells += [(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps))
+                      for i in range(1 if cells else 0, steps + 1)]
+        self.units += [cells[first + gap * i] + ("mrs".index(k),) for i, k in enumerate(kinds)]
+
     def open(self, x, y):
         return 0 <= x < self.w and 0 <= y < self.h and self.cells[y][x] in (GRASS, EARTH)
 
     def check(self):
+        """What the campaign promises a player; the faults found, all of them."""
+        faults = []
+
+        def need(ok, fault):
+            if not ok:
+                faults.append(fault)
+        need(40 <= self.w <= 80 and 30 <= self.h <= 60, "size")
         sx, sy = self.start
-        assert self.open(sx, sy), "start on blocked ground"
+        need(self.open(sx, sy), "start on blocked ground")
         seen = {(sx, sy)}
         queue = deque([(sx, sy)])
         while queue:
@@ -73,13 +110,24 @@ class Level:
                     if n not in seen and self.open(*n):
                         seen.add(n)
                         queue.append(n)
+        need(len(self.units) <= 101, "more than 101 enemies")
         cells = set()
         for x, y, kind in self.units:
-            assert kind in (0, 1, 2)
-            assert (x, y) not in cells and (x, y) != self.start, "two things on %d,%d" % (x, y)
+            where = "%s at %d,%d" % ("mrs"[kind], x, y)
+            need((x, y) not in cells and (x, y) != self.start, "two things on " + where)
             cells.add((x, y))
-            assert self.open(x, y) and (x, y) in seen, "enemy out of reach at %d,%d" % (x, y)
-        assert len(self.units) <= 101
+            need(self.open(x, y) and (x, y) in seen, "out of reach: " + where)
+            # Room to heal at the start: enemies see 4 cells, and walk.
+            need(max(abs(x - sx), abs(y - sy)) > SIGHT * 2, "too near the start: " + where)
+            # The last enemies are found by walking the paths, not by sweeping the map.
+            need(any(self.cells[y + dy][x + dx] == EARTH
+                     for dy in range(-NEAR, NEAR + 1) for dx in range(-NEAR, NEAR + 1)
+                     if 0 <= x + dx < self.w and 0 <= y + dy < self.h), "far from a path: " + where)
+        sheep = [(x, y) for x, y, kind in self.units if kind == 2]
+        for i, (x, y) in enumerate(sheep):
+            for ox, oy in sheep[i + 1:]:
+                need(max(abs(x - ox), abs(y - oy)) > SIGHT * 2, "two sheep fought at once at %d,%d" % (x, y))
+        return faults
 
     def text(self):
         out = ["%d,%d/inf/%s/fin/" % (self.w, self.h, self.number)]
@@ -97,77 +145,82 @@ class Level:
 
 
 def meadow():
-    """Level 0: a village meadow with a pond, guarded by blots only."""
+    """Level 0: a meadow with a pond, a path round it, blots only."""
     m = Level(40, 30, "0")
     m.border(1)
-    m.trees([(1, y) for y in range(1, 29)] + [(38, y) for y in range(1, 29)])
-    m.path([(3, 26), (10, 22), (18, 22), (22, 15), (30, 12), (36, 5)], width=2)
-    m.path([(18, 22), (18, 27)], width=2)
-    m.blob(28, 22, 5, 3.2, WATER)
-    m.blob(9, 8, 3, 2.5, WATER)
-    m.trees([(5, 14), (6, 14), (5, 15), (14, 4), (15, 4), (15, 5), (24, 5), (25, 6), (32, 18),
-             (33, 17), (12, 17), (13, 17), (22, 27), (34, 26), (4, 4), (30, 2), (31, 3)])
-    m.blob(14, 12, 2.2, 1.6, TREE)
-    m.start = (4, 26)
-    m.units = [(9, 21, 0), (14, 24, 0), (16, 17, 0), (21, 19, 0), (7, 11, 0), (12, 7, 0),
-               (26, 14, 0), (33, 9, 0), (35, 4, 0), (20, 8, 0),
-               (22, 23, 0), (28, 17, 0)]
+    m.scatter(1, 1, 38, 3, 0.3, 1)
+    m.scatter(1, 1, 3, 28, 0.3, 2)
+    m.blob(22, 12, 5, 3.2, WATER)
+    m.blob(19, 12, 2, 1.5, WATER)
+    loop = [(12, 25), (18, 21), (27, 20), (34, 18), (35, 11), (32, 6), (23, 5), (14, 6), (8, 9),
+            (7, 15), (9, 21), (12, 25)]
+    m.path([(3, 25)] + loop, width=2)
+    m.path([(27, 20), (29, 26), (36, 27)])  # down to the orchard
+    m.path([(14, 6), (13, 12), (15, 16)])   # along the pond
+    m.trees([(30, 24), (32, 24), (34, 24), (31, 26), (33, 26), (35, 25), (6, 22), (5, 23),
+             (15, 21), (24, 17), (25, 17), (11, 12), (30, 13), (31, 12), (28, 8), (17, 8)])
+    m.blob(36, 4, 1.5, 1.2, TREE)
+    m.start = (4, 25)
+    m.place(0, [(18, 20), (25, 21), (33, 19), (30, 26), (36, 13), (33, 7), (26, 5), (19, 6),
+                (12, 7), (8, 11), (7, 15), (14, 14), (36, 28), (14, 18)])
     return m
 
 
 def river():
-    """Level 1: a river with two fords, a forest to the north. Rats and the first sheep."""
-    m = Level(50, 36, "1")
+    """Level 1: a river with two fords. Blots on the near bank, rats among
+    blots across it."""
+    m = Level(60, 44, "1")
     m.border(1)
-    for y in range(1, 35):  # the river winds from north to south
-        cx = 24 + int(4 * __import__("math").sin(y / 5.0))
+    for y in range(1, 43):  # the river winds from north to south
+        cx = 30 + int(3 * math.sin(y / 6.0))
         for x in range(cx - 2, cx + 2):
             m.set(x, y, WATER)
-    m.path([(3, 30), (12, 30), (18, 24), (30, 24), (38, 18), (46, 18)], width=2)  # south ford
-    m.path([(6, 8), (20, 8), (30, 8), (40, 4)], width=1)                          # north ford
-    m.path([(12, 30), (8, 20), (6, 8)], width=1)
-    m.path([(38, 18), (40, 30)], width=1)
-    for x in range(4, 18, 3):  # the forest
-        for y in range(2, 6):
-            if (x + y) % 2 == 0:
-                m.set(x, y, TREE)
-    m.blob(38, 10, 3, 2, TREE)
-    m.blob(42, 28, 3, 2.5, WATER)
-    m.blob(10, 16, 2.5, 2, WATER)
-    m.trees([(14, 20), (15, 20), (15, 21), (31, 30), (32, 30), (44, 8), (45, 9), (34, 14)])
-    m.start = (3, 31)
-    m.units = [(8, 27, 0), (14, 27, 0), (5, 17, 0), (9, 11, 0), (15, 8, 0), (17, 12, 0),
-               (18, 28, 1), (19, 16, 1), (30, 20, 1), (33, 26, 1), (36, 6, 1),
-               (30, 28, 0), (36, 22, 0), (44, 14, 0), (41, 22, 0),
-               (45, 24, 2), (32, 11, 2)]
+    m.path([(3, 38), (14, 38), (22, 32), (40, 32), (48, 26), (51, 17), (45, 10), (18, 10),
+            (10, 17), (11, 28), (14, 38)], width=2)
+    m.path([(48, 26), (55, 36)])
+    m.path([(45, 10), (52, 4)])
+    m.path([(11, 28), (4, 28)])
+    m.path([(51, 17), (57, 23)])
+    m.path([(40, 32), (38, 41)])
+    m.path([(10, 17), (4, 12)])
+    m.scatter(36, 12, 50, 30, 0.12, 3)   # a wood on the far bank
+    m.scatter(2, 1, 26, 8, 0.25, 4)
+    m.scatter(2, 12, 8, 26, 0.25, 5)
+    m.blob(42, 38, 4, 2.5, WATER)
+    m.blob(18, 20, 3, 2.5, WATER)
+    m.start = (4, 38)
+    m.place(0, [(16, 35), (21, 31), (12, 24), (9, 17), (15, 11), (22, 9), (38, 33), (46, 28),
+                (51, 20), (50, 12), (40, 11), (53, 34)])
+    m.place(1, [(24, 31), (35, 34), (50, 24), (48, 15), (44, 9), (52, 5), (32, 11), (25, 11),
+                (5, 27), (11, 26), (57, 23), (37, 41), (4, 12)])
     return m
 
 
-def marsh():
-    """Level 2, the last: a marsh of lakes and islands, guarded by every kind."""
-    import math
-    m = Level(60, 40, "2")
-    m.border(2)
-    m.blob(18, 12, 7, 5, WATER)
-    m.blob(40, 26, 9, 6, WATER)
-    m.blob(48, 9, 4, 3, WATER)
-    m.blob(12, 30, 4, 3, WATER)
-    m.blob(40, 26, 3, 2, GRASS)  # an island in the big lake
-    m.path([(4, 36), (12, 24), (26, 22), (30, 14), (44, 16), (54, 4)], width=2)
-    m.path([(26, 22), (28, 34), (54, 35)], width=2)
-    m.path([(30, 14), (24, 4), (8, 4)], width=1)
-    m.path([(40, 18), (40, 26)], width=1)  # a causeway to the island
-    for k in range(14):  # groves along the lakes
-        a = k * 0.45
-        m.set(int(18 + 9 * math.cos(a)), int(12 + 7 * math.sin(a)), TREE)
-    m.trees([(34, 6), (35, 6), (35, 7), (52, 20), (53, 21), (52, 22), (6, 14), (7, 15), (22, 30),
-             (23, 31), (46, 35), (47, 34), (56, 28), (55, 29)])
-    m.start = (4, 36)
-    m.units = [(8, 33, 0), (14, 36, 0), (6, 24, 0), (10, 20, 0), (16, 24, 1), (20, 20, 0),
-               (28, 26, 2), (30, 30, 0), (24, 34, 1), (34, 34, 2), (44, 34, 0), (50, 33, 1),
-               (54, 30, 2), (32, 18, 1), (28, 10, 0), (21, 6, 1), (11, 6, 0), (8, 9, 2),
-               (38, 14, 0), (46, 14, 2), (52, 6, 1), (55, 12, 0), (40, 25, 2), (41, 27, 1),
-               (36, 20, 0), (50, 24, 2)]
+def forest():
+    """Level 2, the last: a forest round a lake. Blots and rats along the
+    paths; a sheep at the end of each path north, in its own clearing."""
+    m = Level(80, 60, "2")
+    m.border(1)
+    m.scatter(1, 1, 78, 58, 0.45, 6)
+    for cx, cy, rx, ry in [(10, 52, 6, 5), (14, 5, 4, 3), (33, 4, 4, 3), (54, 4, 4, 3),
+                           (74, 8, 4, 3), (70, 44, 6, 5), (44, 52, 6, 4), (24, 34, 5, 4)]:
+        m.blob(cx, cy, rx, ry, GRASS)  # clearings
+    m.blob(42, 29, 15, 10, GRASS)
+    m.blob(42, 29, 12, 8, WATER)   # the lake, with a shore to walk
+    east = [(4, 55), (10, 52), (24, 52), (44, 52), (60, 48), (70, 44), (74, 30), (70, 16),
+            (54, 13)]
+    west = [(4, 55), (10, 52), (10, 40), (8, 24), (14, 14), (33, 13), (54, 13)]
+    m.path(east, width=2)
+    m.path(west, width=2)
+    m.path([(24, 52), (24, 34), (30, 29)], width=2)
+    m.path([(60, 48), (56, 36)])
+    for spur in [[(14, 14), (14, 5)], [(33, 13), (33, 4)], [(54, 13), (54, 4)], [(70, 16), (74, 8)]]:
+        m.path(spur)
+    m.start = (4, 55)
+    m.along(east, "mmrmrmrrmrmr", 8, 16)
+    m.along(west, "mmrmrmrmr", 8, 16)
+    m.along([(24, 52), (24, 34), (30, 29)], "rmr", 8, 8)
+    m.place(2, [(14, 5), (33, 4), (54, 4), (74, 8)])
     return m
 
 
@@ -175,11 +228,13 @@ def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     out = args[0] if args else os.path.join(os.path.dirname(__file__), "..", "assets", "mapas")
     os.makedirs(out, exist_ok=True)
-    for name, level in (("default", meadow()), ("mapa1", river()), ("mapa2", marsh())):
-        level.check()
+    for name, level in (("default", meadow()), ("mapa1", river()), ("mapa2", forest())):
         if "--show" in sys.argv:
             print(name)
             level.show()
+        faults = level.check()
+        if faults:
+            sys.exit("%s.mapa:\n  %s" % (name, "\n  ".join(faults)))
         with open(os.path.join(out, name + ".mapa"), "w", newline="") as f:
             f.write(level.text())
     print("wrote the campaign to %s" % os.path.normpath(out))
