@@ -54,21 +54,20 @@ struct Jugador : Game {
   std::optional<std::pair<int, int>> camino(auto meta, int objetivo) {
     const int w = m.maxx + 1;
     for (bool evitar : {careful, false}) {
-      std::vector<int> primero(static_cast<std::size_t>(w * (m.maxy + 1)), -2);
+      std::vector<int> primero(w * (m.maxy + 1), -2);
       std::deque<int> cola{j.x + w * j.y};
-      primero[static_cast<std::size_t>(cola.front())] = -1;
+      primero[cola.front()] = -1;
       for (; !cola.empty(); cola.pop_front()) {
         const int c = cola.front(), x = c % w, y = c / w;
-        if (meta(x, y)) return std::pair{primero[static_cast<std::size_t>(c)], c};
+        if (meta(x, y)) return std::pair{primero[c], c};
         for (int d = 0; d < 8; ++d) {
           const int nx = x + kPasoX[d], ny = y + kPasoY[d];
-          const auto nc = static_cast<std::size_t>(nx + w * ny);
-          if (!m.enMapa(nx, ny) || primero[nc] != -2 || m.casilla(nx, ny).ocupada || m.casilla(nx, ny).bloqueada)
+          const int nc = nx + w * ny;
+          if (!m.enMapa(nx, ny) || primero[nc] != -2 || m.casilla(nx, ny).ocupada || m.casilla(nx, ny).bloqueada ||
+              (evitar && vistos[nc] > (objetivo >= 0 && lejos(nx, ny, e(objetivo).x, e(objetivo).y) <= kVista)))
             continue;
-          const int suyo = objetivo >= 0 && lejos(nx, ny, e(objetivo).x, e(objetivo).y) <= kVista;
-          if (evitar && vistos[nc] > suyo) continue;
-          primero[nc] = primero[static_cast<std::size_t>(c)] < 0 ? d : primero[static_cast<std::size_t>(c)];
-          cola.push_back(static_cast<int>(nc));
+          primero[nc] = primero[c] < 0 ? d : primero[c];
+          cola.push_back(nc);
         }
       }
     }
@@ -82,11 +81,11 @@ struct Jugador : Game {
   std::set<int> decidir() {
     if (j.muerto) return ++deaths, std::set<int>{vk::R};
     const int w = m.maxx + 1;
-    vistos.assign(static_cast<std::size_t>(w * (m.maxy + 1)), 0);
+    vistos.assign(w * (m.maxy + 1), 0);
     for (int i = 0; i < game::kSlots && e(i).activo; ++i)
       for (int y = e(i).y - kVista; vivo(i) && y <= e(i).y + kVista; ++y)
         for (int x = e(i).x - kVista; x <= e(i).x + kVista; ++x)
-          if (m.enMapa(x, y)) ++vistos[static_cast<std::size_t>(x + w * y)];
+          if (m.enMapa(x, y)) ++vistos[x + w * y];
     // Next to an enemy: face it, then strike, drinking when the next blows could kill.
     if (const int i = cerca(j.x, j.y, 1); i >= 0) {
       std::set<int> k;
@@ -104,7 +103,7 @@ struct Jugador : Game {
     if (j.vida < std::min(coste(objetivo) + 2, j.vidamax)) {
       if (j.pociones > 0 && j.vidamax - j.vida >= 20) return {vk::H};
       // Out of everyone's sight, life comes back on its own.
-      return hacia(camino([&](int x, int y) { return vistos[static_cast<std::size_t>(x + w * y)] == 0; }, -1));
+      return hacia(camino([&](int x, int y) { return vistos[x + w * y] == 0; }, -1));
     }
     const auto a = [&](int x, int y) { return lejos(x, y, e(objetivo).x, e(objetivo).y) == 1; };
     return hacia(camino(a, objetivo));
