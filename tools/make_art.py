@@ -495,11 +495,13 @@ WATER_BRIGHT = 0xE8ECFC
 WATER_MID = 0xA8C8F4                     # holds only bits of WATER_BRIGHT: exact when dimmed
 RIPPLES = [(2, 3, 5), (12, 2, 3), (6, 8, 4), (14, 11, 5), (3, 14, 3), (10, 17, 4)]   # x, y, length
 GLINTS = [(17, 6), (8, 12), (1, 18)]
+WATER_TROUGH = 0x2260AE
 SHIMMER = [(2, 3, WATER), (3, 3, WATER_MID),            # drifts right
            (18, 11, WATER), (17, 11, WATER_MID),        # drifts left
-           (7, 8, WATER_MID), (8, 8, WATER_MID),        # dims
            (10, 17, WATER), (11, 17, WATER_MID),        # drifts right
-           (17, 6, WATER), (8, 12, WATER)]              # glints go out
+           (17, 6, WATER),                              # a glint goes out
+           (13, 3, WATER_TROUGH), (14, 3, WATER_TROUGH),   # small troughs under two ripples
+           (4, 15, WATER_TROUGH), (5, 15, WATER_TROUGH)]
 
 
 def water():
