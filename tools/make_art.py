@@ -196,8 +196,8 @@ def turned(shapes, same_every_row=False):
 
 # The hero is drawn pixel by pixel, as seen from above and in front (a 3/4
 # view), one drawing per facing; the west-facing ones are mirrored from the
-# east-facing ones. The auto outline is added around each. Steel helm with a
-# closed visor, blue tunic, red cloak, sword in the hand, shield on the arm.
+# east-facing ones. Each gets the dark outline the other figures have. Steel
+# helm with a closed visor, blue tunic, red cloak, sword in hand, shield on arm.
 HERO_COLORS = {
     "S": 0xC8D0DA, "s": 0x9AA4B0, "t": 0x6A7482,    # steel: lit, plain, shaded
     "o": OUTLINE, "v": 0x2A2630,                      # visor slit, breathing holes
@@ -489,8 +489,9 @@ def tree():
 
 # The water's second tile is only ever ANDed over the base tile (six ticks of
 # sixteen), so it can only darken. It is white except at a few pixels, where
-# it dims the trailing end of some ripples and a few glints: the ripples seem
-# to drift and the lake shimmers instead of blinking.
+# it dims the trailing end of three ripples and one glint and darkens two
+# small troughs: the ripples seem to drift and the lake shimmers instead of
+# blinking.
 WATER_BRIGHT = 0xE8ECFC
 WATER_MID = 0xA8C8F4                     # holds only bits of WATER_BRIGHT: exact when dimmed
 RIPPLES = [(2, 3, 5), (12, 2, 3), (6, 8, 4), (14, 11, 5), (3, 14, 3), (10, 17, 4)]   # x, y, length
@@ -500,7 +501,7 @@ SHIMMER = [(2, 3, WATER), (3, 3, WATER_MID),            # drifts right
            (18, 11, WATER), (17, 11, WATER_MID),        # drifts left
            (10, 17, WATER), (11, 17, WATER_MID),        # drifts right
            (17, 6, WATER),                              # a glint goes out
-           (13, 3, WATER_TROUGH), (14, 3, WATER_TROUGH),   # small troughs under two ripples
+           (13, 3, WATER_TROUGH), (14, 3, WATER_TROUGH),   # troughs under two ripples
            (4, 15, WATER_TROUGH), (5, 15, WATER_TROUGH)]
 
 
