@@ -9,10 +9,11 @@ need pure black (0x000000) and pure white (0xFFFFFF). White is transparent in
 every figure, so no figure pixel may be pure white; the masks are derived
 from the figures, black exactly where a figure pixel is.
 
-Figures are seen from above and drawn in their own frame ("fwd" points where
-the figure faces, "side" to its right), then turned to each of the eight
-facings: row 0 north-west, 1 north, 2 north-east, 3 east, 4 south-east,
-5 south, 6 south-west, 7 west.
+Sheets hold one row per facing: row 0 north-west, 1 north, 2 north-east,
+3 east, 4 south-east, 5 south, 6 south-west, 7 west. The enemies are seen
+from straight above, drawn in their own frame ("fwd" points where the figure
+faces, "side" to its right) and turned; the hero is drawn pixel by pixel for
+each facing.
 """
 
 import math
@@ -176,33 +177,173 @@ def mask_of(fig):
     return m
 
 
-def sheet(shapes_for, same_every_row=False):
+def sheet(figure_for):
     """A 40 x 160 sheet: figure in column 0, mask in column 20, one row per facing."""
     s = Picture(40, 160)
     for facing in range(8):
-        fig = render_figure(shapes_for(facing), facing, same_every_row)
+        fig = figure_for(facing)
         s.paste(fig, 0, 20 * facing)
         s.paste(mask_of(fig), 20, 20 * facing)
     return s
 
 
+def turned(shapes, same_every_row=False):
+    """Figure maker for a figure built from shapes and turned to each facing."""
+    return lambda facing: render_figure(shapes(facing), facing, same_every_row)
+
+
 # ---------------------------------------------------------------- the figures
 
-def hero(_facing):
-    steel, tunic, skin, hair = 0x9AA4B0, 0x2E56B0, 0xECBC8C, 0x5A3214
-    return [
-        ellipse(-1.0, 0, 3.0, 5.4, tunic),                   # cloak and body
-        ellipse(0.0, -4.6, 1.9, 1.9, steel),                 # left shoulder
-        ellipse(0.0, 4.6, 1.9, 1.9, steel),                  # right shoulder
-        ellipse(1.4, -6.0, 2.6, 1.5, 0xB02828),              # shield on the left arm
-        ellipse(1.4, -6.0, 0.9, 0.7, 0xE0B030, light=False), # its boss
-        box(1.8, 7.6, 4.5, 5.7, 0xD0D8E2),                   # blade on the right
-        box(1.2, 2.4, 3.0, 7.2, 0xC89A28),                   # cross-guard
-        ellipse(0.3, 0, 3.6, 3.5, hair),                     # head
-        ellipse(2.1, 0, 1.7, 2.7, skin, light=False),        # face, towards the front
-        box(2.1, 3.2, -1.7, -0.6, 0x2A1A10),                 # eyes
-        box(2.1, 3.2, 0.6, 1.7, 0x2A1A10),
-    ]
+# The hero is drawn pixel by pixel, as seen from above and in front (a 3/4
+# view), one drawing per facing; the west-facing ones are mirrored from the
+# east-facing ones. Each gets the dark outline the other figures have. Steel
+# helm with a closed visor, blue tunic, red cloak, sword in hand, shield on arm.
+HERO_COLORS = {
+    "S": 0xC8D0DA, "s": 0x9AA4B0, "t": 0x6A7482,    # steel: lit, plain, shaded
+    "o": OUTLINE, "v": 0x2A2630,                      # visor slit, breathing holes
+    "g": 0xE0B030, "G": 0xA87818,                     # gold
+    "B": 0x4A78D0, "b": 0x2E56B0, "d": 0x1E3C80,      # tunic
+    "R": 0xD04A3A, "r": 0xB02828, "k": 0x701818,      # cloak
+    "l": 0x8A5A2C, "L": 0x4A2C14,                     # leather: shield, hands, belt, boots
+    "W": 0xEEF2F6, "x": 0x9AA4B8,                     # blade
+}
+
+HERO_NORTH = [  # his back, the cloak
+    "....................",
+    "....................",
+    "........SSss........",
+    "......SSSsssst..Wx..",
+    ".....SSSsssssst.Wx..",
+    ".....gggggggggG.Wx..",
+    ".....SSssssssst.Wx..",
+    ".....Sssssssstt.Wx..",
+    "......tsssssst..Wx..",
+    ".....SRRrrrrrkt.Wx..",
+    ".....sRRrrrrrksGggg.",
+    "...ttrRrrkrrrkssll..",
+    "...ttrRrrkrrrk..GG..",
+    "...ttrRrrkrrrrk.....",
+    "....trRrrkrrkrk.....",
+    ".....krrrkrrkrk.....",
+    ".......LL..LL.......",
+    "....................",
+    "....................",
+    "....................",
+]
+
+HERO_NORTH_EAST = [  # back turned to the right
+    "....................",
+    "....................",
+    "........SSss........",
+    "......SSSsssst...Wx.",
+    ".....SSSsssssst..Wx.",
+    ".....ggggggggggG.Wx.",
+    ".....SSsssssssoo.Wx.",
+    ".....Sssssssssst.Wx.",
+    "......tsssssstt..Wx.",
+    ".....SRRrrrrrkts.Wx.",
+    ".....sRRrrrrrkssGgg.",
+    "....rrRrrkrrrkbssll.",
+    "...rrrRrrkrrrkb..GG.",
+    "...rrRrrkrrrrkb.....",
+    "...krRrrkrrkrk......",
+    "....kkrrkrrkrk......",
+    "........LL..LLL.....",
+    "....................",
+    "....................",
+    "....................",
+]
+
+HERO_EAST = [  # profile, sword forward
+    "....................",
+    "....................",
+    ".........SSss.......",
+    ".......SSSssss......",
+    "......SSSssssst.....",
+    "......gggggggggG....",
+    "......ssssssoooo....",
+    "......tssssssvst....",
+    ".......tsssssst.....",
+    "....krrsssbd........",
+    "...krrrstsbbd.g.....",
+    "...krrrrsbbdlgWWWWW.",
+    "...krrrrLLgLlGxxxx..",
+    "...krrrrbBbd.G......",
+    "....krrrdbbd........",
+    ".....kkll.ll........",
+    ".......LL.LLL.......",
+    "....................",
+    "....................",
+    "....................",
+]
+
+HERO_SOUTH_EAST = [  # front turned to the right
+    "....................",
+    "....................",
+    "........SSss........",
+    "..Wx..SSSsssst......",
+    "..Wx.SSSsssssst.....",
+    "..Wx.gggggggggGG....",
+    "..Wx.ssssooooooo....",
+    "..Wx.Sssssssvsst....",
+    "..Wx.rtsssssvst.....",
+    "..Wx.rSsbbbBBbt.....",
+    ".gggGssdbbBBbsttt...",
+    "..llsrrdbbBbbtllllt.",
+    "..GG.rrdLLLgLtllgLt.",
+    ".....rkdbbBbbtlllLt.",
+    "......kddbbbb.tLLt..",
+    ".......dll..lll.tt..",
+    ".......LL....LLL....",
+    "....................",
+    "....................",
+    "....................",
+]
+
+HERO_SOUTH = [  # front, the visor
+    "....................",
+    "....................",
+    "........SSss........",
+    "..Wx..SSSsssst......",
+    "..Wx.SSSsssssst.....",
+    "..Wx.gggggggggG.....",
+    "..Wx.toooooooot.....",
+    "..Wx.ssssvvssst.....",
+    "..Wx..tssvvsst......",
+    "..Wx.SsbBBbbdst.....",
+    ".gggGssbBBbbdsttt...",
+    "..llssdbBBbbdtlllt..",
+    "..GG..rLLgLLLtlgLt..",
+    "......rbBbbbdtllLt..",
+    "......kdbbbbd.tLt...",
+    "......kll..ll..t....",
+    ".......LL..LL.......",
+    "....................",
+    "....................",
+    "....................",
+]
+
+
+# Facing -> (drawing, mirrored).
+HERO_FACINGS = [(HERO_NORTH_EAST, True), (HERO_NORTH, False), (HERO_NORTH_EAST, False), (HERO_EAST, False),
+                (HERO_SOUTH_EAST, False), (HERO_SOUTH, False), (HERO_SOUTH_EAST, True), (HERO_EAST, True)]
+
+
+def pixel_figure(rows, colors, mirror=False):
+    """A 20 x 20 figure from rows of letters ("." is transparent), outlined."""
+    pic = Picture(20, 20)
+    for y, row in enumerate(rows):
+        assert len(row) == 20, "row %d is %d wide" % (y, len(row))
+        for x, letter in enumerate(row[::-1] if mirror else row):
+            if letter != ".":
+                pic.set(x, y, colors[letter])
+    add_outline(pic)
+    return pic
+
+
+def hero(facing):
+    rows, mirror = HERO_FACINGS[facing]
+    return pixel_figure(rows, HERO_COLORS, mirror)
 
 
 def blot(_facing):
@@ -346,29 +487,48 @@ def tree():
     return t
 
 
-# Highlight dashes on the water: the base tile shows set A; the second tile
-# (drawn ANDed over the base on some frames) hides set A and darkens set B,
-# so the ripples seem to move.
-RIPPLES_A = [(2, 3, 4), (11, 2, 3), (6, 8, 4), (14, 10, 4), (3, 14, 3), (10, 16, 4)]
-RIPPLES_B = [(7, 4, 4), (15, 6, 3), (1, 10, 4), (9, 12, 4), (14, 16, 3), (4, 18, 3)]
+# The water's second tile is only ever ANDed over the base tile (six ticks of
+# sixteen), so it can only darken. It is white except at a few pixels, where
+# it dims the trailing end of three ripples and one glint and darkens two
+# small troughs: the ripples seem to drift and the lake shimmers instead of
+# blinking.
+WATER_BRIGHT = 0xE8ECFC
+WATER_MID = 0xA8C8F4                     # holds only bits of WATER_BRIGHT: exact when dimmed
+RIPPLES = [(2, 3, 5), (12, 2, 3), (6, 8, 4), (14, 11, 5), (3, 14, 3), (10, 17, 4)]   # x, y, length
+GLINTS = [(17, 6), (8, 12), (1, 18)]
+WATER_TROUGH = 0x2260AE
+SHIMMER = [(2, 3, WATER), (3, 3, WATER_MID),            # drifts right
+           (18, 11, WATER), (17, 11, WATER_MID),        # drifts left
+           (10, 17, WATER), (11, 17, WATER_MID),        # drifts right
+           (17, 6, WATER),                              # a glint goes out
+           (13, 3, WATER_TROUGH), (14, 3, WATER_TROUGH),   # troughs under two ripples
+           (4, 15, WATER_TROUGH), (5, 15, WATER_TROUGH)]
 
 
 def water():
     t = textured(WATER, [(0x2A66B6, 0.2), (0x3878CC, 0.15)], 4)
-    for x0, y, n in RIPPLES_A:
+    for x0, y, n in RIPPLES:
         for x in range(x0, x0 + n):
-            t.set(x % 20, y, 0xA8D0F8 if x in (x0, x0 + n - 1) else 0xD8ECFC)
+            t.set(x % 20, y, WATER_MID if x in (x0, x0 + n - 1) else WATER_BRIGHT)
+    for x, y in GLINTS:
+        t.set(x, y, WATER_BRIGHT)
     return t
 
 
+def and_part(have, want):
+    """The value with only bits of `have` nearest to `want`, channel by channel."""
+    out = 0
+    for shift in (16, 8, 0):
+        h, w = (have >> shift) & 255, (want >> shift) & 255
+        out |= min((v for v in range(256) if v & h == v), key=lambda v: abs(v - w)) << shift
+    return out
+
+
 def water_second():
+    base = water()
     t = Picture(20, 20)
-    for x0, y, n in RIPPLES_A:
-        for x in range(x0, x0 + n):
-            t.set(x % 20, y, WATER)           # highlight AND water = water
-    for x0, y, n in RIPPLES_B:
-        for x in range(x0, x0 + n):
-            t.set(x % 20, y, 0x1E58A8)        # darker ripple
+    for x, y, want in SHIMMER:
+        t.set(x, y, and_part(base.get(x, y), want))
     return t
 
 
@@ -505,54 +665,131 @@ def bottom_panel():
 
 # ---------------------------------------------------------------- portrait and icons
 
+# The portrait: an adventurer in a closed helm and a red cloak, a sword's hilt
+# over the shoulder; the face is hidden, so it fits any player. Shapes are
+# painted back to front with three or four flat tones each, lit from the
+# top-left like the figures.
+STEEL_TONES = [0x4A5260, 0x6A7482, 0x9AA4B0, 0xC8D0DA, 0xE8ECF2]
+CLOAK_TONES = [0x4A0E0E, 0x701818, 0xB02828, 0xD04A3A]
+GOLD_TONES = [0x7A5410, 0xA87818, 0xE0B030, 0xF4D870]
+PORTRAIT_CX = 42.5
+
+
+def tone(tones, lit):
+    """One of the flat tones for a light value in [-1, 1]."""
+    return tones[max(0, min(len(tones) - 1, int((lit + 1) / 2 * len(tones))))]
+
+
+def paint(p, inside, color_at):
+    for y in range(p.h):
+        for x in range(p.w):
+            if inside(x + 0.5, y + 0.5):
+                p.set(x, y, color_at(x + 0.5, y + 0.5))
+
+
+def portrait_background(p):
+    # A warm glow behind the head on dark wood brown, in bands with a
+    # checkered step between them, like the panels' ink and frame.
+    tones = [0x24160C, 0x36220F, 0x4A3018, 0x5E4024, 0x74532F]
+    for y in range(p.h):
+        for x in range(p.w):
+            v = 4.6 - math.hypot(x - PORTRAIT_CX, (y - 34) * 1.1) / 11
+            v += 0.5 if (x + y) % 2 else 0.0
+            p.set(x, y, tones[max(0, min(4, int(v)))])
+
+
+def sword_hilt(p):
+    # Slung on the back: the hilt shows over the left shoulder, tilted.
+    ax, ay, dx, dy = 71.0, 9.0, -0.26, 0.97
+
+    def along(x, y):
+        return (x - ax) * dx + (y - ay) * dy, (x - ax) * dy - (y - ay) * dx
+
+    def part(t0, t1, half):
+        return lambda x, y: t0 <= along(x, y)[0] <= t1 and abs(along(x, y)[1]) <= half
+
+    paint(p, part(20, 70, 3.2), lambda x, y: 0x3A2210 if along(x, y)[1] > 1.2 else 0x5A3418)   # scabbard
+    paint(p, part(3, 18, 2.0),                                                                   # wrapped grip
+          lambda x, y: 0x4A2C14 if int(along(x, y)[0]) % 3 == 0 else 0x8A5A2C)
+    paint(p, part(17.5, 20.5, 9.5),                                                              # cross-guard
+          lambda x, y: GOLD_TONES[3 if along(x, y)[0] < 18.6 else (1 if along(x, y)[0] > 19.6 else 2)])
+    paint(p, lambda x, y: math.hypot(x - ax, y - ay) <= 3.6,                                     # pommel
+          lambda x, y: tone(GOLD_TONES, -((x - ax) + (y - ay)) / 3.6 * 0.8))
+
+
+def cloak(p):
+    cx = PORTRAIT_CX
+
+    def inside(x, y):
+        # Shoulders, and a collar standing up on both sides of the helm.
+        shoulders = ((x - cx) / 46) ** 2 + ((y - 100) / 40) ** 2 <= 1
+        collar = any(math.hypot(x - cx - s * 15, y - 64) <= 10 for s in (-1, 1))
+        return shoulders or collar
+
+    def color(x, y):
+        lit = -(x - cx) / 40 + (0.3 if y < 70 else 0.0)
+        for fold in (-27, -13, 13, 27):        # folds falling from the shoulders
+            if y > 70 and 0 <= x - cx - fold < 1:
+                return CLOAK_TONES[0 if fold > 0 else 1]
+            if y > 72 and 1 <= x - cx - fold < 2:
+                lit += 0.5
+        return tone(CLOAK_TONES, lit)
+    paint(p, inside, color)
+    # The opening in front shows the tunic, edged with gold.
+    opening = lambda x, y: y >= 66 and abs(x - cx) <= (y - 66) * 0.55
+    paint(p, opening, lambda x, y: 0xE0B030 if abs(x - cx) > (y - 66) * 0.55 - 1.2
+          else (0x4A78D0 if x < cx - 2 else (0x2E56B0 if x < cx + 3 else 0x1E3C80)))
+    paint(p, lambda x, y: math.hypot(x - cx, y - 66) <= 4.6,                                   # brooch
+          lambda x, y: 0x7A1010 if math.hypot(x - cx, y - 66) < 2 else tone(GOLD_TONES, -((x - cx) + (y - 66)) / 4.6))
+
+
+def helm(p):
+    cx = PORTRAIT_CX
+
+    def half_width(y):
+        return 20.5 - max(0.0, y - 47) * 0.55
+
+    def inside(x, y):
+        if y < 32:
+            return ((x - cx) / 20.5) ** 2 + ((y - 32) / 22) ** 2 <= 1
+        return y <= 60 and abs(x - cx) <= half_width(y)
+
+    def color(x, y):
+        # Polished steel: a bright streak left of the middle, the right side in shade.
+        nx = (x - cx) / half_width(max(y, 32))
+        i = 3 if -0.8 < nx < -0.1 else (1 if nx > 0.45 else 2)
+        if -0.6 < nx < -0.4:
+            i = 4
+        if y < 32 and (y - 32) / 22 < -0.75:
+            i = min(4, i + 1)
+        return STEEL_TONES[0 if nx > 0.88 else i]
+    paint(p, inside, color)
+    paint(p, lambda x, y: y < 33 and inside(x, y) and abs(x - cx) < 1.5,                          # crest ridge
+          lambda x, y: STEEL_TONES[4] if x < cx else STEEL_TONES[1])
+    paint(p, lambda x, y: 33 <= y < 37 and inside(x, y),                                         # brow band
+          lambda x, y: GOLD_TONES[3 if y < 34 else (0 if y >= 36 else (2 if x < cx + 8 else 1))])
+    for rx in range(-17, 18, 6):
+        p.set(int(cx + rx), 35, GOLD_TONES[0])                                                     # its rivets
+    slit = lambda x, y: 40 <= y < 43 and abs(x - cx) <= half_width(y) - 3
+    paint(p, slit, lambda x, y: 0x140E10)                                                          # eye slit
+    paint(p, lambda x, y: y < 44 and slit(x, y - 1) and not slit(x, y), lambda x, y: STEEL_TONES[4])
+    paint(p, lambda x, y: 43 <= y < 55 and abs(x - cx) < 1.5, lambda x, y: 0x140E10)                # breathing slot
+    for side in (-1, 1):                                                                           # and holes
+        for hy in (47, 51, 55):
+            for hx in (8, 12):
+                p.set(int(cx + side * hx), hy, 0x140E10)
+    paint(p, lambda x, y: inside(x, y) and not inside(x, y + 1.5), lambda x, y: STEEL_TONES[0])    # chin rim
+
+
 def portrait():
-    w = h = 85
-    p = Picture(w, h)
-    for y in range(h):
-        for x in range(w):
-            p.set(x, y, mix(0x24345A, 0x0E1424, y / h))
-    steel, skin, beard, tunic = 0x9AA4B0, 0xE2B088, 0x7A4620, 0x2E56B0
-
-    def disc(cx, cy, rx, ry, color, light=True):
-        for y in range(h):
-            for x in range(w):
-                nx, ny = (x + 0.5 - cx) / rx, (y + 0.5 - cy) / ry
-                if nx * nx + ny * ny <= 1:
-                    c = color
-                    if light:
-                        lit = -(nx + ny) * 0.7
-                        c = shade(color, 1.22 if lit > 0.45 else (0.75 if lit < -0.4 else 1.0))
-                    p.set(x, y, c)
-
-    disc(42, 98, 44, 30, tunic)              # shoulders
-    disc(14, 76, 12, 10, steel)              # pauldrons
-    disc(70, 76, 12, 10, steel)
-    disc(42, 46, 19, 24, skin)               # face
-    disc(42, 62, 17, 12, beard)              # beard
-    disc(42, 56, 9, 4, skin, light=False)    # lips area
-    for x in range(37, 48):
-        p.set(x, 56, 0x8A3A2A)               # mouth
-    disc(42, 30, 22, 16, steel)              # helmet dome
-    for y in range(34, 40):
-        for x in range(20, 65):
-            p.set(x, y, 0x6E7886 if y in (34, 39) else 0x8E98A6)   # helmet rim
-    for y in range(36, 52):
-        for x in range(40, 45):
-            p.set(x, y, 0x7E8896)            # nose guard
-    for ex in (33, 51):                       # eyes
-        for y in range(43, 47):
-            for x in range(ex - 3, ex + 3):
-                p.set(x, y, 0xF4F0E8)
-        for y in range(43, 47):
-            for x in range(ex - 1, ex + 1):
-                p.set(x, y, 0x2A4A7A)
-    for x in range(27, 38):
-        p.set(x, 40, 0x5A3418)               # brows
-    for x in range(46, 57):
-        p.set(x, 40, 0x5A3418)
-    for y in range(h):                        # rivets and a thin border
-        for x in range(w):
-            if x in (0, w - 1) or y in (0, h - 1):
+    p = Picture(85, 85)
+    portrait_background(p)
+    sword_hilt(p)
+    cloak(p)
+    helm(p)
+    for y in range(p.h):                       # a thin dark border
+        for x in range(p.w):
+            if x in (0, p.w - 1) or y in (0, p.h - 1):
                 p.set(x, y, 0x1A120A)
     return p
 
@@ -584,7 +821,7 @@ def editor_icon():
     tiles = [grass(), earth(), tree(), water()]
     for i in range(9):
         out.paste(tiles[(i * 7 + i // 3) % 4], 2 + 20 * (i % 3), 2 + 20 * (i // 3))
-    fig = render_figure(hero(4), 4)
+    fig = hero(4)
     for y in range(20):
         for x in range(20):
             if fig.get(x, y) != WHITE:
@@ -613,9 +850,9 @@ def main():
     pictures = {
         "terrenos": terrain_sheet(),
         "yo": sheet(hero),
-        "enemigo0": sheet(blot, same_every_row=True),
-        "enemigo1": sheet(rat),
-        "enemigo2": sheet(sheep),
+        "enemigo0": sheet(turned(blot, same_every_row=True)),
+        "enemigo1": sheet(turned(rat)),
+        "enemigo2": sheet(turned(sheep)),
         "sangre": blood(),
         "resp": Picture(600, 400),
         "bco": Picture(20, 20),
@@ -629,7 +866,7 @@ def main():
     for i, name in enumerate(("pasto", "tierra", "arbol", "agua")):
         pictures["paleta_" + name] = tiles[i]
     # Palette figures face down-right, as the editor draws them, on plain grass.
-    pictures["paleta_jugador"] = palette_icon(tiles[0], render_figure(hero(4), 4))
+    pictures["paleta_jugador"] = palette_icon(tiles[0], hero(4))
     for kind, shapes in enumerate((blot, rat, sheep)):
         pictures["paleta_enemigo%d" % kind] = palette_icon(tiles[0], render_figure(shapes(4), 4, kind == 0))
     for name, pic in pictures.items():
