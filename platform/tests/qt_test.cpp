@@ -5,15 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <QTreeView>
 
 #include "platform/qt/qtfiledialog.h"
@@ -105,34 +102,29 @@ TEST_F(QtTest, MessageHasTitleTextIconAndOneSpanishButton) {
 // wrong, and the detail view: Spanish types and numbers, no heading cut.
 TEST_F(QtTest, FileDialogIsSpanishToTheLastWord) {
   QTemporaryDir dir;
-  QDir(dir.path()).mkdir("mapas");
   QFile map(dir.filePath("uno.mapa"));
-  ASSERT_TRUE(map.open(QIODevice::WriteOnly) && map.write(QByteArray(1536, 'x')) == 1536);
-  map.close();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("mapas") && map.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+              map.write(QByteArray(1536, 'x')) == 1536);
   QString texts;
   answerNext([&](QWidget* dialog) {
-    dialog->findChild<QToolButton*>("detailModeButton")->click();
-    auto* tree = dialog->findChild<QTreeView*>("treeView");
+    const auto child = [&](const char* name) { return dialog->findChild<QWidget*>(name); };
+    qobject_cast<QAbstractButton*>(child("detailModeButton"))->click();
+    auto* tree = qobject_cast<QTreeView*>(child("treeView"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tree->model()->rowCount(tree->rootIndex()) == 2; }));
-    QTest::qWait(100);  // the columns fit their entries once laid out
+    QTest::qWait(100);  // sorted, folders first, and laid out
     for (int c = 0; c < 4; ++c) {
       texts += tree->model()->headerData(c, Qt::Horizontal).toString() + "|";
       for (int r = 0; r < 2; ++r) texts += tree->model()->index(r, c, tree->rootIndex()).data().toString() + "|";
       EXPECT_GE(tree->header()->sectionSize(c), tree->header()->sectionSizeHint(c)) << c;
     }
-    for (const char* name : {"fileNameLabel", "fileTypeLabel"}) texts += dialog->findChild<QLabel*>(name)->text() + "|";
-    auto* up = dialog->findChild<QToolButton*>("toParentButton");
-    texts += dialog->findChild<QComboBox*>("fileTypeCombo")->currentText() + "|" + up->accessibleDescription() + "|" +
-             dialog->findChild<QToolButton*>("forwardButton")->toolTip();
+    texts += child("fileNameLabel")->property("text").toString() + child("toParentButton")->accessibleDescription();
     qobject_cast<QDialog*>(dialog)->reject();
   });
-  EXPECT_FALSE(platform::QtFileDialog(&window).open(dir.filePath("uno.mapa").toStdString()));
-  const auto date = [&](const char* name) {
-    return QFileInfo(dir.filePath(name)).lastModified().toString("dd/MM/yyyy HH:mm").toStdString();
-  };
-  EXPECT_EQ(texts.toStdString(), "Nombre|mapas|uno.mapa|Tamaño||1,5 kB|Tipo|Carpeta|Archivo mapa|Última modificación|" +
-                                     date("mapas") + "|" + date("uno.mapa") + "|&Nombre de archivo:|Archivos de tipo:|"
-                                     "Todos los archivos (*)|Ir al directorio superior|Adelante");
+  EXPECT_FALSE(platform::QtFileDialog(&window).open(map.fileName().toStdString()));
+  const auto date = [&](const char* f) { return QFileInfo(dir.filePath(f)).lastModified().toString("dd/MM/yyyy HH:mm"); };
+  EXPECT_EQ(texts.toStdString(), ("Nombre|mapas|uno.mapa|Tamaño||1,5 kB|Tipo|Carpeta|Archivo mapa|Última modificación|" +
+                                  date("mapas") + "|" + date("uno.mapa") + "|&Nombre de archivo:Ir al directorio superior")
+                                     .toStdString());
 }
 
 // Space held in a fight when the end-of-level box opens: neither its
