@@ -29,7 +29,8 @@ class Enmiendas final : public QTranslator {
         {"QFileDialog", "Show &hidden files", "Mostrar los archivos &ocultos"},
     };
     for (const auto& [ctx, en, es] : kTextos)
-      if (std::strcmp(context, ctx) == 0 && std::strcmp(source, en) == 0) return QString::fromUtf8(es);
+      if (context && source && std::strcmp(context, ctx) == 0 && std::strcmp(source, en) == 0)
+        return QString::fromUtf8(es);
     return {};
   }
 };
