@@ -29,11 +29,16 @@ tarnwick_install_packages() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
 }
 
+# tarnwick_build ROOT [TARGET...]: configures build/ and builds the targets
+# given, or everything (programs, tests, benchmarks, fuzz replays).
 tarnwick_build() {
   local root="$1"
+  shift
   export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  echo "== Configuring build/"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
-  cmake --build "$root/build" -j "$(nproc)" || return 1
+  echo "== Building ${*:-everything}"
+  cmake --build "$root/build" -j "$(nproc)" ${1:+--target} "$@" || return 1
 }
 
 # The test programs that need no display, and the fuzz replays, built with

@@ -33,9 +33,12 @@ PrincipalWindow::PrincipalWindow()
   maintimer_.start(100);
 }
 
-QToolButton* PrincipalWindow::paleta(const char* name, const char* picture, int x, int y) {
+QToolButton* PrincipalWindow::paleta(const char* name, const char* picture, const QString& what,
+                                     int x, int y) {
   auto* b = new QToolButton(centralWidget());
   b->setObjectName(QString::fromLatin1(name));
+  // Said by screen readers only: the window shows pictures, never these names.
+  b->setAccessibleName(what);
   b->setGeometry(x, y, 24, 24);
   b->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QString::fromLatin1(picture))));
   b->setIconSize(QSize(20, 20));
@@ -77,23 +80,26 @@ void PrincipalWindow::buildControls() {
   const struct {
     const char* name;
     const char* picture;
+    const char* what;
     int x, y;
-  } terrenos[] = {{"terr0", "paleta_pasto", 632, 32},
-                  {"terr1", "paleta_tierra", 664, 32},
-                  {"terr2", "paleta_arbol", 632, 64},
-                  {"terr3", "paleta_agua", 664, 64}};
+  } terrenos[] = {{"terr0", "paleta_pasto", "Pasto", 632, 32},
+                  {"terr1", "paleta_tierra", "Tierra", 664, 32},
+                  {"terr2", "paleta_arbol", "Árbol", 632, 64},
+                  {"terr3", "paleta_agua", "Agua", 664, 64}};
   for (int i = 0; i < 4; ++i) {
     const auto& t = terrenos[i];
-    connect(paleta(t.name, t.picture, t.x, t.y), &QToolButton::clicked, this,
-            [this, i] { principal_.terr_Click(i); });
+    connect(paleta(t.name, t.picture, QString::fromUtf8(t.what), t.x, t.y), &QToolButton::clicked,
+            this, [this, i] { principal_.terr_Click(i); });
   }
-  connect(paleta("pers", "paleta_jugador", 648, 128), &QToolButton::clicked, this,
-          [this] { principal_.pers_Click(); });
+  connect(paleta("pers", "paleta_jugador", QStringLiteral("Jugador"), 648, 128),
+          &QToolButton::clicked, this, [this] { principal_.pers_Click(); });
+  // The game's names of the three kinds of enemy.
+  const char* enemigos[] = {"Mancha asesina", "Rata voladora", "Borrego mutante"};
   for (int i = 0; i < 3; ++i) {
     const std::string name = "enem" + std::to_string(i);
     const std::string picture = "paleta_enemigo" + std::to_string(i);
-    connect(paleta(name.c_str(), picture.c_str(), 616 + 32 * i, 192), &QToolButton::clicked, this,
-            [this, i] { principal_.enem_Click(i); });
+    connect(paleta(name.c_str(), picture.c_str(), QString::fromLatin1(enemigos[i]), 616 + 32 * i, 192),
+            &QToolButton::clicked, this, [this, i] { principal_.enem_Click(i); });
   }
 
   mousecap_ = new QLabel(QStringLiteral("Mouse"), client);
@@ -130,7 +136,6 @@ void PrincipalWindow::mnunuevo_Click() {
     neww_ = new NewwDialog(
         this, [this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
         [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); });
-    neww_->setFont(editorFont());
   }
   neww_->show();
   neww_->raise();

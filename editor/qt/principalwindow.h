@@ -41,7 +41,7 @@ class PrincipalWindow final : public QMainWindow, public View {
  private:
   void buildControls();
   void buildMenus();
-  QToolButton* paleta(const char* name, const char* picture, int x, int y);
+  QToolButton* paleta(const char* name, const char* picture, const QString& what, int x, int y);
 
   assets::Pictures pictures_;
   platform::QtKeys keys_;

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "editor/qt/principalwindow.h"
 #include "platform/testing/qtapp.h"
@@ -32,8 +33,11 @@ TEST_F(Window, TimerLayoutAndTheNewMapDialog) {
   EXPECT_TRUE(w.minimumSize() == w.maximumSize() && w.centralWidget()->size() == QSize(714, 428));
   QString texts = w.windowTitle() + at(mainpic);
   for (auto* label : w.findChildren<QLabel*>()) texts += "|" + label->text() + at(label);
+  // What a screen reader says for each palette picture.
+  for (auto* b : w.centralWidget()->findChildren<QToolButton*>()) texts += "|" + b->accessibleName();
   EXPECT_EQ(texts, "Tarnwick Editor@0,0,600,400|Terrenos@624,8,64,16|Personaje@624,104,72,16|"
-                   "Enemigos@624,168,70,16|Mouse@40,408,121,17|Mapa@184,408,137,17");
+                   "Enemigos@624,168,70,16|Mouse@40,408,121,17|Mapa@184,408,137,17|"
+                   "Pasto|Tierra|Árbol|Agua|Jugador|Mancha asesina|Rata voladora|Borrego mutante");
 
   // Every 100 ms tick redraws the map view.
   w.rules().nuevomapa(30, 20);
@@ -63,7 +67,7 @@ TEST_F(Window, TimerLayoutAndTheNewMapDialog) {
   d->ancho()->setEditText("45");
   w.mnunuevo_Click();
   EXPECT_TRUE(w.neww() == d && d->isVisible() && d->ancho()->currentText() == "45");
-  d->crear_Click();
+  QTest::keyClick(d->alto(), Qt::Key_Return);  // as good as "Crear"
   EXPECT_TRUE(w.rules().maxx == 44 && !d->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   w.mnunuevo_Click();

@@ -6,8 +6,36 @@
 #include <QString>
 #include <QTranslator>
 #include <atomic>
+#include <cstring>
 
 namespace platform {
+
+namespace {
+
+// Texts Qt 6.4's Spanish catalogue gets wrong, asked before it: a cut word
+// ("r al directorio superior"), "Siguiente" for going forward, and
+// "fichero" in the file dialog, whose own list, like our menus, says "archivo".
+class Enmiendas final : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    static constexpr const char* kTextos[][3] = {
+        {"QFileDialog", "Go to the parent directory", "Ir al directorio superior"},
+        {"QFileDialog", "Forward", "Adelante"},
+        {"QFileDialog", "File &name:", "&Nombre de archivo:"},
+        {"QFileDialog", "Files of type:", "Archivos de tipo:"},
+        {"QFileDialog", "All Files (*)", "Todos los archivos (*)"},
+        {"QFileDialog", "Show &hidden files", "Mostrar los archivos &ocultos"},
+    };
+    for (const auto& [ctx, en, es] : kTextos)
+      if (context && source && std::strcmp(context, ctx) == 0 && std::strcmp(source, en) == 0)
+        return QString::fromUtf8(es);
+    return {};
+  }
+};
+
+}  // namespace
 
 void installSpanish(QCoreApplication& app) {
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -18,6 +46,7 @@ void installSpanish(QCoreApplication& app) {
     else
       delete translator;
   }
+  app.installTranslator(new Enmiendas(&app));  // the last installed is asked first
 }
 
 namespace {

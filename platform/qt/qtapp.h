@@ -7,7 +7,8 @@ class QCoreApplication;
 namespace platform {
 
 // Loads Qt's Spanish translations (qtbase_es, and qtmultimedia_es when
-// installed) so Qt's own buttons read "Aceptar", "Cancelar", "Abrir", ...
+// installed) so Qt's own buttons read "Aceptar", "Cancelar", "Abrir", ...,
+// with the few file-dialog texts that catalogue gets wrong put right.
 void installSpanish(QCoreApplication& app);
 
 // Drops Qt Multimedia's warnings about a missing audio server or device

@@ -1,15 +1,19 @@
-// The Qt side of the seam, offscreen: keys fed as events, message boxes
-// answered from a timer while they run, sound. The end-to-end tests cover
-// what takes the real programs: the file dialogs (Spanish, typed into,
-// saving over a file) and pictures on screen pixel for pixel.
+// The Qt side of the seam, offscreen: keys fed as events, message boxes and
+// the file dialog answered from a timer while they run, sound. The
+// end-to-end tests cover what takes the real programs: the file dialogs
+// typed into and saving over a file, and pictures on screen pixel for pixel.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
+#include "platform/qt/qtfiledialog.h"
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsound.h"
@@ -92,6 +96,35 @@ TEST_F(QtTest, MessageHasTitleTextIconAndOneSpanishButton) {
     });
     platform::QtMessages(&window, "Juego").show("Nivel 2\r\nGuardado", ours);
   }
+}
+
+// The file dialog's own words that Qt's Spanish catalogue lacks or gets
+// wrong, and the detail view: Spanish types and numbers, no heading cut.
+TEST_F(QtTest, FileDialogIsSpanishToTheLastWord) {
+  QTemporaryDir dir;
+  QFile map(dir.filePath("uno.mapa"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("mapas") && map.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+              map.write(QByteArray(1536, 'x')) == 1536);
+  QString texts;
+  answerNext([&](QWidget* dialog) {
+    const auto child = [&](const char* name) { return dialog->findChild<QWidget*>(name); };
+    qobject_cast<QAbstractButton*>(child("detailModeButton"))->click();
+    auto* tree = qobject_cast<QTreeView*>(child("treeView"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tree->model()->rowCount(tree->rootIndex()) == 2; }));
+    QTest::qWait(100);  // sorted, folders first, and laid out
+    for (int c = 0; c < 4; ++c) {
+      texts += tree->model()->headerData(c, Qt::Horizontal).toString() + "|";
+      for (int r = 0; r < 2; ++r) texts += tree->model()->index(r, c, tree->rootIndex()).data().toString() + "|";
+      EXPECT_GE(tree->header()->sectionSize(c), tree->header()->sectionSizeHint(c)) << c;
+    }
+    texts += child("fileNameLabel")->property("text").toString() + child("toParentButton")->accessibleDescription();
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  EXPECT_FALSE(platform::QtFileDialog(&window).open(map.fileName().toStdString()));
+  const auto date = [&](const char* f) { return QFileInfo(dir.filePath(f)).lastModified().toString("dd/MM/yyyy HH:mm"); };
+  EXPECT_EQ(texts.toStdString(), ("Nombre|mapas|uno.mapa|Tamaño||1,5 kB|Tipo|Carpeta|Archivo mapa|Última modificación|" +
+                                  date("mapas") + "|" + date("uno.mapa") + "|&Nombre de archivo:Ir al directorio superior")
+                                     .toStdString());
 }
 
 // Space held in a fight when the end-of-level box opens: neither its
