@@ -15,11 +15,7 @@ constexpr int kPasoY[] = {-1, -1, -1, 0, 1, 1, 1, 0};
 constexpr int kVista = 4;  // enemies see this far on both axes
 
 int lejos(int ax, int ay, int bx, int by) { return std::max(std::abs(ax - bx), std::abs(ay - by)); }
-int facing(int dx, int dy) {
-  for (int d = 0; d < 8; ++d)
-    if (kPasoX[d] == dx && kPasoY[d] == dy) return d;
-  return -1;
-}
+int facing(int dx, int dy) { return std::array{0, 1, 2, 7, -1, 3, 6, 5, 4}.at(3 * (dy + 1) + dx + 1); }
 std::set<int> arrows(int d) {
   std::set<int> k{kPasoX[d] < 0 ? vk::Left : kPasoX[d] ? vk::Right : 0, kPasoY[d] < 0 ? vk::Up : kPasoY[d] ? vk::Down : 0};
   k.erase(0);
