@@ -195,9 +195,12 @@ def turned(shapes, same_every_row=False):
 # ---------------------------------------------------------------- the figures
 
 # The hero is drawn pixel by pixel, as seen from above and in front (a 3/4
-# view), one drawing per facing; the west-facing ones are mirrored from the
-# east-facing ones. Each gets the dark outline the other figures have. Steel
-# helm with a closed visor, blue tunic, red cloak, sword in hand, shield on arm.
+# view), one drawing per facing. Each gets the dark outline the other figures
+# have. Steel helm with a closed visor, blue tunic, red cloak, sword in the
+# right hand, shield on the left arm. The west-facing drawings are not mirrors
+# of the east-facing ones: a mirror would swap his hands, so there the sword
+# is on his far side and the shield on the near side, turned to the viewer.
+# The light comes from the top-left in every facing.
 HERO_COLORS = {
     "S": 0xC8D0DA, "s": 0x9AA4B0, "t": 0x6A7482,    # steel: lit, plain, shaded
     "o": OUTLINE, "v": 0x2A2630,                      # visor slit, breathing holes
@@ -324,17 +327,86 @@ HERO_SOUTH = [  # front, the visor
 ]
 
 
-# Facing -> (drawing, mirrored).
-HERO_FACINGS = [(HERO_NORTH_EAST, True), (HERO_NORTH, False), (HERO_NORTH_EAST, False), (HERO_EAST, False),
-                (HERO_SOUTH_EAST, False), (HERO_SOUTH, False), (HERO_SOUTH_EAST, True), (HERO_EAST, True)]
+HERO_SOUTH_WEST = [  # front turned to the left, sword on the far side
+    "....................",
+    "....................",
+    "..Wx.....SSss.......",
+    "..Wx...SSSsssst.....",
+    "..Wx..SSSsssssst....",
+    "..Wx.gggggggggGG....",
+    "..Wx.ooooooossst....",
+    "..Wx.Sssvsssssst....",
+    "..Wx..tsvssssstr....",
+    ".gggGssbBBbbbstr....",
+    "..llssbBBbbbdtttt...",
+    "..GG.sbBBbbdtllllt..",
+    ".....sLLgLLLtllgLt..",
+    "......bBbbbdtlllLt..",
+    ".......bbbbddtLLt...",
+    ".....lll..ll..tt....",
+    "....LLL....LL.......",
+    "....................",
+    "....................",
+    "....................",
+]
+
+HERO_WEST = [  # profile, the sword forward beyond him, the shield to the viewer
+    "....................",
+    "....................",
+    ".......SSss.........",
+    "......SSSssss.......",
+    ".....SSSssssst......",
+    "....gggggggggG......",
+    "....oooossssst......",
+    "....tsvsssssst......",
+    ".....tsssssst.......",
+    ".....g..Bbsssrrk....",
+    ".WWWWgBBbbstsrrrk...",
+    "..xxxGtllltbsrrrk...",
+    "......tlgLtLLrrrk...",
+    "......tllLtbdrrrk...",
+    ".......tLtbbdrrk....",
+    "........ll.llkk.....",
+    ".......LLL.LL.......",
+    "....................",
+    "....................",
+    "...................."
+]
+
+HERO_NORTH_WEST = [  # back turned to the left, shield on the near side
+    "....................",
+    "....................",
+    "........SSss....Wx..",
+    "......SSSsssst..Wx..",
+    ".....SSSsssssst.Wx..",
+    "....ggggggggggG.Wx..",
+    "....oosssssssst.Wx..",
+    "....Sssssssssst.Wx..",
+    ".....tsssssstt..Wx..",
+    "....sSRRrrrrrktGggg.",
+    "..ttsRRrrrrrrktsll..",
+    ".tlltbRrrkrrrkr.GG..",
+    ".tlgtbRrrkrrrkrr....",
+    ".tLLtbRrrkrrrrkr....",
+    "..tt.rRrrkrrkrrk....",
+    ".....krrrkrrkrrk....",
+    ".....LLL..LL........",
+    "....................",
+    "....................",
+    "....................",
+]
+
+# Drawings from the north-west facing round to the west, as the sheet's rows.
+HERO_FACINGS = [HERO_NORTH_WEST, HERO_NORTH, HERO_NORTH_EAST, HERO_EAST,
+                HERO_SOUTH_EAST, HERO_SOUTH, HERO_SOUTH_WEST, HERO_WEST]
 
 
-def pixel_figure(rows, colors, mirror=False):
+def pixel_figure(rows, colors):
     """A 20 x 20 figure from rows of letters ("." is transparent), outlined."""
     pic = Picture(20, 20)
     for y, row in enumerate(rows):
         assert len(row) == 20, "row %d is %d wide" % (y, len(row))
-        for x, letter in enumerate(row[::-1] if mirror else row):
+        for x, letter in enumerate(row):
             if letter != ".":
                 pic.set(x, y, colors[letter])
     add_outline(pic)
@@ -342,8 +414,7 @@ def pixel_figure(rows, colors, mirror=False):
 
 
 def hero(facing):
-    rows, mirror = HERO_FACINGS[facing]
-    return pixel_figure(rows, HERO_COLORS, mirror)
+    return pixel_figure(HERO_FACINGS[facing], HERO_COLORS)
 
 
 def blot(_facing):
