@@ -370,7 +370,7 @@ HERO_WEST = [  # profile, the sword forward beyond him, the shield to the viewer
     ".......LLL.LL.......",
     "....................",
     "....................",
-    "...................."
+    "....................",
 ]
 
 HERO_NORTH_WEST = [  # back turned to the left, shield on the near side
