@@ -27,13 +27,13 @@ class QtSound final : public Sound {
   void play(const std::string& path) override;
 
   // The largest sound file read: 12 s of CD-quality stereo, more than any
-  // effect needs. Loading it on its first play takes ~40 ms, under half a tick.
+  // effect needs. Its first play takes ~20 ms (bench_sound), under half a tick.
   static constexpr std::size_t kMaxFileBytes = std::size_t{2} << 20;
-  // Silence played after every sound. Qt 6.4's QSoundEffect stops its
+  // Silence played after every sound. Qt 6.4's QSoundEffect closes its
   // audio stream as soon as the last sample has left for the server, which
-  // drops the 100-130 ms the server still holds; with this much silence
-  // behind it, what is dropped is silence.
-  static constexpr double kTrailingSeconds = 0.3;
+  // drops what the server still holds: 100-180 ms, measured through
+  // PulseAudio. With this much silence behind the sound, only silence is lost.
+  static constexpr double kTrailingSeconds = 0.5;
 
  private:
   // One effect per path, loaded on first use and kept, so a sound
