@@ -18,7 +18,10 @@ void BM_PlaySound(benchmark::State& state) {
   const std::string path = dir.filePath("hit0.wav").toStdString();
   sound.play(path);  // the first play loads the file
   QCoreApplication::processEvents();
-  for (auto _ : state) sound.play(path);
+  for (auto _ : state) {
+    sound.play(path);
+    QCoreApplication::processEvents();  // as between two ticks: the effect replaced goes
+  }
 }
 BENCHMARK(BM_PlaySound)->Unit(benchmark::kMicrosecond);
 

@@ -36,9 +36,9 @@ class QtSound final : public Sound {
   static constexpr double kTrailingSeconds = 0.5;
 
  private:
-  // One effect per path, loaded on first use and kept, so a sound
-  // repeated every few ticks is decoded once; loaded again when the file
-  // changes. A file that is no playable WAV keeps a null effect.
+  // One effect per path, loaded on first use and kept but never played, so
+  // a sound repeated every few ticks is decoded once; loaded again when the
+  // file changes. A file that is no playable WAV keeps a null effect.
   struct Loaded {
     qint64 size = -1, modified = 0;
     std::unique_ptr<QSoundEffect> effect;
@@ -47,7 +47,7 @@ class QtSound final : public Sound {
 
   PosixFiles files_;
   std::unordered_map<std::string, Loaded> sounds_;
-  QSoundEffect* current_ = nullptr;
+  QSoundEffect* current_ = nullptr;  // the one playing or last played
 };
 
 }  // namespace platform
