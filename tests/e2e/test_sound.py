@@ -35,13 +35,13 @@ with Session("sound") as s:
     # A "Borrego mutante" (kind 2) just south of the hero, whom the map turns to face south.
     open(s.maps + "golpe.mapa", "w").write("9,9/inf//fin/%s/fin/4,4/fin/4,5:2/unit//fin/" % ("0," * 81))
     s.start("TarnwickQuest")
-    s.play([("press", "Jugador Nuevo"), ("dialog", "Ana"), ("press", "Cargar mapa"),
-            ("dialog", s.maps + "golpe.mapa"), ("label", "nenemigos", "Enemigos: 1"), ("keys", "keydown", "space", "sleep", "0.7", "keyup", "space")])
+    s.play([("press", "Jugador Nuevo"), ("dialog", "Ana"), ("press", "Cargar mapa"), ("dialog", s.maps + "golpe.mapa"),
+            ("label", "nenemigos", "Enemigos: 1"), ("keys", "keydown", "space", "sleep", "0.7", "keyup", "space")])
     wait_for("the hero's death", lambda: [n for n in s.nodes("label") if "Vida: 0/" in n.name], timeout=10)
     time.sleep(1.5)
     record.send_signal(signal.SIGINT)
     record.wait(timeout=5)
-    heard = sounds(s.folder + "/heard.wav")  # a strike every 0.3 s while Space is held, each replacing the last
-    files = [files[0]] * (len(heard) - 1) + [files[1]]
-    assert len(heard) >= 3 and all(abs(h[0] - f[0]) < 0.03 and abs(h[1] - f[1]) < 0.05 for h, f in zip(heard, files)), \
-        "recorded (seconds, peak) %s, not those of the files %s" % (heard, files)
+    heard = sounds(s.folder + "/heard.wav")  # a strike every 0.3 s while Space was held, then the death
+    want = [files[0]] * (len(heard) - 1) + [files[1]]
+    assert len(heard) >= 3 and all(abs(h[0] - w[0]) < 0.03 and abs(h[1] - w[1]) < 0.05 for h, w in zip(heard, want)), \
+        "recorded (seconds, peak) %s, not those of the files %s" % (heard, want)
