@@ -20,7 +20,7 @@ void BM_PlaySound(benchmark::State& state) {
   QCoreApplication::processEvents();
   for (auto _ : state) {
     sound.play(path);
-    QCoreApplication::processEvents();  // as between two ticks: the effect replaced goes
+    QCoreApplication::processEvents();  // as between two ticks, where the replaced effect is deleted
   }
 }
 BENCHMARK(BM_PlaySound)->Unit(benchmark::kMicrosecond);
