@@ -3,9 +3,12 @@
 
     tools/make_sounds.py [output folder]      (default: assets/sonidos)
 
-hit0.wav: a short sword strike, a bright metallic click over a dull thump.
-dead.wav: the hero falling, a falling groan-like tone fading into a low thud.
-Both are normalised to a peak of 70 % of full scale, so they never clip.
+hit0.wav: a strike landing, 0.2 s: a low thud falling in pitch under a short
+          bright edge of metal partials and hiss that dies within 30 ms.
+dead.wav: the hero falling, 0.9 s: a voice-like tone sliding down an octave
+          and a half, darkening and fading out smoothly.
+Every sound starts and ends on silence through short cosine fades (no
+clicks) and is normalised to a peak of 70 % of full scale (no clipping).
 """
 
 import math
@@ -18,60 +21,46 @@ import wave
 RATE = 22050
 
 
-def envelope(t, attack, decay):
-    return min(1.0, t / attack) * math.exp(-t / decay) if attack > 0 else math.exp(-t / decay)
+def fades(samples, fade_in, fade_out):
+    """Raised-cosine fades at both ends, so the first and last samples are 0."""
+    n, a, b = len(samples), int(RATE * fade_in), int(RATE * fade_out)
+    ramp = lambda i, m: 0.5 - 0.5 * math.cos(math.pi * min(i, m) / m)  # noqa: E731
+    return [s * ramp(i, a) * ramp(n - 1 - i, b) for i, s in enumerate(samples)]
 
 
 def hit():
     rng = random.Random(1)
-    n = int(RATE * 0.22)
-    out = []
-    low = 0.0
-    for i in range(n):
+    out, phase, prev, high = [], 0.0, 0.0, 0.0
+    for i in range(int(RATE * 0.2)):
         t = i / RATE
+        phase += 2 * math.pi * (55 + 95 * math.exp(-t / 0.04)) / RATE  # 150 Hz falling to 55 Hz
+        body = (math.sin(phase) + 0.3 * math.sin(2 * phase)) * math.exp(-t / 0.05)
         noise = rng.uniform(-1, 1)
-        low += (noise - low) * 0.08              # filtered noise: the thump
-        ring = sum(math.sin(2 * math.pi * f * t) * a for f, a in ((1870, 0.5), (2630, 0.35), (3910, 0.2)))
-        thump = math.sin(2 * math.pi * (140 - 200 * t) * t)
-        out.append(ring * envelope(t, 0.002, 0.035) + (low * 2.5 + thump) * envelope(t, 0.003, 0.06))
-    return out
+        high, prev = 0.6 * (high + noise - prev), noise                  # first-order high-pass
+        metal = sum(a * math.sin(2 * math.pi * f * t) for f, a in ((2150, 0.5), (3370, 0.3), (4890, 0.2)))
+        out.append(body + (0.6 * metal + 0.5 * high) * math.exp(-t / 0.009))
+    return fades(out, 0.002, 0.03)
 
 
 def dead():
-    rng = random.Random(2)
-    n = int(RATE * 0.9)
-    out = []
-    phase = 0.0
-    low = 0.0
-    for i in range(n):
+    out, phase, length = [], 0.0, 0.9
+    for i in range(int(RATE * length)):
         t = i / RATE
-        freq = 330 * math.exp(-t * 1.6) + 60      # sliding down
+        freq = 95 + 235 * math.exp(-t / 0.3) * (1 + 0.02 * math.sin(2 * math.pi * 5.5 * t))
         phase += 2 * math.pi * freq / RATE
-        voice = math.sin(phase) + 0.45 * math.sin(2 * phase + 0.3) + 0.2 * math.sin(3 * phase)
-        vibrato = 1 + 0.15 * math.sin(2 * math.pi * 6 * t)
-        tone = voice * vibrato * envelope(t, 0.02, 0.35)
-        low += (rng.uniform(-1, 1) - low) * 0.05
-        thud_t = t - 0.55                        # the body hits the ground
-        thud = 0.0
-        if thud_t > 0:
-            thud = (math.sin(2 * math.pi * 55 * thud_t) + low * 3) * envelope(thud_t, 0.004, 0.09)
-        out.append(tone + thud)
-    return out
+        bright = math.exp(-t / 0.5)                                    # upper partials fade first
+        voice = math.sin(phase) + 0.45 * bright * math.sin(2 * phase) + 0.2 * bright ** 2 * math.sin(3 * phase)
+        out.append(voice * (0.35 + 0.65 * math.exp(-t / 0.45)))
+    return fades(out, 0.015, 0.25)
 
 
 def save(path, samples):
-    peak = max(abs(s) for s in samples) or 1.0
-    scale = 0.7 * 32767 / peak
-    fade = int(RATE * 0.01)                      # no click at the end
-    data = bytearray()
-    for i, s in enumerate(samples):
-        g = min(1.0, (len(samples) - i) / fade)
-        data += struct.pack("<h", int(round(s * scale * g)))
+    scale = 0.7 * 32767 / max(abs(s) for s in samples)
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
         w.setframerate(RATE)
-        w.writeframes(bytes(data))
+        w.writeframes(b"".join(struct.pack("<h", round(s * scale)) for s in samples))
 
 
 def main():

@@ -9,6 +9,7 @@ TARNWICK_PACKAGES=(
   fonts-liberation
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
   python3-pyatspi at-spi2-core dbus-daemon
+  pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,5 +1,5 @@
-// A short 16-bit mono PCM tone written as a WAV file, for the sound tests
-// and the sound benchmark. Returns whether the file was written.
+// A 16-bit mono PCM tone written as a WAV file, 50 ms unless told, for the
+// sound benchmarks. Returns whether the file was written.
 #pragma once
 
 #include <QByteArray>
@@ -10,8 +10,8 @@
 
 namespace platform::testing {
 
-inline bool writeTone(const QString& path, double hz) {
-  const int rate = 22050, samples = rate / 20;
+inline bool writeTone(const QString& path, double hz, double seconds = 0.05) {
+  const int rate = 22050, samples = static_cast<int>(rate * seconds);
   QByteArray data;
   auto u16 = [&](uint16_t v) { data.append(char(v & 0xFF)).append(char(v >> 8)); };
   auto u32 = [&](uint32_t v) {
