@@ -1,5 +1,5 @@
-// The fuzz target for the map reader (FUZZ_MAP), and its replay for CTest
-// (FUZZ_REPLAY). Random maps written and read back are the round-trip unit
+// The fuzz targets for the map reader (FUZZ_MAP) and the sound layer's WAV
+// reader (FUZZ_WAV), and their replay for CTest (FUZZ_REPLAY). Random maps written and read back are the round-trip unit
 // tests' ground; the character reader's few fields are the game tests'.
 #include <cstdint>
 #include <cstdlib>
@@ -21,6 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (read(written, reader, again) != Fault::None || !(again == map)) abort();
     if (write(again) != written) abort();
   }
+  return 0;
+}
+#endif
+
+#ifdef FUZZ_WAV
+#include "platform/wavfile.h"
+
+// Any bytes: a sound the reader accepts comes out as a WAV that it reads
+// back byte for byte.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const auto wav = platform::playableWav({reinterpret_cast<const char*>(data), size}, 0.01);
+  if (wav && platform::playableWav(*wav, 0) != wav) abort();
   return 0;
 }
 #endif

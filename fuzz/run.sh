@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz target of fuzz.cpp with clang, libFuzzer and the sanitizers and runs it
+# Builds the fuzz targets of fuzz.cpp with clang, libFuzzer and the sanitizers and runs it
 # for the given seconds from a copy of its seeds. Usage: fuzz/run.sh <root> [seconds each]
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
@@ -13,7 +13,7 @@ fuzz() {
   shift
   $(command -v ccache || true) clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$root" -D"$name" -o "$out/${name,,}" "$root/fuzz/fuzz.cpp" \
-    "$root"/mapformat/{mapdata,numbers,reader,writer}.cpp "$root/game/personaje.cpp"
+    "$root"/mapformat/{mapdata,numbers,reader,writer}.cpp "$root/platform/wavfile.cpp"
   work="$(mktemp -d)"
   mkdir "$work/corpus"
   find "$@" -type f -exec cp --backup=numbered -t "$work/corpus" {} +
@@ -30,4 +30,5 @@ fuzz() {
 }
 
 FUZZ_DICT="$root/fuzz/map.dict" fuzz FUZZ_MAP "$root/fuzz/corpus/map" "$root/mapformat/tests/cases"
+fuzz FUZZ_WAV "$root/assets/sonidos"
 exit "$failed"
