@@ -106,50 +106,34 @@ struct Jugador : Game {
   }
 };
 
-struct Tramo {
-  int deaths, ticks, nivel;
-};
-
 // The campaign from "Jugador Nuevo" and "Cargar mapa" of default.mapa to the
-// last enemy of the last map, or until an hour of play.
-std::vector<Tramo> jugar(bool careful, unsigned seed) {
-  Jugador p(careful, seed);
-  for (const std::string name : {"default.mapa", "mapa1.mapa", "mapa2.mapa"})
-    p.files.put("mapas/" + name, p.files.read(TARNWICK_MAPAS "/" + name, 1 << 20).value());
-  p.nuevoHeroe("valiente");
-  p.answer("mapas/default.mapa", "default.mapa");
-  p.m.mnumapa_Click();
-  std::vector<Tramo> tramos;
-  int desde = 0, muertes = 0;
-  for (int t = 1; t <= 36000 && p.m.conmapa; ++t) {
-    const std::string antes = p.m.nummapa;
-    p.tick(p.decidir());
-    if (p.m.nummapa != antes || p.m.enemigosrestantes == 0) {
-      tramos.push_back({p.deaths - muertes, t - desde, p.j.nivel});
-      desde = t, muertes = p.deaths;
-      if (p.m.enemigosrestantes == 0) break;
-    }
-  }
-  return tramos;
-}
-
+// last enemy of the last map, with up to an hour of play.
 TEST(Campaign, CarefulAndCarelessPlayersFinish) {
   for (unsigned seed : {1u, 2u, 3u})
     for (bool careful : {true, false}) {
-      const auto tramos = jugar(careful, seed);
-      int deaths = 0, ticks = 0;
-      for (std::size_t i = 0; i < tramos.size(); ++i) {
-        const Tramo& t = tramos[i];
+      Jugador p(careful, seed);
+      const std::array<std::string, 3> nombres{"default", "mapa1", "mapa2"};
+      for (const std::string& name : nombres)
+        p.files.put("mapas/" + name + ".mapa", p.files.read(TARNWICK_MAPAS "/" + name + ".mapa", 1 << 20).value());
+      p.nuevoHeroe("valiente");
+      p.answer("mapas/default.mapa", "default.mapa");
+      p.m.mnumapa_Click();
+      std::vector<int> muertes{0}, ticks{0};  // when each map ended
+      for (int t = 1; t <= 36000 && ticks.size() < 4; ++t) {
+        const std::string antes = p.m.nummapa;
+        p.tick(p.decidir());
+        if (p.m.nummapa == antes && p.m.enemigosrestantes > 0) continue;
+        muertes.push_back(p.deaths), ticks.push_back(t);
         std::printf("%s player, seed %u, %s: %d deaths, %.1f minutes of play, level %d\n", careful ? "careful" : "careless",
-                    seed, std::array{"default", "mapa1", "mapa2"}.at(i), t.deaths, t.ticks / 600.0, t.nivel);
-        deaths += t.deaths, ticks += t.ticks;
+                    seed, nombres.at(ticks.size() - 2).c_str(), muertes.back() - muertes.end()[-2],
+                    (t - ticks.end()[-2]) / 600.0, p.j.nivel);
       }
-      ASSERT_EQ(tramos.size(), 3u);
-      EXPECT_LE(deaths, careful ? 3 : 15);
+      ASSERT_EQ(ticks.size(), 4u);
+      EXPECT_LE(p.deaths, careful ? 3 : 15);
       if (!careful) continue;
-      EXPECT_LE(ticks, 30 * 600);
-      EXPECT_LT(tramos[0].ticks, tramos[1].ticks);
-      EXPECT_LT(tramos[1].ticks, tramos[2].ticks);
+      EXPECT_LE(ticks[3], 30 * 600);
+      EXPECT_LT(ticks[1] - ticks[0], ticks[2] - ticks[1]);
+      EXPECT_LT(ticks[2] - ticks[1], ticks[3] - ticks[2]);
     }
 }
 

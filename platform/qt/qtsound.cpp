@@ -1,6 +1,8 @@
 #include "platform/qt/qtsound.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -13,7 +15,20 @@ namespace platform {
 
 QtSound::QtSound() { quietMultimediaWarnings(); }
 
-QtSound::~QtSound() { delete current_; }
+// Qt 6.4's sample cache, destroyed at exit, deadlocks with its loading
+// thread when a sample is still loading then (a sound started just before
+// quitting): the loads under way are let finish first, for up to 2 s.
+QtSound::~QtSound() {
+  const auto loading = [this] {
+    if (current_ && current_->status() == QSoundEffect::Loading) return true;
+    for (const auto& [path, sound] : sounds_)
+      if (sound.effect && sound.effect->status() == QSoundEffect::Loading) return true;
+    return false;
+  };
+  for (const QDeadlineTimer deadline(2000); loading() && !deadline.hasExpired();)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  delete current_;
+}
 
 // The sound is handed to Qt as a data: URL of the padded copy, so Qt never
 // opens the file itself: the file layer has read it once, only if it is a
