@@ -27,16 +27,12 @@ struct Jugador : Game {
   int deaths = 0;
   std::vector<int> vistos;  // per cell of the map: how many live enemies see it
   Jugador(bool c, unsigned seed) : careful(c) {
-    std::mt19937 rng(seed);
-    for (int i = 0; i < 2000; ++i) random.next_.push_back(std::uniform_real_distribution<>(0, 0.999)(rng));
+    for (std::mt19937 rng(seed); random.next_.size() < 2000;) random.next_.push_back(std::uniform_real_distribution<>(0, 0.999)(rng));
   }
   bool vivo(int i) { return e(i).activo && !e(i).muerto; }
   static int golpe(int ataque, int defensa) { return std::max(1, ataque - defensa); }
   // Life a whole fight with enemy i costs, the enemy striking first.
-  int coste(int i) {
-    const int h = golpe(j.ataque, e(i).defensa);
-    return (e(i).vida + h - 1) / h * golpe(e(i).ataque, j.defensa);
-  }
+  int coste(int i) { return (e(i).vida - 1) / golpe(j.ataque, e(i).defensa) * golpe(e(i).ataque, j.defensa) + golpe(e(i).ataque, j.defensa); }
   // A live enemy within reach of (x, y); the careful player looks for one he
   // can beat at full life while there is one.
   int cerca(int x, int y, int alcance, bool batible = false) {
@@ -57,8 +53,7 @@ struct Jugador : Game {
         const int c = cola.front(), x = c % w, y = c / w;
         if (meta(x, y)) return std::pair{primero[c], c};
         for (int d = 0; d < 8; ++d) {
-          const int nx = x + kPasoX[d], ny = y + kPasoY[d];
-          const int nc = nx + w * ny;
+          const int nx = x + kPasoX[d], ny = y + kPasoY[d], nc = nx + w * ny;
           if (!m.enMapa(nx, ny) || primero[nc] != -2 || m.casilla(nx, ny).ocupada || m.casilla(nx, ny).bloqueada ||
               (evitar && vistos[nc] > (objetivo >= 0 && lejos(nx, ny, e(objetivo).x, e(objetivo).y) <= kVista)))
             continue;
@@ -84,11 +79,9 @@ struct Jugador : Game {
           if (m.enMapa(x, y)) ++vistos[x + w * y];
     // Next to an enemy: face it, then strike, drinking when the next blows could kill.
     if (const int i = cerca(j.x, j.y, 1); i >= 0) {
-      std::set<int> k;
-      if (j.pociones > 0 && j.vida <= 2 * golpe(e(i).ataque, j.defensa)) k.insert(vk::H);
       const int d = facing(e(i).x - j.x, e(i).y - j.y);
-      if (j.direccion == d) k.insert(vk::Space);
-      else k.merge(arrows(d));
+      std::set<int> k = j.direccion == d ? std::set<int>{vk::Space} : arrows(d);
+      if (j.pociones > 0 && j.vida <= 2 * golpe(e(i).ataque, j.defensa)) k.insert(vk::H);
       return k;
     }
     bool batible = false;
