@@ -14,7 +14,7 @@ namespace {
 
 void BM_PlaySound(benchmark::State& state) {
   QTemporaryDir dir;
-  platform::testing::writeTone(dir.filePath("hit0.wav"), 440);
+  platform::testing::writeTone(dir.filePath("hit0.wav").toStdString(), 440);
   platform::QtSound sound;
   const std::string path = dir.filePath("hit0.wav").toStdString();
   sound.play(path);  // the first play loads the file
@@ -31,7 +31,7 @@ void BM_FirstPlayOfTheLargestSound(benchmark::State& state) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("dead.wav").toStdString();
   const double seconds = (platform::QtSound::kMaxFileBytes - 44) / (22050.0 * 2);
-  platform::testing::writeTone(QString::fromStdString(path), 220, seconds);
+  platform::testing::writeTone(path, 220, seconds);
   for (auto _ : state) {
     auto sound = std::make_unique<platform::QtSound>();
     sound->play(path);

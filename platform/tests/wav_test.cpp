@@ -2,30 +2,17 @@
 // with silence behind it, and what no sound card plays is refused.
 #include <gtest/gtest.h>
 
+#include "platform/testing/wav.h"
 #include "platform/wavfile.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-std::string le(uint64_t v, int bytes) {
-  std::string s;
-  for (; bytes-- > 0; v >>= 8) s += static_cast<char>(v & 0xFF);
-  return s;
-}
-
-// A RIFF/WAVE file: the format chunk (with `extra` after its 16 bytes), any
-// chunks given, then the data.
-std::string wav(int codec, int channels, int rate, int frame, const std::string& data,
-                const std::string& chunks = "", const std::string& extra = "") {
-  const std::string fmt = le(codec, 2) + le(channels, 2) + le(rate, 4) + le(rate * frame, 4) + le(frame, 2) +
-                          le(8 * frame / std::max(channels, 1), 2) + extra;
-  const std::string body = "WAVEfmt " + le(fmt.size(), 4) + fmt + chunks + "data" + le(data.size(), 4) + data;
-  return "RIFF" + le(body.size(), 4) + body;
-}
+using platform::testing::little;
+using platform::testing::wav;
 
 TEST(Wav, SamplesBecomePlayablePcmWithSilenceBehind) {
-  const std::string extensible24 = le(8, 2) + le(24, 2) + le(4, 4) + le(1, 2);  // the subformat's first field
+  const std::string extensible24 = little(8, 2) + little(24, 2) + little(4, 4) + little(1, 2);  // the subformat's first field
   const struct {
     std::string in;
     double seconds;
