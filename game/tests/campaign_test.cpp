@@ -34,7 +34,7 @@ struct Jugador : Game {
   // Life a whole fight with enemy i costs, the enemy striking first.
   int coste(int i) { return (e(i).vida - 1) / golpe(j.ataque, e(i).defensa) * golpe(e(i).ataque, j.defensa) + golpe(e(i).ataque, j.defensa); }
   // A live enemy within reach of (x, y); the careful player looks for one he
-  // can beat at full life while there is one.
+  // can beat at full life, and lures the others only when none is left.
   int cerca(int x, int y, int alcance, bool batible = false) {
     for (int i = 0; i < game::kSlots && e(i).activo; ++i)
       if (vivo(i) && lejos(x, y, e(i).x, e(i).y) <= alcance && (!batible || coste(i) < j.vidamax)) return i;
@@ -84,11 +84,9 @@ struct Jugador : Game {
       if (j.pociones > 0 && j.vida <= 2 * golpe(e(i).ataque, j.defensa)) k.insert(vk::H);
       return k;
     }
-    bool batible = false;
-    for (int i = 0; careful && i < game::kSlots && e(i).activo; ++i) batible |= vivo(i) && coste(i) < j.vidamax;
-    const auto aqui = camino([&](int x, int y) { return cerca(x, y, 1, batible) >= 0; }, -1);
+    const auto aqui = camino([&](int x, int y) { return cerca(x, y, 1, careful) >= 0; }, -1);
     if (!careful || !aqui) return hacia(aqui ? aqui : camino([&](int x, int y) { return cerca(x, y, kVista) >= 0; }, -1));
-    const int objetivo = cerca(aqui->second % w, aqui->second / w, 1, batible);
+    const int objetivo = cerca(aqui->second % w, aqui->second / w, 1, careful);
     if (j.vida < std::min(coste(objetivo) + 2, j.vidamax)) {
       if (j.pociones > 0 && j.vidamax - j.vida >= 20) return {vk::H};
       // Out of everyone's sight, life comes back on its own.
