@@ -87,13 +87,11 @@ struct Jugador : Game {
     const auto aqui = camino([&](int x, int y) { return cerca(x, y, 1, careful) >= 0; }, -1);
     if (!careful || !aqui) return hacia(aqui ? aqui : camino([&](int x, int y) { return cerca(x, y, kVista) >= 0; }, -1));
     const int objetivo = cerca(aqui->second % w, aqui->second / w, 1, careful);
-    if (j.vida < std::min(coste(objetivo) + 2, j.vidamax)) {
-      if (j.pociones > 0 && j.vidamax - j.vida >= 20) return {vk::H};
-      // Out of everyone's sight, life comes back on its own.
-      return hacia(camino([&](int x, int y) { return vistos[x + w * y] == 0; }, -1));
-    }
-    const auto a = [&](int x, int y) { return lejos(x, y, e(objetivo).x, e(objetivo).y) == 1; };
-    return hacia(camino(a, objetivo));
+    if (j.vida >= std::min(coste(objetivo) + 2, j.vidamax))
+      return hacia(camino([&](int x, int y) { return lejos(x, y, e(objetivo).x, e(objetivo).y) == 1; }, objetivo));
+    if (j.pociones > 0 && j.vidamax - j.vida >= 20) return {vk::H};
+    // Out of everyone's sight, life comes back on its own.
+    return hacia(camino([&](int x, int y) { return vistos[x + w * y] == 0; }, -1));
   }
 };
 

@@ -28,10 +28,6 @@ with Session("sound") as s:
     pactl("suspend-sink", "probe", "1"), pactl("suspend-sink", "probe", "0")  # the null sink's data flows at once
 
     files = [sounds(s.bin + "/sonidos/" + f)[0] for f in ("hit0.wav", "dead.wav")]
-    samples = (w := wave.open(s.bin + "/sonidos/dead.wav")).readframes(w.getnframes())
-    with wave.open(s.bin + "/sonidos/dead.wav", "wb") as w:
-        w.setparams((2, 4, 22050, 0, "NONE", ""))  # as a player may drop it in: 32-bit stereo, which Qt 6.4 refuses
-        w.writeframes(b"".join((b"\x55\x55" + samples[i:i + 2]) * 2 for i in range(0, len(samples), 2)))
     # A "Borrego mutante" (kind 2) just south of the hero, whom the map turns to face south.
     open(s.maps + "golpe.mapa", "w").write("9,9/inf//fin/%s/fin/4,4/fin/4,5:2/unit//fin/" % ("0," * 81))
     s.start("TarnwickQuest")
