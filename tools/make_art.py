@@ -63,6 +63,31 @@ class Picture:
             f.write(chunk(b"IEND", b""))
 
 
+def save_ico(pic, path, sizes=(64, 32, 16)):
+    """A Windows icon of the picture at each size, 32-bit colour, for the .exe files."""
+    images = []
+    for size in sizes:
+        step = pic.w // size
+        rows = []
+        for y in reversed(range(size)):  # icon bitmaps run bottom-up
+            row = b""
+            for x in range(size):
+                block = [pic.get(x * step + i, y * step + j) for j in range(step) for i in range(step)]
+                r, g, b = (sum((c >> s) & 0xFF for c in block) // len(block) for s in (16, 8, 0))
+                row += bytes((b, g, r, 255))
+            rows.append(row)
+        mask = b"\0" * (((size + 31) // 32) * 4 * size)  # all opaque
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+        images.append((size, header + b"".join(rows) + mask))
+    offset = 6 + 16 * len(images)
+    out = struct.pack("<HHH", 0, 1, len(images))
+    for size, data in images:
+        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(data for _, data in images))
+
+
 def rgb(c):
     return (c >> 16) & 255, (c >> 8) & 255, c & 255
 
@@ -942,6 +967,8 @@ def main():
         pictures["paleta_enemigo%d" % kind] = palette_icon(tiles[0], render_figure(shapes(4), 4, kind == 0))
     for name, pic in pictures.items():
         pic.save(os.path.join(out, name + ".png"))
+        if name.startswith("icono_"):
+            save_ico(pic, os.path.join(out, name + ".ico"))
     print("wrote %d pictures to %s" % (len(pictures), os.path.normpath(out)))
 
 

@@ -40,7 +40,8 @@ struct Editor : editor::View, platform::Messages {
       const int a = std::atoi(w.c_str() + (w[0] <= '9' ? 0 : 1));
       const int b = std::atoi(w.c_str() + (w.find(',') + 1));  // npos + 1 is 0
       if (w[1] == ':')
-        dialog.answers.push_back({{files.path(w.substr(2)), w.substr(w.rfind('/') + 1)}});
+        dialog.answers.push_back(
+            {{files.path(w.substr(2)), w.substr(w.find_last_of(platform::kSeparators + std::string("/")) + 1)}});
       if (w[0] == 'a') p.mnuabrir_Click();
       if (w[0] == 'g') p.mnuguardar_Click();
       if (w[0] == 'n') p.nuevomapa(static_cast<int16_t>(a), static_cast<int16_t>(b));
@@ -91,9 +92,10 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
   // enemy, ground under an enemy but not under the start. "Guardar" refuses a
   // map without a start or a name, and a cancelled one writes and says nothing.
   std::filesystem::create_directories(e.files.path("mapas/v1.0"));
+  std::filesystem::create_directories(e.files.path("mapas/a"));
   e.run("n4,3 k1 g:mapas/sin.mapa p 0,0 1,0 e1 2,0 1,0 e2 2,0 p 2,0 t1 0,0 1,0 2,0 g:mapas/.txt g");
   // What follows the first dot of the name becomes ".mapa"; the folder ends
-  // at the last separator, and here "\\" is a letter. A failed write keeps
+  // at the last separator ("\\" is a letter on Linux, one on Windows). A failed write keeps
   // the old file.
   e.run("g:mapas/a.txt g:mapas/v1.0/a.b.c g:mapas/a\\b.txt");
   e.files.failWrites = true;

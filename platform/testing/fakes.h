@@ -3,13 +3,12 @@
 // temporary program folder on disk.
 #pragma once
 
-#include <stdlib.h>
-
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <sstream>
@@ -20,7 +19,11 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
+#ifdef _WIN32
+#include "platform/win32/win32files.h"
+#else
 #include "platform/posixfiles.h"
+#endif
 #include "platform/random.h"
 #include "platform/sound.h"
 
@@ -77,28 +80,46 @@ struct FakeMessages : platform::Messages {
   }
 };
 
+#ifdef _WIN32
+using NativeFiles = platform::Win32Files;
+#else
+using NativeFiles = platform::PosixFiles;
+#endif
+
 // The real file layer below a temporary program folder; writes can be made
 // to fail.
-struct TempFiles : platform::PosixFiles {
+struct TempFiles : NativeFiles {
   std::filesystem::path root;
   bool failWrites = false;
   TempFiles() {
     // A fresh folder of its own, also when test programs run side by side.
-    std::string name = (std::filesystem::temp_directory_path() / "tarnwick-XXXXXX").string();
-    if (!::mkdtemp(name.data())) throw std::runtime_error("no temporary folder");
-    root = name;
+    std::random_device pick;
+    for (int attempt = 0; root.empty(); ++attempt) {
+      if (attempt == 100) throw std::runtime_error("no temporary folder");
+      const auto name = std::filesystem::temp_directory_path() / ("tarnwick-" + std::to_string(pick()));
+      if (std::filesystem::create_directory(name)) root = name;
+    }
     std::filesystem::create_directories(root / "mapas");
     std::filesystem::create_directories(root / "personajes");
   }
   ~TempFiles() override { std::filesystem::remove_all(root); }
-  std::string programFolder() const override { return root.string(); }
+  std::string programFolder() const override { return utf8(root); }
   bool writeAtomic(const std::string& path, std::string_view data) override {
-    return !failWrites && PosixFiles::writeAtomic(path, data);
+    return !failWrites && NativeFiles::writeAtomic(path, data);
   }
   // Helpers for the tests.
-  std::string path(const std::string& relative) const { return (root / relative).string(); }
+  // Paths are UTF-8 text to the rules, whatever the platform's own encoding.
+  static std::string utf8(const std::filesystem::path& p) {
+    const std::u8string s = p.u8string();
+    return {s.begin(), s.end()};
+  }
+  std::filesystem::path at(const std::string& relative) const {
+    return root / std::u8string(relative.begin(), relative.end());
+  }
+  // "a/b" written with this platform's separators, as the rules build paths.
+  std::string path(const std::string& relative) const { return utf8(at(relative).make_preferred()); }
   void put(const std::string& relative, const std::string& text) const {
-    std::ofstream(root / relative, std::ios::binary) << text;
+    std::ofstream(at(relative), std::ios::binary) << text;
   }
   std::optional<std::string> get(const std::string& relative) {
     return read(path(relative), std::size_t{1} << 30);

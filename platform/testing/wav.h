@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <numbers>
 #include <string>
 
 namespace platform::testing {
@@ -32,7 +33,7 @@ inline std::string wav(int codec, int channels, int rate, int frame, const std::
 inline bool writeTone(const std::string& path, double hz, double seconds = 0.05) {
   std::string samples;
   for (int i = 0; i < static_cast<int>(22050 * seconds); ++i)
-    samples += little(static_cast<uint16_t>(std::lround(8000 * std::sin(2 * M_PI * hz * i / 22050))), 2);
+    samples += little(static_cast<uint16_t>(std::lround(8000 * std::sin(2 * std::numbers::pi * hz * i / 22050))), 2);
   std::ofstream file(path, std::ios::binary);
   return static_cast<bool>(file << wav(1, 1, 22050, 2, samples));
 }

@@ -37,6 +37,7 @@ TEST(ClockRandom, IsSeededFromTheClockAndStaysInTheHalfOpenUnitRange) {
   EXPECT_NEAR(sum / 10000, 0.5, 0.02);
 }
 
-TEST(UnderFolder, TurnsBackslashesIntoSlashes) {
-  EXPECT_EQ(platform::underFolder("/opt/t q", "\\mapas\\a.mapa"), "/opt/t q/mapas/a.mapa");
+TEST(UnderFolder, TurnsBackslashesIntoThisPlatformsSeparator) {
+  const std::string s(1, platform::kSeparator);
+  EXPECT_EQ(platform::underFolder("/opt/t q", "\\mapas\\a.mapa"), "/opt/t q" + s + "mapas" + s + "a.mapa");
 }

@@ -1,0 +1,55 @@
+// The editor window on Windows: the map view, the three palettes of picture
+// buttons, the two status labels and the menus, forwarding every event to
+// editor::Principal, as the Qt window does on Linux.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "editor/principal.h"
+#include "editor/win32/newwdialog.h"
+#include "platform/win32/win32filedialog.h"
+#include "platform/win32/win32files.h"
+#include "platform/win32/win32keys.h"
+#include "platform/win32/win32messages.h"
+
+namespace editor {
+
+class PrincipalWindow final : public View {
+ public:
+  explicit PrincipalWindow(HINSTANCE instance);
+  ~PrincipalWindow() override;
+  PrincipalWindow(const PrincipalWindow&) = delete;
+  PrincipalWindow& operator=(const PrincipalWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // The open "Nuevo Mapa" dialog or null, for the message loop.
+  HWND neww() const { return neww_.hwnd(); }
+
+  // View
+  void setCaption(Etiqueta label, const std::string& text) override;
+  void present() override;
+  void quit() override;
+
+ private:
+  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void buildControls();
+  void command(int id);
+
+  assets::Pictures pictures_;
+  platform::Win32Keys keys_{platform::Win32Keys::Scope::Program};
+  platform::Win32FileDialog dialogo_;
+  platform::Win32Messages messages_{L"Edit"};
+  platform::Win32Files files_;
+  Principal principal_;
+  NewwDialog neww_;
+
+  HWND hwnd_ = nullptr;
+  HWND mousecap_ = nullptr, mapcap_ = nullptr;
+  HFONT font_, bold_;
+  std::array<HBITMAP, 8> iconos_{};
+};
+
+}  // namespace editor

@@ -1,0 +1,59 @@
+// The game window on Windows: paints the rules' drawing surface, the
+// portrait and the labels, and forwards timer, mouse and menu events to
+// game::Main, as the Qt window does on Linux.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "game/main.h"
+#include "platform/random.h"
+#include "platform/win32/win32filedialog.h"
+#include "platform/win32/win32files.h"
+#include "platform/win32/win32keys.h"
+#include "platform/win32/win32messages.h"
+#include "platform/win32/win32sound.h"
+
+namespace game {
+
+class MainWindow final : public View {
+ public:
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+  // View
+  void setCaption(Etiqueta label, const std::string& text) override;
+  void present() override;
+  void setMapMenuEnabled(bool enabled) override;
+  void quit() override;
+
+ private:
+  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void paint();
+  void tick();
+  void command(int id);
+
+  assets::Pictures pictures_;
+  platform::Bitmap persona_;
+  platform::Win32Keys keys_{platform::Win32Keys::Scope::Window};
+  platform::Win32Sound sound_;
+  platform::Win32FileDialog dialogo_;
+  platform::Win32Messages messages_{L"Juego"};
+  platform::Win32Files files_;
+  platform::ClockRandom random_;
+  Main main_;
+
+  HWND hwnd_ = nullptr;
+  HFONT arial_, sansSerif_, plain_;
+  std::array<std::wstring, 8> captions_;
+  bool enTick_ = false;
+};
+
+}  // namespace game

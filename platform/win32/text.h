@@ -1,0 +1,12 @@
+// UTF-8, the rules' text, to and from UTF-16, the text of every wide Win32 call.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::wstring wide(std::string_view utf8);
+std::string utf8(std::wstring_view text);
+
+}  // namespace platform

@@ -1,0 +1,51 @@
+#include "platform/win32/win32app.h"
+
+#include "platform/win32/win32image.h"
+
+namespace platform {
+
+HFONT makeFont(const wchar_t* face, int pixels, bool bold) {
+  return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, face);
+}
+
+void setClientSize(HWND window, int w, int h) {
+  RECT r{0, 0, w, h};
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  AdjustWindowRectEx(&r, style, GetMenu(window) != nullptr, exStyle);
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar that wraps takes more room than the estimate: grow by what is missing.
+  RECT client{};
+  GetClientRect(window, &client);
+  if (client.bottom != h || client.right != w) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + w - client.right,
+                 outer.bottom - outer.top + h - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void drawBitmap(HDC dc, int x, int y, const Bitmap& picture) {
+  if (picture.empty()) return;
+  const BITMAPINFO info = describe(picture);
+  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height),
+                    0, 0, 0, static_cast<UINT>(picture.height), picture.pixels.data(), &info,
+                    DIB_RGB_COLORS);
+}
+
+int runMessages(const std::function<HWND()>& modeless) {
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    const HWND dialog = modeless ? modeless() : nullptr;
+    if (dialog && IsDialogMessageW(dialog, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace platform

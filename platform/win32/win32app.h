@@ -1,0 +1,29 @@
+// What both Windows programs' windows share: fonts, a fixed client area,
+// showing a composed Bitmap, and the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/bitmap.h"
+
+namespace platform {
+
+// A font of the given face and pixel height (at 96 dots per inch: 12 pixels
+// is 9 points, 11 is 8.25), plain or bold. The caller deletes it.
+HFONT makeFont(const wchar_t* face, int pixels, bool bold);
+
+// Sizes a top-level window so that its client area is exactly w x h below
+// its caption and menu bar.
+void setClientSize(HWND window, int w, int h);
+
+// Draws the whole picture with its top-left corner at (x, y), unscaled.
+void drawBitmap(HDC dc, int x, int y, const Bitmap& picture);
+
+// Runs the thread's messages until WM_QUIT, letting the modeless dialog
+// open at the time (if any) handle its own keys, as a dialog does. Returns
+// the exit code.
+int runMessages(const std::function<HWND()>& modeless = {});
+
+}  // namespace platform
