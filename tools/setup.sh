@@ -11,6 +11,7 @@ TARNWICK_PACKAGES=(
   python3-pyatspi at-spi2-core dbus-daemon
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
 )
 
 tarnwick_install_packages() {
@@ -40,6 +41,25 @@ tarnwick_build() {
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   echo "== Building ${*:-everything}"
   cmake --build "$root/build" -j "$(nproc)" ${1:+--target} "$@" || return 1
+}
+
+# tarnwick_build_windows ROOT: cross-builds the Windows programs and their
+# tests into build-windows/, then packs build-windows/Tarnwick-windows.zip:
+# a folder "Tarnwick" with the programs (stripped), maps, sounds and the
+# starter character.
+tarnwick_build_windows() {
+  local root="$1" out="$1/build-windows"
+  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  echo "== Configuring build-windows/"
+  cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null || return 1
+  echo "== Building the Windows programs and tests"
+  cmake --build "$out" -j "$(nproc)" || return 1
+  rm -rf "$out/package" "$out/Tarnwick-windows.zip"
+  cmake --install "$out" --prefix "$out/package/Tarnwick" >/dev/null || return 1
+  x86_64-w64-mingw32-strip "$out"/package/Tarnwick/*.exe || return 1
+  (cd "$out/package" && cmake -E tar cf ../Tarnwick-windows.zip --format=zip Tarnwick) || return 1
+  echo "== Windows folder: $out/bin; to copy to Windows: $out/Tarnwick-windows.zip"
 }
 
 # The test programs that need no display, and the fuzz replays, built with

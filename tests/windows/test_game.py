@@ -1,0 +1,49 @@
+"""The Windows game under Wine: its window, a new hero, the first map, a step, a box and a held key."""
+
+import os, time  # noqa: E401
+
+from wine import Session, picture, wait_for
+
+FIGURES = picture("yo")
+
+
+def hero(shot, x0, y0):
+    """The field cell (column, row) and facing of the hero, by the pixels his mask covers."""
+    for d in range(8):
+        figure, mask = FIGURES.block(0, 20 * d), FIGURES.block(20, 20 * d)
+        covered = [(j, i) for j in range(20) for i in range(0, 60, 3) if mask[j][i:i + 3] == b"\0\0\0"]
+        for cy in range(20):
+            for cx in range(30):
+                cell = shot.block(x0 + 20 * cx, y0 + 20 * cy)
+                if all(cell[j][i:i + 3] == figure[j][i:i + 3] for j, i in covered):
+                    return cx, cy, d
+    return None
+
+
+with Session("game") as s:
+    print("start to window shown under Wine: %.2f s" % s.start(
+        "TarnwickQuest.exe", "Tarnwick quest 1.0", 720, 526, "derecha", (600, 0)))
+    assert s.shot().block(s.x0 + 200, s.y0 + 400, 100, 20) == picture("abajo").block(200, 0, 100, 20), "bottom panel"
+
+    s.menu(0)  # "Jugador Nuevo"
+    s.dialog("Save As", s.windows_path("personajes", "Hugo"))
+    saved = os.path.join(s.bin, "personajes", "Hugo")
+    wait_for("the new hero's file", lambda: os.path.exists(saved))
+    assert open(saved).read() == "Hugo,1,0,", open(saved).read()
+
+    s.menu(3)  # "Cargar mapa"
+    s.dialog("Open", s.windows_path("mapas", "default.mapa"))
+    start = wait_for("the hero on the field", lambda: hero(s.shot(), s.x0, s.y0))
+    s.keys("keydown", "Right", "sleep", "0.4", "keyup", "Right")
+    moved = wait_for("the hero to step right", lambda: (h := hero(s.shot(), s.x0, s.y0)) and h[:2] != start[:2] and h)
+    assert moved[0] > start[0] and moved[1] == start[1], "from %s to %s" % (start, moved)
+
+    # Space held as a box opens (here "Controles", from the keyboard) neither
+    # answers it with its repeats nor when it is let go.
+    s.keys("keydown", "space", "key", "F10", "Right", "Return", "Return")
+    s.window("Juego")
+    time.sleep(1.2)  # well into autorepeat
+    s.xdotool("keyup", "space")
+    time.sleep(0.5)
+    assert not s.gone("Juego"), "a held Space answered the box"
+    s.dialog("Juego")

@@ -1,0 +1,122 @@
+"""Drives a Windows program under Wine in a private X server, with keys, clicks and screenshots."""
+
+import os, shutil, subprocess, tempfile, time  # noqa: E401
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def wait_for(what, predicate, timeout=20.0, interval=0.05):
+    end = time.monotonic() + timeout
+    while not (value := predicate()):
+        assert time.monotonic() < end, "timed out waiting for " + what
+        time.sleep(interval)
+    return value
+
+
+class Picture:
+    """RGB pixels of a PNG, a window or the screen, read through ImageMagick."""
+
+    def __init__(self, source):
+        ppm = subprocess.run(["convert", source, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        _, size, _, self.rgb = ppm.split(b"\n", 3)
+        self.w, self.h = map(int, size.split())
+
+    def block(self, x, y, w=20, h=20):
+        return [self.rgb[((y + j) * self.w + x) * 3:((y + j) * self.w + x + w) * 3] for j in range(h)]
+
+
+def picture(name):
+    return Picture(os.path.join(ROOT, "assets", "pictures", name + ".png"))
+
+
+class Session:
+    """A copy of build-windows/bin, a fresh Wine prefix and an X display of its own."""
+
+    def __init__(self, name):
+        self.name, self.procs = name, []
+        self.folder = tempfile.mkdtemp(prefix="tarnwick-wine-")
+        self.bin = os.path.join(self.folder, "bin")
+        shutil.copytree(os.environ["TARNWICK_WINDOWS_BIN"], self.bin)
+        xvfb = self.spawn("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                          stdout=subprocess.PIPE)
+        os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEDEBUG="-all",
+                          WINEPREFIX=os.path.join(self.folder, "prefix"))
+        started = time.monotonic()
+        subprocess.run([os.path.join(ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]], check=True)
+        print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
+
+    def spawn(self, *args, stdout=subprocess.DEVNULL):
+        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=self.bin))
+        return self.procs[-1]
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, *_):
+        if kind is not None:
+            shot = os.path.join(tempfile.gettempdir(), "tarnwick-windows-%s-failure.png" % self.name)
+            subprocess.run(["import", "-window", "root", shot])
+            print("screenshot of the failure: " + shot)
+        subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
+        for p in reversed(self.procs):
+            p.terminate()
+            p.wait(timeout=5)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=20).stdout
+
+    def window(self, title):
+        """The X window of the top-level window so titled, once it shows."""
+        return self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % title).split()[0]
+
+    def gone(self, title):
+        return not subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                  capture_output=True).stdout.strip()
+
+    def start(self, exe, title, width, height, panel, at):
+        """Starts the program and finds its client area by a picture it paints at `at`:
+        the frame around it must be as wide on the left, right and bottom, so the
+        client is exactly width x height. Returns the seconds until the window showed."""
+        started = time.monotonic()
+        self.spawn("wine", exe)
+        self.main = self.window(title)
+        shown = time.monotonic() - started
+        want = picture(panel).block(0, 0)
+        shot = wait_for("the painted window", lambda: (p := Picture("x:" + self.main)) and next(
+            ((p, x, y) for y in range(0, 80) for x in range(0, 12) if p.block(x + at[0], y + at[1]) == want),
+            None))
+        shot, self.x0, self.y0 = shot
+        assert (shot.w, shot.h) == (width + 2 * self.x0, self.y0 + height + self.x0), \
+            "client area of %s in a %dx%d window at (%d, %d)" % (title, shot.w, shot.h, self.x0, self.y0)
+        geometry = self.xdotool("getwindowgeometry", "--shell", self.main)
+        self.left, self.top = (int(line.split("=")[1]) for line in geometry.split()[1:3])
+        return shown
+
+    def shot(self):
+        return Picture("x:" + self.main)
+
+    def click(self, x, y):  # client coordinates of the main window
+        self.xdotool("mousemove", str(self.left + self.x0 + x), str(self.top + self.y0 + y), "click", "1")
+
+    def keys(self, *args):
+        self.xdotool("windowfocus", "--sync", self.main)
+        self.xdotool(*args)
+
+    def menu(self, downs):
+        """The item `downs` below the first of the first menu, from the keyboard."""
+        self.keys("key", "F10", "Return", *["Down"] * downs, "Return")
+
+    def dialog(self, title, path=None):
+        """Answers a file dialog or a message box: types the path if given, then Return."""
+        found = self.window(title)
+        # As a person would: a box takes no key pressed within 100 ms of the
+        # release of one held when it opened (the Return that closed the dialog before).
+        time.sleep(0.2)
+        if path:
+            self.xdotool("windowfocus", "--sync", found, "key", "ctrl+a", "type", "--delay", "20", path)
+        self.xdotool("windowfocus", "--sync", found, "key", "Return")
+        wait_for("%s to close" % title, lambda: self.gone(title))
+
+    def windows_path(self, *parts):
+        return "Z:" + os.path.join(self.bin, *parts).replace("/", "\\")
