@@ -17,6 +17,13 @@ ctest --output-on-failure -j "$(nproc)" --timeout 300
 echo "== Figures from the end-to-end run"
 grep -h -E '^(start to window shown|idle play|resident memory)' Testing/Temporary/LastTest.log || true
 
+# The Windows programs, cross-built into build-windows/, and their tests
+# under Wine: the rules' unit tests and one end-to-end test per program.
+echo "== Windows build and tests"
+tarnwick_build_windows "$root"
+(cd "$root/build-windows" && ctest --output-on-failure -j "$(nproc)" --timeout 300 &&
+   grep -h -E '^(fresh Wine prefix|start to window shown under Wine)' Testing/Temporary/LastTest.log || true)
+
 # The unit tests and fuzz replays again under the address and
 # undefined-behaviour sanitizers, in build-san/.
 echo "== Sanitizer build and tests"
