@@ -20,9 +20,11 @@ grep -h -E '^(start to window shown|idle play|resident memory)' Testing/Temporar
 # The Windows programs, cross-built into build-windows/, and their tests
 # under Wine: the rules' unit tests and one end-to-end test per program.
 echo "== Windows build and tests"
+windows_started=$SECONDS
 tarnwick_build_windows "$root"
 (cd "$root/build-windows" && ctest --output-on-failure -j "$(nproc)" --timeout 300 &&
    grep -h -E '^(fresh Wine prefix|start to window shown under Wine)' Testing/Temporary/LastTest.log || true)
+echo "== The Windows build and tests took $((SECONDS - windows_started)) s"
 
 # The unit tests and fuzz replays again under the address and
 # undefined-behaviour sanitizers, in build-san/.

@@ -27,37 +27,24 @@ HWND control(HWND parent, const wchar_t* type, const wchar_t* text, DWORD style,
 }  // namespace
 
 PrincipalWindow::PrincipalWindow(HINSTANCE instance)
-    : pictures_(assets::loadPictures()),
+    : Win32Window(keys_),  // kept for later: the keys are made below
+      pictures_(assets::loadPictures()),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this),
       neww_([this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
             [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); }),
       // One small face for labels and buttons: 8.25-point MS Sans Serif.
       font_(platform::makeFont(L"MS Sans Serif", 11, false)),
       bold_(platform::makeFont(L"MS Sans Serif", 11, true)) {
-  WNDCLASSEXW type{};
-  type.cbSize = sizeof type;
-  type.lpfnWndProc = &PrincipalWindow::proc;
-  type.hInstance = instance;
-  type.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  type.lpszClassName = kClass;
-  RegisterClassExW(&type);
-  CreateWindowExW(0, kClass, L"Tarnwick Editor",
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                  CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, nullptr,
-                  LoadMenuW(instance, MAKEINTRESOURCEW(1)), instance, this);
-  platform::setClientSize(hwnd_, kWidth, kHeight);
-  keys_.attach(hwnd_);
-  dialogo_.setOwner(hwnd_);
-  messages_.setOwner(hwnd_);
+  create(instance, kClass, L"Tarnwick Editor", WS_CLIPCHILDREN, GetSysColorBrush(COLOR_BTNFACE), kWidth,
+         kHeight);
+  dialogo_.setOwner(hwnd());
+  messages_.setOwner(hwnd());
   principal_.Form_Load();
   buildControls();
-  SetTimer(hwnd_, 1, 100, nullptr);
+  startTimer();
 }
 
 PrincipalWindow::~PrincipalWindow() {
-  if (hwnd_) DestroyWindow(hwnd_);
   for (HBITMAP b : iconos_) DeleteObject(b);
   DeleteObject(font_);
   DeleteObject(bold_);
@@ -68,7 +55,7 @@ void PrincipalWindow::buildControls() {
     const wchar_t* text;
     int y, w;
   } titulos[] = {{L"Terrenos", 8, 64}, {L"Personaje", 104, 72}, {L"Enemigos", 168, 70}};
-  for (const auto& t : titulos) control(hwnd_, L"STATIC", t.text, 0, 624, t.y, t.w, 16, -1, bold_);
+  for (const auto& t : titulos) control(hwnd(), L"STATIC", t.text, 0, 624, t.y, t.w, 16, -1, bold_);
 
   // The palettes: pictures only; screen readers say the names.
   const struct {
@@ -82,28 +69,18 @@ void PrincipalWindow::buildControls() {
                  {L"paleta_enemigo2", L"Borrego mutante", 680, 192}};
   for (std::size_t i = 0; i < iconos_.size(); ++i) {
     const auto& b = botones[i];
-    const HWND button = control(hwnd_, L"BUTTON", b.what, BS_PUSHBUTTON | BS_BITMAP, b.x, b.y, 24, 24,
+    const HWND button = control(hwnd(), L"BUTTON", b.what, BS_PUSHBUTTON | BS_BITMAP, b.x, b.y, 24, 24,
                                 IDC_TERR0 + static_cast<int>(i), font_);
     iconos_[i] = platform::toHBitmap(platform::loadPicture(b.picture));
     SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(iconos_[i]));
   }
 
-  mousecap_ = control(hwnd_, L"STATIC", L"Mouse", SS_NOPREFIX, 40, 408, 121, 17, -1, font_);
-  mapcap_ = control(hwnd_, L"STATIC", L"Mapa", SS_NOPREFIX, 184, 408, 137, 17, -1, font_);
-}
-
-LRESULT CALLBACK PrincipalWindow::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<PrincipalWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PrincipalWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+  mousecap_ = control(hwnd(), L"STATIC", L"Mouse", SS_NOPREFIX, 40, 408, 121, 17, -1, font_);
+  mapcap_ = control(hwnd(), L"STATIC", L"Mapa", SS_NOPREFIX, 184, 408, 137, 17, -1, font_);
 }
 
 LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  const HWND hwnd = hwnd_;
+  const HWND hwnd = this->hwnd();
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
   const bool onView = x >= 0 && y >= 0 && x < kViewWidth && y < kViewHeight;
   switch (message) {
@@ -122,9 +99,6 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
-    case WM_TIMER:
-      principal_.maintimer_Timer();
-      return 0;
     case WM_COMMAND:
       command(LOWORD(wParam));
       return 0;
@@ -136,24 +110,10 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       if (onView) principal_.mainpic_MouseMove(x, y);
       return 0;
-    case WM_ACTIVATE:
-      keys_.windowActivation();
-      break;
-    case WM_ACTIVATEAPP:
-      keys_.programActivation(wParam != FALSE);
-      break;
-    case WM_DESTROY:
-      KillTimer(hwnd, 1);
-      PostQuitMessage(0);
-      return 0;
-    case WM_NCDESTROY:
-      hwnd_ = nullptr;  // from now on the rules' requests change nothing on screen
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      break;
     default:
       break;
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return base(message, wParam, lParam);
 }
 
 void PrincipalWindow::command(int id) {
@@ -164,11 +124,11 @@ void PrincipalWindow::command(int id) {
       principal_.pers_Click();
     else
       principal_.enem_Click(id - IDC_ENEM0);
-    SetFocus(hwnd_);  // the arrows belong to scrolling, not to the button
+    SetFocus(hwnd());  // the arrows belong to scrolling, not to the button
     return;
   }
   switch (id) {
-    case IDM_NUEVO: neww_.show(hwnd_); break;
+    case IDM_NUEVO: neww_.show(hwnd()); break;
     case IDM_ABRIR: principal_.mnuabrir_Click(); break;
     case IDM_GUARDAR: principal_.mnuguardar_Click(); break;
     case IDM_SALIR: principal_.mnusalir_Click(); break;
@@ -184,14 +144,12 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
 }
 
 void PrincipalWindow::present() {
-  if (hwnd_) {
+  if (hwnd()) {
     RECT view{0, 0, kViewWidth, kViewHeight};
-    InvalidateRect(hwnd_, &view, FALSE);
+    InvalidateRect(hwnd(), &view, FALSE);
   }
 }
 
-void PrincipalWindow::quit() {
-  if (hwnd_) DestroyWindow(hwnd_);  // WM_DESTROY ends the message loop
-}
+void PrincipalWindow::quit() { destroy(); }
 
 }  // namespace editor

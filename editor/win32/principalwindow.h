@@ -13,17 +13,14 @@
 #include "platform/win32/win32files.h"
 #include "platform/win32/win32keys.h"
 #include "platform/win32/win32messages.h"
+#include "platform/win32/win32window.h"
 
 namespace editor {
 
-class PrincipalWindow final : public View {
+class PrincipalWindow final : public platform::Win32Window, public View {
  public:
   explicit PrincipalWindow(HINSTANCE instance);
   ~PrincipalWindow() override;
-  PrincipalWindow(const PrincipalWindow&) = delete;
-  PrincipalWindow& operator=(const PrincipalWindow&) = delete;
-
-  HWND hwnd() const { return hwnd_; }
   // The open "Nuevo Mapa" dialog or null, for the message loop.
   HWND neww() const { return neww_.hwnd(); }
 
@@ -33,8 +30,8 @@ class PrincipalWindow final : public View {
   void quit() override;
 
  private:
-  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void onTimer() override { principal_.maintimer_Timer(); }
   void buildControls();
   void command(int id);
 
@@ -46,7 +43,6 @@ class PrincipalWindow final : public View {
   Principal principal_;
   NewwDialog neww_;
 
-  HWND hwnd_ = nullptr;
   HWND mousecap_ = nullptr, mapcap_ = nullptr;
   HFONT font_, bold_;
   std::array<HBITMAP, 8> iconos_{};

@@ -35,7 +35,8 @@ constexpr std::array<Lugar, 8> kLugares = {{
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : pictures_(assets::loadPictures()),
+    : Win32Window(keys_),  // kept for later: the keys are made below
+      pictures_(assets::loadPictures()),
       persona_(platform::loadPicture(L"persona")),
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this),
       // The status in bold 9-point Arial, the enemy lines in bold 8.25-point
@@ -47,54 +48,25 @@ MainWindow::MainWindow(HINSTANCE instance)
   captions_[static_cast<std::size_t>(Etiqueta::labmapa)] = L"Mapa";
   captions_[static_cast<std::size_t>(Etiqueta::nenemigos)] = L"Enemigos: ";
 
-  WNDCLASSEXW type{};
-  type.cbSize = sizeof type;
-  type.lpfnWndProc = &MainWindow::proc;
-  type.hInstance = instance;
-  type.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  type.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  type.lpszClassName = kClass;
-  RegisterClassExW(&type);
-  // The player cannot resize the window: it is as big as its contents.
-  CreateWindowExW(0, kClass, L"Tarnwick quest 1.0",
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                  CW_USEDEFAULT, kSurfaceWidth, kClientHeight, nullptr,
-                  LoadMenuW(instance, MAKEINTRESOURCEW(1)), instance, this);
-  platform::setClientSize(hwnd_, kSurfaceWidth, kClientHeight);
-  keys_.attach(hwnd_);
-  dialogo_.setOwner(hwnd_);
-  messages_.setOwner(hwnd_);
+  create(instance, kClass, L"Tarnwick quest 1.0", 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+         kSurfaceWidth, kClientHeight);
+  dialogo_.setOwner(hwnd());
+  messages_.setOwner(hwnd());
   main_.Form_Load();
-  SetTimer(hwnd_, 1, 100, nullptr);
+  startTimer();
 }
 
 MainWindow::~MainWindow() {
-  if (hwnd_) DestroyWindow(hwnd_);
   for (HFONT f : {arial_, sansSerif_, plain_}) DeleteObject(f);
 }
 
-LRESULT CALLBACK MainWindow::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  const HWND hwnd = hwnd_;
   switch (message) {
     case WM_PAINT:
       paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;  // paint() covers every pixel
-    case WM_TIMER:
-      tick();
-      return 0;
     case WM_COMMAND:
       command(LOWORD(wParam));
       return 0;
@@ -105,24 +77,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (x >= 0 && y >= 0 && x < kSurfaceWidth && y < kSurfaceHeight) main_.mainpic_MouseDown(x, y);
       return 0;
     }
-    case WM_ACTIVATE:
-      keys_.windowActivation();
-      break;
-    case WM_ACTIVATEAPP:
-      keys_.programActivation(wParam != FALSE);
-      break;
-    case WM_DESTROY:
-      KillTimer(hwnd, 1);
-      PostQuitMessage(0);
-      return 0;
-    case WM_NCDESTROY:
-      hwnd_ = nullptr;  // from now on the rules' requests change nothing on screen
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      break;
     default:
       break;
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return base(message, wParam, lParam);
 }
 
 void MainWindow::command(int id) {
@@ -141,7 +99,7 @@ void MainWindow::command(int id) {
 // No tick starts while another runs: a message box or dialog opened inside
 // a tick runs a nested message loop, and a timer message handled there
 // would act on half-updated state. Such ticks are dropped, not queued.
-void MainWindow::tick() {
+void MainWindow::onTimer() {
   if (enTick_) return;
   enTick_ = true;
   main_.maintimer_Timer();
@@ -152,7 +110,7 @@ void MainWindow::tick() {
 // nothing flickers: the surface, the portrait in its frame, the labels.
 void MainWindow::paint() {
   PAINTSTRUCT ps;
-  const HDC screen = BeginPaint(hwnd_, &ps);
+  const HDC screen = BeginPaint(hwnd(), &ps);
   const HDC dc = CreateCompatibleDC(screen);
   const HBITMAP back = CreateCompatibleBitmap(screen, kSurfaceWidth, kClientHeight);
   const HGDIOBJ old = SelectObject(dc, back);
@@ -177,7 +135,7 @@ void MainWindow::paint() {
   SelectObject(dc, old);
   DeleteObject(back);
   DeleteDC(dc);
-  EndPaint(hwnd_, &ps);
+  EndPaint(hwnd(), &ps);
 }
 
 void MainWindow::setCaption(Etiqueta label, const std::string& text) {
@@ -185,19 +143,17 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   std::wstring now = platform::wide(text);
   if (now == shown) return;
   shown = std::move(now);
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void MainWindow::present() {
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void MainWindow::setMapMenuEnabled(bool enabled) {
-  if (hwnd_) EnableMenuItem(GetMenu(hwnd_), IDM_MAPA, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  if (hwnd()) EnableMenuItem(GetMenu(hwnd()), IDM_MAPA, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void MainWindow::quit() {
-  if (hwnd_) DestroyWindow(hwnd_);  // WM_DESTROY ends the message loop
-}
+void MainWindow::quit() { destroy(); }
 
 }  // namespace game

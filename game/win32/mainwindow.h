@@ -15,17 +15,14 @@
 #include "platform/win32/win32keys.h"
 #include "platform/win32/win32messages.h"
 #include "platform/win32/win32sound.h"
+#include "platform/win32/win32window.h"
 
 namespace game {
 
-class MainWindow final : public View {
+class MainWindow final : public platform::Win32Window, public View {
  public:
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
-  MainWindow(const MainWindow&) = delete;
-  MainWindow& operator=(const MainWindow&) = delete;
-
-  HWND hwnd() const { return hwnd_; }
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
@@ -34,10 +31,9 @@ class MainWindow final : public View {
   void quit() override;
 
  private:
-  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void onTimer() override;
   void paint();
-  void tick();
   void command(int id);
 
   assets::Pictures pictures_;
@@ -50,7 +46,6 @@ class MainWindow final : public View {
   platform::ClockRandom random_;
   Main main_;
 
-  HWND hwnd_ = nullptr;
   HFONT arial_, sansSerif_, plain_;
   std::array<std::wstring, 8> captions_;
   bool enTick_ = false;

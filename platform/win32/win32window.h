@@ -1,0 +1,44 @@
+// A program's main window on Windows: registers its class, creates it with
+// the menu and icon of resource 1 and an exact client size, and sends its
+// messages to the object. What both programs' windows do alike is done
+// here: activation news for the keys, the 100 ms timer, the end of the
+// message loop when the window goes.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/win32keys.h"
+
+namespace platform {
+
+class Win32Window {
+ public:
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+
+  // Null once the window is destroyed: requests made after that change nothing.
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  explicit Win32Window(Win32Keys& keys) : keys_(keys) {}
+  virtual ~Win32Window();
+
+  void create(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style,
+              HBRUSH background, int width, int height);
+  // Calls onTimer() every 100 ms.
+  void startTimer();
+  // Ends the program: the window goes, and with it the message loop.
+  void destroy();
+
+  // The program's messages; what they leave to the base goes to base().
+  virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  virtual void onTimer() = 0;
+  LRESULT base(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  Win32Keys& keys_;
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace platform
