@@ -26,7 +26,7 @@ std::optional<FileChoice> Win32FileDialog::run(bool saving, const std::string& p
     const std::size_t cut = given.find_last_of(L"\\/");
     if (cut != std::wstring::npos) folder = given.substr(0, cut);
     const std::wstring name = cut == std::wstring::npos ? given : given.substr(cut + 1);
-    file.replace(0, std::min(name.size(), file.size() - 1), name);
+    if (name.size() < file.size()) file.replace(0, name.size(), name);  // else no room: no name
   }
 
   OPENFILENAMEW dialog{};
