@@ -1,7 +1,11 @@
 // The plain parts of the seam: key latches, the random source, folder literals.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/files.h"
+#include "platform/freshkeys.h"
 #include "platform/keytracker.h"
 #include "platform/random.h"
 
@@ -40,4 +44,28 @@ TEST(ClockRandom, IsSeededFromTheClockAndStaysInTheHalfOpenUnitRange) {
 TEST(UnderFolder, TurnsBackslashesIntoThisPlatformsSeparator) {
   const std::string s(1, platform::kSeparator);
   EXPECT_EQ(platform::underFolder("/opt/t q", "\\mapas\\a.mapa"), "/opt/t q" + s + "mapas" + s + "a.mapa");
+}
+
+// A box takes a key only if it was pressed after the box appeared: one down
+// before (its first news a release or a repeat) counts again only when
+// pressed more than 100 ms after a release; a quicker press is a repeat
+// the window system failed to pair. 'p' press, 'P' repeated press, 'r'
+// release, each at a time in ms; the answer is 'w' withheld or '.' let through.
+TEST(FreshKeys, KeysHeldWhenTheBoxOpenedAreWithheldUntilPressedAnew) {
+  const struct {
+    std::vector<std::pair<char, int>> events;
+    std::string want;
+  } cases[] = {
+      {{{'p', 0}, {'P', 30}, {'r', 40}, {'p', 50}}, ".w.."},          // fresh: only its repeats held back
+      {{{'r', 0}, {'p', 50}, {'r', 60}, {'p', 161}, {'r', 170}}, "www.."},  // stale, then anew
+      {{{'r', 0}, {'p', 100}, {'r', 110}, {'p', 210}, {'p', 400}}, "wwwww"},  // 100 ms is no gap
+      {{{'P', 0}, {'r', 5}, {'p', 500}, {'P', 520}}, "ww.w"},
+  };
+  for (const auto& c : cases) {
+    platform::FreshKeys keys;
+    std::string got;
+    for (const auto& [kind, ms] : c.events)
+      got += keys.withhold(vk::Space, kind != 'r', kind == 'P', ms) ? 'w' : '.';
+    EXPECT_EQ(got, c.want) << c.want;
+  }
 }
