@@ -9,7 +9,7 @@ namespace {
 
 struct NoView : editor::View {
   void setCaption(editor::Etiqueta, const std::string&) override {}
-  void present() override {}
+  void present(const platform::Rect&) override {}
   void quit() override {}
 };
 

@@ -26,7 +26,8 @@ Principal::Principal(Services services, const assets::Pictures& pictures, View& 
       pics_(pictures),
       view_(view),
       mapa_(new Celda[static_cast<std::size_t>(kGrid) * kGrid]),
-      mainpic_(kViewWidth, kViewHeight, kFondo) {}
+      mainpic_(kViewWidth, kViewHeight, kFondo),
+      campo_(mainpic_, pics_.resp, kViewWidth / kTile, kViewHeight / kTile) {}
 
 void Principal::Form_Load() {
   vistaancho = kViewWidth / kTile;
@@ -139,31 +140,40 @@ void Principal::nuevomapa(int16_t ancho, int16_t alto) {
   dibujar();
 }
 
-void Principal::par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX,
-                    int figY) {
-  platform::drawMasked(mainpic_, kTile * k, kTile * r, sheet, maskX, maskY, figX, figY);
-}
-
+// The view's tiles, each a stack of masked figures; only the tiles whose
+// stack changed are drawn again.
 void Principal::dibujar() {
-  platform::copy(mainpic_, 0, 0, pics_.resp);
+  auto bloque = [](const platform::Bitmap& sheet, int x, int y, int fx, int fy) {
+    return platform::Layer{&sheet, a16(x), a16(y), a16(fx), a16(fy)};
+  };
+  campo_.begin();
+  // A view other than the whole picture leaves the rest of it white.
+  if (vistaancho != kViewWidth / kTile || vistaalto != kViewHeight / kTile) {
+    platform::copy(mainpic_, 0, 0, pics_.resp);
+    campo_.invalidate();
+  }
+  platform::TileField::Stack pila;
   for (int r = 0; r < vistaalto; ++r) {
     for (int k = 0; k < vistaancho; ++k) {
       const int x = mapax + k, y = mapay + r;
+      pila.count = 0;
       // Beyond a small map's edge: plain black, whatever the grid still holds.
       if (!enMapa(x, y)) {
-        par(pics_.terrenos, k, r, 0, kTile, 0, kTile);
+        pila.push(bloque(pics_.terrenos, 0, kTile, 0, kTile));
+        campo_.draw(k, r, pila);
         continue;
       }
       const Celda& c = mapa(x, y);
       const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
-      par(pics_.terrenos, k, r, suelo, 0, suelo, 0);
-      if (c.esjugador) par(pics_.yo, k, r, kTile, kFila, 0, kFila);
+      pila.push(bloque(pics_.terrenos, suelo, 0, suelo, 0));
+      if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
       // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
       if (c.tipoenemigo >= 0 && c.tipoenemigo <= 2)
-        par(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], k, r, kTile, kFila, 0, kFila);
+        pila.push(bloque(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], kTile, kFila, 0, kFila));
+      campo_.draw(k, r, pila);
     }
   }
-  view_.present();
+  view_.present(campo_.changed());
 }
 
 void Principal::mnusalir_Click() { view_.quit(); }

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
+#include "platform/tilefield.h"
 
 namespace editor {
 
@@ -69,13 +70,12 @@ class Principal {
   std::array<Colocacion, kSlots> listaenemigos{};
 
  private:
-  void par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX, int figY);
-
   Services s_;
   const assets::Pictures& pics_;
   View& view_;
   std::unique_ptr<Celda[]> mapa_;
   platform::Bitmap mainpic_;
+  platform::TileField campo_;  // the view's tiles, as last drawn
   std::string textoMouse_, textoMapa_;
   mapformat::MapData archivo_;  // files are read into and written from here
   std::string texto_;

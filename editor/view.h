@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/bitmap.h"
+
 namespace editor {
 
 enum class Etiqueta { mousecap, mapcap };
@@ -11,8 +13,9 @@ class View {
  public:
   virtual ~View() = default;
   virtual void setCaption(Etiqueta label, const std::string& text) = 0;
-  // The map view holds a new complete picture: show it.
-  virtual void present() = 0;
+  // The map view holds a new complete picture, which differs from the last
+  // one only within `changed` (maybe nothing): show it.
+  virtual void present(const platform::Rect& changed) = 0;
   // Ends the program at once; unsaved edits are lost.
   virtual void quit() = 0;
 };

@@ -22,7 +22,8 @@ constexpr const char* kNoGuardado =
 void Main::pintarvacio() {
   conmapa = false;
   platform::copy(mainpic_, 0, 0, pics_.resp);
-  view_.present();
+  campo_.invalidate();
+  view_.present({0, 0, kFieldWidth, kFieldHeight});
 }
 
 void Main::mnunuevo_Click() {

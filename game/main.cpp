@@ -30,7 +30,8 @@ Main::Main(Services services, const assets::Pictures& pictures, View& view)
       pics_(pictures),
       view_(view),
       mapa_(new Casilla[static_cast<std::size_t>(kGrid) * kGrid]),
-      mainpic_(kSurfaceWidth, kSurfaceHeight, 0xFF000000) {
+      mainpic_(kSurfaceWidth, kSurfaceHeight, 0xFF000000),
+      campo_(mainpic_, pics_.resp, kFieldWidth / kTile, kFieldHeight / kTile) {
   for (auto& t : textoEnemigo_) t.reserve(64);
   textoEstado_.reserve(256);
 }
@@ -42,7 +43,7 @@ void Main::Form_Load() {
   // The panels are painted once; dibujar repaints only the field over them.
   platform::copy(mainpic_, 0, kFieldHeight, pics_.abajo);
   platform::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
-  view_.present();
+  view_.present({0, 0, kSurfaceWidth, kSurfaceHeight});
   view_.setMapMenuEnabled(false);
   tipos = kTipos;
   ultimomapa = 2;

@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/sound.h"
+#include "platform/tilefield.h"
 
 namespace game {
 
@@ -100,8 +101,6 @@ class Main {
   void quedanen(int16_t x, int16_t y);
   void pintarvacio();
 
-  // One mask pass and one figure pass of a 20 x 20 block to field cell (k, r).
-  void par(const platform::Bitmap& sheet, int k, int r, int maskX, int maskY, int figX, int figY);
   void caption(Etiqueta label, std::string& buffer);
 
   Services s_;
@@ -109,6 +108,7 @@ class Main {
   View& view_;
   std::unique_ptr<Casilla[]> mapa_;  // kGrid x kGrid, row by row, allocated once
   platform::Bitmap mainpic_;
+  platform::TileField campo_;  // the field's tiles, as last drawn
   // Caption buffers, reused so that a tick allocates nothing.
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;

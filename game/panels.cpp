@@ -35,9 +35,9 @@ void Main::mostrarestado() {
 }
 
 // Called by a press on the field and by the hero's strike on the selected enemy.
-// The panel's picture never changes; its labels are repainted.
+// The panel's picture never changes: only its labels are new.
 void Main::mostrarenemigo() {
-  view_.present();
+  view_.present({});
   for (auto& t : textoEnemigo_) t.clear();
   if (enemigosel >= 0) {
     const Enemigo& e = listaenemigos[static_cast<std::size_t>(enemigosel)];

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/bitmap.h"
+
 namespace game {
 
 enum class Etiqueta {
@@ -22,8 +24,9 @@ class View {
   virtual ~View() = default;
   // Sets a label's caption; line breaks are "\r\n".
   virtual void setCaption(Etiqueta label, const std::string& text) = 0;
-  // The drawing surface holds a new complete picture: show it as a whole.
-  virtual void present() = 0;
+  // The drawing surface holds a new complete picture, which differs from
+  // the last one only within `changed` (maybe nothing): show it.
+  virtual void present(const platform::Rect& changed) = 0;
   // Enables or disables the menu item "Cargar mapa".
   virtual void setMapMenuEnabled(bool enabled) = 0;
   // Ends the program at once, saving nothing.

@@ -28,6 +28,13 @@ struct Bitmap {
   }
 };
 
+// A part of a picture, in its pixels.
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
+  bool operator==(const Rect&) const = default;
+};
+
 // Windows GDI raster-operation codes: the drawing code names them as GDI does.
 enum class Rop : uint32_t {
   MergePaint = 0x00BB0226,  // dst := dst OR (NOT src)

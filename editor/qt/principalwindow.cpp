@@ -148,7 +148,9 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
   if (l->text() != shown) l->setText(shown);
 }
 
-void PrincipalWindow::present() { mainpic_->update(); }
+void PrincipalWindow::present(const platform::Rect& c) {
+  if (!c.empty()) mainpic_->update(c.x, c.y, c.w, c.h);
+}
 
 void PrincipalWindow::quit() {
   maintimer_.stop();

@@ -18,7 +18,7 @@ struct Editor : editor::View, platform::Messages {
     if (l == editor::Etiqueta::mousecap) mouse += t + " ";
     if (l == editor::Etiqueta::mapcap) mapa = t;
   }
-  void present() override { ++presents; }
+  void present(const platform::Rect&) override { ++presents; }
   void quit() override {}
   void show(const std::string& text, platform::Icon icon) override {
     said += text.substr(0, text.find(' ')) + (icon == platform::Icon::Critical ? "(x) " : "(i) ");

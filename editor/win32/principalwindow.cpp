@@ -143,10 +143,10 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
   if (l) SetWindowTextW(l, platform::wide(text).c_str());
 }
 
-void PrincipalWindow::present() {
-  if (hwnd()) {
-    RECT view{0, 0, kViewWidth, kViewHeight};
-    InvalidateRect(hwnd(), &view, FALSE);
+void PrincipalWindow::present(const platform::Rect& c) {
+  if (hwnd() && !c.empty()) {
+    const RECT changed{c.x, c.y, c.x + c.w, c.y + c.h};
+    InvalidateRect(hwnd(), &changed, FALSE);
   }
 }
 

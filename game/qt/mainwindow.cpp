@@ -150,7 +150,9 @@ void MainWindow::setCaption(Etiqueta which, const std::string& text) {
     l->adjustSize();
 }
 
-void MainWindow::present() { mainpic_->update(); }
+void MainWindow::present(const platform::Rect& c) {
+  if (!c.empty()) mainpic_->update(c.x, c.y, c.w, c.h);
+}
 
 void MainWindow::setMapMenuEnabled(bool enabled) { mnumapa_->setEnabled(enabled); }
 

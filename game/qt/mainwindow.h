@@ -30,7 +30,7 @@ class MainWindow final : public QMainWindow, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present() override;
+  void present(const platform::Rect& changed) override;
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 

@@ -25,7 +25,11 @@ struct FakeView : game::View, std::map<Etiqueta, std::string> {
   std::optional<bool> mapMenu;
   bool quitted = false;
   void setCaption(Etiqueta label, const std::string& text) override { (*this)[label] = text; }
-  void present() override { ++presents; }
+  platform::Rect changed;  // by the last present
+  void present(const platform::Rect& c) override {
+    ++presents;
+    changed = c;
+  }
   void setMapMenuEnabled(bool enabled) override { mapMenu = enabled; }
   void quit() override { quitted = true; }
 };

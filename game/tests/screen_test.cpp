@@ -116,3 +116,82 @@ TEST_F(Play, HelpMenuAndQuit) {
   ASSERT_EQ(str(messages.shown.size(), view.quitted, messages.shown[0].icon == platform::Icon::Information,
                 messages.shown[1].icon == platform::Icon::Information), "2 1 1 1");
 }
+
+// The field composed from scratch with the plain mask and figure passes:
+// white, then for each tile its ground, the water's second pass, the hero
+// or his blood, and the enemy.
+static platform::Bitmap dosPasadas(const game::Main& m) {
+  const auto& p = pictures();
+  platform::Bitmap f = m.mainpic();
+  platform::copy(f, 0, 0, p.resp);
+  for (int r = 0; r < 20; ++r)
+    for (int k = 0; k < 30; ++k) {
+      const auto par = [&](const platform::Bitmap& s, int mx, int my, int fx, int fy) {
+        platform::drawMasked(f, 20 * k, 20 * r, s, mx, my, fx, fy);
+      };
+      const int x = m.mapax + k, y = m.mapay + r;
+      if (!m.enMapa(x, y)) {
+        par(p.terrenos, 0, 20, 0, 20);
+        continue;
+      }
+      const game::Casilla& c = m.casilla(x, y);
+      const int t = c.terreno >= 0 && c.terreno <= 3 ? 20 * c.terreno : 0;
+      par(p.terrenos, t, 0, t, 0);
+      if (c.terreno == 3) {
+        const bool claro = m.cuadro >= 5 && m.cuadro <= 10, blanco = m.cuadro >= 11;
+        par(p.terrenos, blanco ? 20 : t, claro || blanco ? 20 : 0, blanco ? 20 : t, claro || blanco ? 20 : 0);
+      }
+      if (c.heroe && !m.jugador.muerto) par(p.yo, 20, 20 * m.jugador.direccion, 0, 20 * m.jugador.direccion);
+      if (c.heroe && m.jugador.muerto) par(p.sangre, 20, 0, 0, 0);
+      if (c.enemigo >= 0) {
+        const game::Enemigo& e = m.listaenemigos[static_cast<std::size_t>(c.enemigo)];
+        if (!e.muerto) par(p.enemigos[static_cast<std::size_t>(e.tipo)], 20, 20 * e.direccion, 0, 20 * e.direccion);
+      }
+    }
+  return f;
+}
+
+// Random play states, frame after frame: each frame equals the plain passes
+// pixel for pixel, and what it changed lies within what it presents.
+TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
+  uint32_t seed = 11;
+  const auto azar = [&seed](int n) { return static_cast<int>(((seed = seed * 1664525u + 1013904223u) >> 8) % n); };
+  for (int i = 0; i < game::kSlots; ++i) {
+    e(i).tipo = static_cast<int16_t>(azar(3));
+    e(i).direccion = static_cast<int16_t>(azar(8));
+  }
+  platform::Bitmap antes = m.mainpic();
+  for (int frame = 0; frame < 60; ++frame) {
+    if (frame % 20 == 0) {  // another map, now and then smaller than the view
+      m.maxx = static_cast<int16_t>(20 + azar(40));
+      m.maxy = static_cast<int16_t>(12 + azar(30));
+    }
+    for (int n = frame == 0 ? 5000 : 40; n > 0; --n) {
+      game::Casilla& c = m.casilla(azar(62), azar(44));
+      c.terreno = static_cast<int16_t>(azar(7) - 1);
+      c.heroe = azar(12) == 0;
+      c.enemigo = static_cast<int16_t>(azar(3) ? -1 : azar(game::kSlots));
+    }
+    for (int n = 0; n < 10; ++n) {
+      game::Enemigo& x = e(azar(game::kSlots));
+      x.muerto = azar(4) == 0;
+      x.direccion = static_cast<int16_t>(azar(8));
+    }
+    m.cuadro = static_cast<int16_t>(azar(16));
+    j.muerto = azar(3) == 0;
+    j.direccion = static_cast<int16_t>(azar(8));
+    if (azar(4) == 0) {
+      m.mapax = static_cast<int16_t>(azar(32));
+      m.mapay = static_cast<int16_t>(azar(24));
+    }
+    m.dibujar();
+    ASSERT_EQ(m.mainpic().pixels, dosPasadas(m).pixels) << frame;
+    const platform::Rect c = view.changed;
+    for (int y = 0; y < 500; ++y)
+      for (int x = 0; x < 720; ++x)
+        if (m.mainpic().at(x, y) != antes.at(x, y)) {
+          ASSERT_TRUE(x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h) << frame << " " << x << "," << y;
+        }
+    antes = m.mainpic();
+  }
+}

@@ -146,8 +146,11 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void MainWindow::present() {
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+void MainWindow::present(const platform::Rect& c) {
+  if (hwnd() && !c.empty()) {
+    const RECT changed{c.x, c.y, c.x + c.w, c.y + c.h};
+    InvalidateRect(hwnd(), &changed, FALSE);
+  }
 }
 
 void MainWindow::setMapMenuEnabled(bool enabled) {

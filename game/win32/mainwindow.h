@@ -26,7 +26,7 @@ class MainWindow final : public platform::Win32Window, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present() override;
+  void present(const platform::Rect& changed) override;
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 

@@ -16,9 +16,11 @@ QtSurface::QtSurface(const Bitmap& bitmap, QWidget* parent)
   setAccessibleName(QStringLiteral("mainpic"));
 }
 
-void QtSurface::paintEvent(QPaintEvent*) {
+// Only the part that changed or was uncovered is drawn.
+void QtSurface::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(0, 0, image_);
+  const QRect r = event->rect();
+  p.drawImage(r.topLeft(), image_, r);
 }
 
 // At a fractional display scale positions come between pixels: the pixel is

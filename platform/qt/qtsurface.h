@@ -1,6 +1,6 @@
 // A drawing surface that shows a Bitmap as it is, without copying it, and
 // reports mouse presses and moves in its own pixels. Each program's window
-// puts one where its rules draw; present() is update().
+// puts one where its rules draw; present(changed) is update(changed).
 #pragma once
 
 #include <QImage>

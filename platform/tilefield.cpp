@@ -1,0 +1,120 @@
+#include "platform/tilefield.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr int kT = TileField::kTile;
+constexpr uint32_t kAlpha = 0xFF000000u;
+
+bool inside(const Bitmap& b, int x, int y) {
+  return x >= 0 && y >= 0 && x + kT <= b.width && y + kT <= b.height &&
+         b.pixels.size() >= static_cast<std::size_t>(b.width) * static_cast<std::size_t>(b.height);
+}
+
+const uint32_t* row(const Bitmap& b, int x, int y) {
+  return b.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(b.width) +
+         static_cast<std::size_t>(x);
+}
+
+bool whiteOver(const Bitmap& b, int w, int h) {
+  if (b.width < w || b.height < h) return false;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if ((b.at(x, y) | kAlpha) != 0xFFFFFFFFu) return false;
+  return true;
+}
+
+Rect unite(const Rect& a, const Rect& b) {
+  if (a.empty()) return b;
+  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+  return {x, y, std::max(a.x + a.w, b.x + b.w) - x, std::max(a.y + a.h, b.y + b.h) - y};
+}
+
+}  // namespace
+
+bool TileField::Stack::operator==(const Stack& o) const {
+  if (count != o.count) return false;
+  for (int i = 0; i < count; ++i)
+    if (!(layers[static_cast<std::size_t>(i)] == o.layers[static_cast<std::size_t>(i)]))
+      return false;
+  return true;
+}
+
+TileField::TileField(Bitmap& target, const Bitmap& background, int cols, int rows)
+    : target_(target),
+      background_(background),
+      cols_(std::max(cols, 0)),
+      rows_(std::max(rows, 0)),
+      whiteGround_(whiteOver(background, cols_ * kT, rows_ * kT)),
+      shown_(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_)),
+      valid_(shown_.size(), false) {}
+
+void TileField::invalidate() { std::fill(valid_.begin(), valid_.end(), false); }
+
+void TileField::draw(int k, int r, const Stack& stack) {
+  if (k < 0 || r < 0 || k >= cols_ || r >= rows_) return;
+  const std::size_t i = static_cast<std::size_t>(r) * static_cast<std::size_t>(cols_) +
+                        static_cast<std::size_t>(k);
+  if (valid_[i] && shown_[i] == stack) return;
+  shown_[i] = stack;
+  valid_[i] = true;
+  compose(k, r, stack);
+  changed_ = unite(changed_, Rect{k * kT, r * kT, kT, kT});
+}
+
+// One pass: each pixel is worked out in registers through the whole stack
+// and stored once. On a white ground the bottom layer's mask pass leaves
+// white, so that layer comes out as its figure block.
+void TileField::compose(int k, int r, const Stack& stack) {
+  const int dx = k * kT, dy = r * kT;
+  bool fast = inside(target_, dx, dy) && (whiteGround_ || inside(background_, dx, dy));
+  for (int i = 0; i < stack.count && fast; ++i) {
+    const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+    fast = l.sheet && inside(*l.sheet, l.maskX, l.maskY) && inside(*l.sheet, l.figX, l.figY);
+  }
+  if (!fast) return composeSlow(k, r, stack);
+
+  const Layer& bottom = stack.layers[0];
+  const int first = whiteGround_ && stack.count > 0 ? 1 : 0;
+  for (int y = 0; y < kT; ++y) {
+    uint32_t v[kT];
+    const uint32_t* b = first ? row(*bottom.sheet, bottom.figX, bottom.figY + y)
+                              : row(whiteGround_ ? target_ : background_, dx, dy + y);
+    if (!first && whiteGround_)
+      for (int x = 0; x < kT; ++x) v[x] = 0xFFFFFFFFu;
+    else
+      for (int x = 0; x < kT; ++x) v[x] = b[x];
+    for (int i = first; i < stack.count; ++i) {
+      const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+      const uint32_t* m = row(*l.sheet, l.maskX, l.maskY + y);
+      const uint32_t* f = row(*l.sheet, l.figX, l.figY + y);
+      for (int x = 0; x < kT; ++x) v[x] = (v[x] | ~m[x]) & f[x];
+    }
+    uint32_t* d = target_.pixels.data() +
+                  static_cast<std::size_t>(dy + y) * static_cast<std::size_t>(target_.width) +
+                  static_cast<std::size_t>(dx);
+    for (int x = 0; x < kT; ++x) d[x] = v[x] | kAlpha;
+  }
+}
+
+// A block beyond a sheet's or the target's edge (a picture that failed to
+// load): the clipped passes, so the pixels stay those of the plain transfers.
+void TileField::composeSlow(int k, int r, const Stack& stack) {
+  const int dx = k * kT, dy = r * kT;
+  for (int y = 0; y < kT; ++y)
+    for (int x = 0; x < kT; ++x)
+      if (dx + x < target_.width && dy + y < target_.height)
+        target_.set(dx + x, dy + y,
+                    dx + x < background_.width && dy + y < background_.height
+                        ? background_.at(dx + x, dy + y)
+                        : target_.at(dx + x, dy + y));
+  for (int i = 0; i < stack.count; ++i) {
+    const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+    if (l.sheet) drawMasked(target_, dx, dy, *l.sheet, l.maskX, l.maskY, l.figX, l.figY);
+  }
+}
+
+}  // namespace platform
