@@ -1,67 +1,115 @@
-// The game's hot paths: composing the field.
+// The game's rules alone: composing the field, a tick of a fight, loading
+// the largest map through the real file layer.
 #include <benchmark/benchmark.h>
 
+#include <bitset>
+
+#include "bench/scenes.h"
+#include "bench/sidebyside.h"
 #include "game/tests/fakes.h"
-#include "mapformat/writer.h"
+#include "mapformat/reader.h"
 
 namespace {
 
-// A full 30 x 20 view: grass and earth, a lake, the hero and 20 enemies.
-void BM_Dibujar(benchmark::State& state) {
-  gametest::Game g;
-  game::Main& m = g.m;
-  m.maxx = 59;
-  m.maxy = 39;
-  for (int y = 0; y <= m.maxy; ++y)
-    for (int x = 0; x <= m.maxx; ++x) {
-      const int16_t t =
-          (x > 20 && x < 32 && y > 8 && y < 18) ? 3 : static_cast<int16_t>((x + y) % 3 == 0);
-      m.casilla(x, y) = game::Casilla{t, false, -1, false, t >= 2};
-    }
-  m.mapax = 10;
-  m.mapay = 5;
-  m.casilla(25, 15).heroe = true;
-  for (int i = 0; i < 20; ++i) {
-    auto& e = m.listaenemigos[static_cast<std::size_t>(i)];
-    e.activo = true;
-    e.tipo = static_cast<int16_t>(i % 3);
-    e.direccion = static_cast<int16_t>(i % 8);
-    m.casilla(11 + i, 6 + i % 15).enemigo = static_cast<int16_t>(i);
+// Keys held until changed; unlike the tests' fake, it records nothing, so
+// a long run neither grows nor allocates.
+struct HeldKeys : platform::Keys {
+  std::bitset<256> held;
+  bool pressed(int vk) override { return vk >= 0 && vk < 256 && held[static_cast<std::size_t>(vk)]; }
+};
+
+struct CountingSound : platform::Sound {
+  long long plays = 0;
+  void play(const std::string&) override { ++plays; }
+};
+
+struct NoView : game::View {
+  void setCaption(game::Etiqueta, const std::string&) override {}
+  void present(const platform::Rect&) override {}
+  void setMapMenuEnabled(bool) override {}
+  void quit() override {}
+};
+
+// The game with the program's own file layer (below a temporary folder)
+// and random source; only keys, sound, dialogs and the window are stand-ins.
+struct Partida {
+  HeldKeys keys;
+  CountingSound sound;
+  platform::testing::FakeDialog dialog;
+  platform::testing::FakeMessages messages;
+  platform::testing::TempFiles files;
+  platform::ClockRandom random;
+  NoView view;
+  game::Main m{game::Services{keys, sound, dialog, messages, files, random}, gametest::pictures(), view};
+  Partida() { m.Form_Load(); }
+  // A new character on the map `text`, saved as mapas/<name>.
+  void jugar(const std::string& text, const std::string& name = "prueba.mapa") {
+    dialog.answers.push_back(platform::FileChoice{files.path("personajes/heroe"), "heroe"});
+    m.mnunuevo_Click();
+    files.put("mapas/" + name, text);
+    m.cargarmapa(files.path("mapas/" + name));
   }
-  m.cuadro = 7;
+};
+
+// Every tile composed anew, with the worst stacks: each timed frame follows
+// one with the water's other phase, so no tile is left as it was.
+void BM_DibujarWorstFrame(benchmark::State& state) {
+  Partida p;
+  bench::worstFrame(p.m);
   for (auto _ : state) {
-    m.dibujar();
-    benchmark::DoNotOptimize(m.mainpic().pixels.data());
+    state.PauseTiming();
+    p.m.cuadro = 4;
+    p.m.dibujar();
+    p.m.cuadro = 7;
+    state.ResumeTiming();
+    p.m.dibujar();
+    benchmark::DoNotOptimize(p.m.mainpic().pixels.data());
   }
 }
-BENCHMARK(BM_Dibujar)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DibujarWorstFrame)->Unit(benchmark::kMicrosecond);
 
-// One whole tick with all 101 enemies in sight of the hero, walking and
-// striking; the hero holds Right and Space and never dies.
-void BM_TickWith101Enemies(benchmark::State& state) {
-  gametest::Game g;
-  mapformat::MapData map;
-  map.reset(59, 39);
-  map.px = 20;
-  map.py = 15;
-  // Around the hero, within four cells: 80 cells, so 21 of them hold two.
-  for (int i = 0; map.unitCount < 101; ++i) {
-    const int x = 16 + i % 9, y = 11 + (i / 9) % 9;
-    if (x == 20 && y == 15) continue;
-    map.units[static_cast<std::size_t>(map.unitCount++)] = {
-        static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(i % 3)};
-  }
-  g.jugando(mapformat::write(map));
-  g.m.jugador.vida = g.m.jugador.vidamax = 1 << 30;
-  g.keys.held = {platform::vk::Right, platform::vk::Space};
-  for (auto _ : state) g.m.maintimer_Timer();
-  state.counters["enemies"] = g.m.enemigosrestantes;
+// The same frame composed pass by pass from a white field, as the mask and
+// figure transfers are defined: the reference the frames are tested against.
+void BM_DibujarWorstFrameTwoPasses(benchmark::State& state) {
+  Partida p;
+  bench::worstFrame(p.m);
+  for (auto _ : state) benchmark::DoNotOptimize(gametest::dosPasadas(p.m).pixels.data());
 }
-BENCHMARK(BM_TickWith101Enemies)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DibujarWorstFrameTwoPasses)->Unit(benchmark::kMicrosecond);
 
-// Loading the largest map the grid holds, from the file to the first frame.
-void BM_CargarmapaLargest(benchmark::State& state) {
-  gametest::Game g;
+// The usual case: a frame where nothing moved (the second drawing of an idle tick).
+void BM_DibujarUnchangedFrame(benchmark::State& state) {
+  Partida p;
+  bench::worstFrame(p.m);
+  for (auto _ : state) p.m.dibujar();
+}
+BENCHMARK(BM_DibujarUnchangedFrame)->Unit(benchmark::kMicrosecond);
+
+// One tick of a fight that lasts: the hero holds Space and an arrow, the 101
+// enemies around him walk in and strike, and nobody dies.
+void BM_TickFight101(benchmark::State& state) {
+  Partida p;
+  p.jugar(bench::fightMap());
+  p.keys.held.set(platform::vk::Space);
+  long long golpes = 0;
+  for (auto _ : state) {
+    bench::keepFighting(p.m);
+    // Left and right in turn, so he keeps trying to step.
+    p.keys.held[platform::vk::Left] = state.iterations() % 2 == 0;
+    p.keys.held[platform::vk::Right] = state.iterations() % 2 == 1;
+    p.m.maintimer_Timer();
+    golpes += (1 << 30) - p.m.jugador.vida;
+  }
+  if (p.m.enemigosrestantes != game::kSlots || !p.m.conmapa) state.SkipWithError("the fight ended");
+  state.counters["enemies"] = p.m.enemigosrestantes;
+  state.counters["damage/tick"] = benchmark::Counter(static_cast<double>(golpes), benchmark::Counter::kAvgIterations);
+  state.counters["hero strikes/tick"] =
+      benchmark::Counter(static_cast<double>(p.sound.plays), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_TickFight101)->Unit(benchmark::kMicrosecond);
+
+// The largest map the grid holds: 1000 x 1000 with 101 enemies.
+std::string largestMap() {
   mapformat::MapData map;
   map.reset(999, 999);
   for (std::size_t i = 0; i < map.terrain.size(); ++i)
@@ -71,15 +119,53 @@ void BM_CargarmapaLargest(benchmark::State& state) {
   for (int i = 0; i < 101; ++i)
     map.units[static_cast<std::size_t>(i)] = {
         static_cast<int16_t>(i * 9), static_cast<int16_t>(i * 7), static_cast<int16_t>(i % 3)};
-  g.files.put("mapas/grande.mapa", mapformat::write(map));
-  const std::string path = g.files.path("mapas/grande.mapa");
+  return mapformat::write(map);
+}
+
+// From the file on disk, through the real file layer, to the first frame.
+void BM_CargarmapaLargest(benchmark::State& state) {
+  Partida p;
+  p.jugar(largestMap(), "grande.mapa");
+  const std::string path = p.files.path("mapas/grande.mapa");
   for (auto _ : state) {
-    g.m.cargarmapa(path);
-    if (!g.m.conmapa) state.SkipWithError("map did not load");
+    p.m.cargarmapa(path);
+    if (!p.m.conmapa || p.m.enemigosrestantes != 101) state.SkipWithError("map did not load");
   }
 }
 BENCHMARK(BM_CargarmapaLargest)->Unit(benchmark::kMillisecond);
 
+// The same file read as a first attempt would: through the same file layer,
+// then every field split into a string of its own and converted one by one.
+void BM_NaiveReaderLargest(benchmark::State& state) {
+  Partida p;
+  p.files.put("mapas/grande.mapa", largestMap());
+  const std::string path = p.files.path("mapas/grande.mapa");
+  const auto split = [](const std::string& s, const std::string& by) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(by, from)) != std::string::npos; from = at + by.size())
+      parts.push_back(s.substr(from, at - from));
+    parts.push_back(s.substr(from));
+    return parts;
+  };
+  for (auto _ : state) {
+    const auto text = p.files.read(path, mapformat::kMaxFileBytes);
+    const auto secciones = split(*text, "/fin/");
+    std::vector<int16_t> celdas;
+    for (const std::string& c : split(secciones.at(1), ","))
+      if (!c.empty()) celdas.push_back(static_cast<int16_t>(std::stoi(c)));
+    int unidades = 0;
+    for (const std::string& u : split(secciones.at(3), "/unit/"))
+      if (!u.empty()) unidades += std::stoi(split(u, ":").at(1)) >= 0;
+    if (celdas.size() != 1000000 || unidades != 101) state.SkipWithError("misread");
+  }
+}
+BENCHMARK(BM_NaiveReaderLargest)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return bench::runSideBySide(argc, argv,
+                              {{"BM_DibujarWorstFrameTwoPasses", "BM_DibujarWorstFrame"},
+                               {"BM_NaiveReaderLargest", "BM_CargarmapaLargest"}});
+}

@@ -1,6 +1,7 @@
 #include "platform/tilefield.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform {
 
@@ -50,7 +51,8 @@ TileField::TileField(Bitmap& target, const Bitmap& background, int cols, int row
       rows_(std::max(rows, 0)),
       whiteGround_(whiteOver(background, cols_ * kT, rows_ * kT)),
       shown_(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_)),
-      valid_(shown_.size(), false) {}
+      valid_(shown_.size(), false),
+      cache_(kCached) {}
 
 void TileField::invalidate() { std::fill(valid_.begin(), valid_.end(), false); }
 
@@ -65,9 +67,50 @@ void TileField::draw(int k, int r, const Stack& stack) {
   changed_ = unite(changed_, Rect{k * kT, r * kT, kT, kT});
 }
 
-// One pass: each pixel is worked out in registers through the whole stack
-// and stored once. On a white ground the bottom layer's mask pass leaves
+namespace {
+
+// One pass: each pixel is worked out through the whole stack and stored
+// once. On white (no ground given) the bottom layer's mask pass leaves
 // white, so that layer comes out as its figure block.
+void blend(uint32_t* d, std::size_t stride, const uint32_t* ground, std::size_t groundStride,
+           const TileField::Stack& stack) {
+  const Layer& bottom = stack.layers[0];
+  const int first = !ground && stack.count > 0 ? 1 : 0;
+  for (int y = 0; y < kT; ++y, d += stride) {
+    uint32_t v[kT];
+    if (first) {
+      const uint32_t* f = row(*bottom.sheet, bottom.figX, bottom.figY + y);
+      for (int x = 0; x < kT; ++x) v[x] = f[x];
+    } else if (ground) {
+      const uint32_t* g = ground + static_cast<std::size_t>(y) * groundStride;
+      for (int x = 0; x < kT; ++x) v[x] = g[x];
+    } else {
+      for (int x = 0; x < kT; ++x) v[x] = 0xFFFFFFFFu;
+    }
+    for (int i = first; i < stack.count; ++i) {
+      const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+      const uint32_t* m = row(*l.sheet, l.maskX, l.maskY + y);
+      const uint32_t* f = row(*l.sheet, l.figX, l.figY + y);
+      for (int x = 0; x < kT; ++x) v[x] = (v[x] | ~m[x]) & f[x];
+    }
+    for (int x = 0; x < kT; ++x) d[x] = v[x] | kAlpha;
+  }
+}
+
+std::size_t slot(const TileField::Stack& stack) {
+  std::size_t h = static_cast<std::size_t>(stack.count);
+  for (int i = 0; i < stack.count; ++i) {
+    const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+    for (std::size_t v : {reinterpret_cast<std::size_t>(l.sheet) >> 4, std::size_t(uint16_t(l.maskX)),
+                          std::size_t(uint16_t(l.maskY)), std::size_t(uint16_t(l.figX)),
+                          std::size_t(uint16_t(l.figY))})
+      h = (h ^ v) * 0x100000001B3ull;
+  }
+  return (h ^ (h >> 29)) % TileField::kCached;
+}
+
+}  // namespace
+
 void TileField::compose(int k, int r, const Stack& stack) {
   const int dx = k * kT, dy = r * kT;
   bool fast = inside(target_, dx, dy) && (whiteGround_ || inside(background_, dx, dy));
@@ -77,27 +120,20 @@ void TileField::compose(int k, int r, const Stack& stack) {
   }
   if (!fast) return composeSlow(k, r, stack);
 
-  const Layer& bottom = stack.layers[0];
-  const int first = whiteGround_ && stack.count > 0 ? 1 : 0;
-  for (int y = 0; y < kT; ++y) {
-    uint32_t v[kT];
-    const uint32_t* b = first ? row(*bottom.sheet, bottom.figX, bottom.figY + y)
-                              : row(whiteGround_ ? target_ : background_, dx, dy + y);
-    if (!first && whiteGround_)
-      for (int x = 0; x < kT; ++x) v[x] = 0xFFFFFFFFu;
-    else
-      for (int x = 0; x < kT; ++x) v[x] = b[x];
-    for (int i = first; i < stack.count; ++i) {
-      const Layer& l = stack.layers[static_cast<std::size_t>(i)];
-      const uint32_t* m = row(*l.sheet, l.maskX, l.maskY + y);
-      const uint32_t* f = row(*l.sheet, l.figX, l.figY + y);
-      for (int x = 0; x < kT; ++x) v[x] = (v[x] | ~m[x]) & f[x];
-    }
-    uint32_t* d = target_.pixels.data() +
-                  static_cast<std::size_t>(dy + y) * static_cast<std::size_t>(target_.width) +
-                  static_cast<std::size_t>(dx);
-    for (int x = 0; x < kT; ++x) d[x] = v[x] | kAlpha;
+  const auto stride = static_cast<std::size_t>(target_.width);
+  uint32_t* d = target_.pixels.data() + static_cast<std::size_t>(dy) * stride + static_cast<std::size_t>(dx);
+  if (!whiteGround_)
+    return blend(d, stride, row(background_, dx, dy), static_cast<std::size_t>(background_.width), stack);
+  // On white a tile depends on its stack alone, and most of a view is a
+  // few kinds of ground: each stack is composed once and then copied.
+  Composed& c = cache_[slot(stack)];
+  if (!c.valid || !(c.stack == stack)) {
+    blend(c.pixels.data(), kT, nullptr, 0, stack);
+    c.stack = stack;
+    c.valid = true;
   }
+  for (int y = 0; y < kT; ++y, d += stride)
+    std::memcpy(d, c.pixels.data() + y * kT, kT * sizeof(uint32_t));
 }
 
 // A block beyond a sheet's or the target's edge (a picture that failed to

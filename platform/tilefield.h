@@ -26,6 +26,7 @@ class TileField {
  public:
   static constexpr int kTile = 20;
   static constexpr int kMaxLayers = 4;
+  static constexpr std::size_t kCached = 128;
 
   // Composes the top-left cols x rows tiles of target over background, which
   // covers them; target must keep its size while the field lives.
@@ -58,8 +59,15 @@ class TileField {
   const Bitmap& background_;
   int cols_, rows_;
   bool whiteGround_;  // the background is pure white where the tiles lie
+  // Compositions of stacks on white, by a hash of the stack.
+  struct Composed {
+    Stack stack;
+    bool valid = false;
+    std::array<uint32_t, kTile * kTile> pixels;
+  };
   std::vector<Stack> shown_;
   std::vector<bool> valid_;
+  std::vector<Composed> cache_;
   Rect changed_;
 };
 

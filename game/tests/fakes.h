@@ -135,6 +135,40 @@ struct Game {
   bool grass(int k, int r) const { return tile(k, r, 0); }
 };
 
+// The field composed from scratch with the plain mask and figure passes:
+// white, then for each tile its ground, the water's second pass, the hero
+// or his blood, and the enemy.
+inline platform::Bitmap dosPasadas(const game::Main& m) {
+  const auto& p = pictures();
+  platform::Bitmap f = m.mainpic();
+  platform::copy(f, 0, 0, p.resp);
+  for (int r = 0; r < 20; ++r)
+    for (int k = 0; k < 30; ++k) {
+      const auto par = [&](const platform::Bitmap& s, int mx, int my, int fx, int fy) {
+        platform::drawMasked(f, 20 * k, 20 * r, s, mx, my, fx, fy);
+      };
+      const int x = m.mapax + k, y = m.mapay + r;
+      if (!m.enMapa(x, y)) {
+        par(p.terrenos, 0, 20, 0, 20);
+        continue;
+      }
+      const game::Casilla& c = m.casilla(x, y);
+      const int t = c.terreno >= 0 && c.terreno <= 3 ? 20 * c.terreno : 0;
+      par(p.terrenos, t, 0, t, 0);
+      if (c.terreno == 3) {
+        const bool claro = m.cuadro >= 5 && m.cuadro <= 10, blanco = m.cuadro >= 11;
+        par(p.terrenos, blanco ? 20 : t, claro || blanco ? 20 : 0, blanco ? 20 : t, claro || blanco ? 20 : 0);
+      }
+      if (c.heroe && !m.jugador.muerto) par(p.yo, 20, 20 * m.jugador.direccion, 0, 20 * m.jugador.direccion);
+      if (c.heroe && m.jugador.muerto) par(p.sangre, 20, 0, 0, 0);
+      if (c.enemigo >= 0) {
+        const game::Enemigo& e = m.listaenemigos[static_cast<std::size_t>(c.enemigo)];
+        if (!e.muerto) par(p.enemigos[static_cast<std::size_t>(e.tipo)], 20, 20 * e.direccion, 0, 20 * e.direccion);
+      }
+    }
+  return f;
+}
+
 // One fixture for every test that plays.
 struct Play : ::testing::Test, Game {};
 

@@ -99,7 +99,9 @@ TEST(TileField, MatchesThePlainPassesAndReportsWhatChanged) {
           const bool outside = x < c.x || y < c.y || x >= c.x + c.w || y >= c.y + c.h;
           // The first frame also paints the background beneath the tiles.
           ASSERT_EQ(target.at(x, y), x < 100 && y < 60 ? want.at(x, y) : 0xFF123456u) << white << frame;
-          if (frame > 0 && outside) ASSERT_EQ(target.at(x, y), before.at(x, y)) << frame;
+          if (frame > 0 && outside) {
+            ASSERT_EQ(target.at(x, y), before.at(x, y)) << frame;
+          }
         }
       before = target;
     }
