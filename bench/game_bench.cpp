@@ -2,60 +2,20 @@
 // the largest map through the real file layer.
 #include <benchmark/benchmark.h>
 
-#include <bitset>
-
-#include "bench/scenes.h"
+#include "game/tests/scenes.h"
 #include "bench/sidebyside.h"
 #include "game/tests/fakes.h"
 #include "mapformat/reader.h"
 
 namespace {
 
-// Keys held until changed; unlike the tests' fake, it records nothing, so
-// a long run neither grows nor allocates.
-struct HeldKeys : platform::Keys {
-  std::bitset<256> held;
-  bool pressed(int vk) override { return vk >= 0 && vk < 256 && held[static_cast<std::size_t>(vk)]; }
-};
-
-struct CountingSound : platform::Sound {
-  long long plays = 0;
-  void play(const std::string&) override { ++plays; }
-};
-
-struct NoView : game::View {
-  void setCaption(game::Etiqueta, const std::string&) override {}
-  void present(const platform::Rect&) override {}
-  void setMapMenuEnabled(bool) override {}
-  void quit() override {}
-};
-
-// The game with the program's own file layer (below a temporary folder)
-// and random source; only keys, sound, dialogs and the window are stand-ins.
-struct Partida {
-  HeldKeys keys;
-  CountingSound sound;
-  platform::testing::FakeDialog dialog;
-  platform::testing::FakeMessages messages;
-  platform::testing::TempFiles files;
-  platform::ClockRandom random;
-  NoView view;
-  game::Main m{game::Services{keys, sound, dialog, messages, files, random}, gametest::pictures(), view};
-  Partida() { m.Form_Load(); }
-  // A new character on the map `text`, saved as mapas/<name>.
-  void jugar(const std::string& text, const std::string& name = "prueba.mapa") {
-    dialog.answers.push_back(platform::FileChoice{files.path("personajes/heroe"), "heroe"});
-    m.mnunuevo_Click();
-    files.put("mapas/" + name, text);
-    m.cargarmapa(files.path("mapas/" + name));
-  }
-};
+using Partida = gametest::Steady;
 
 // Every tile composed anew, with the worst stacks: each timed frame follows
 // one with the water's other phase, so no tile is left as it was.
 void BM_DibujarWorstFrame(benchmark::State& state) {
   Partida p;
-  bench::worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) {
     state.PauseTiming();
     p.m.cuadro = 4;
@@ -72,7 +32,7 @@ BENCHMARK(BM_DibujarWorstFrame)->Unit(benchmark::kMicrosecond);
 // figure transfers are defined: the reference the frames are tested against.
 void BM_DibujarWorstFrameTwoPasses(benchmark::State& state) {
   Partida p;
-  bench::worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) benchmark::DoNotOptimize(gametest::dosPasadas(p.m).pixels.data());
 }
 BENCHMARK(BM_DibujarWorstFrameTwoPasses)->Unit(benchmark::kMicrosecond);
@@ -80,7 +40,7 @@ BENCHMARK(BM_DibujarWorstFrameTwoPasses)->Unit(benchmark::kMicrosecond);
 // The usual case: a frame where nothing moved (the second drawing of an idle tick).
 void BM_DibujarUnchangedFrame(benchmark::State& state) {
   Partida p;
-  bench::worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) p.m.dibujar();
 }
 BENCHMARK(BM_DibujarUnchangedFrame)->Unit(benchmark::kMicrosecond);
@@ -89,15 +49,10 @@ BENCHMARK(BM_DibujarUnchangedFrame)->Unit(benchmark::kMicrosecond);
 // enemies around him walk in and strike, and nobody dies.
 void BM_TickFight101(benchmark::State& state) {
   Partida p;
-  p.jugar(bench::fightMap());
-  p.keys.held.set(platform::vk::Space);
-  long long golpes = 0;
+  p.jugar(gametest::fightMap());
+  long long golpes = 0, n = 0;
   for (auto _ : state) {
-    bench::keepFighting(p.m);
-    // Left and right in turn, so he keeps trying to step.
-    p.keys.held[platform::vk::Left] = state.iterations() % 2 == 0;
-    p.keys.held[platform::vk::Right] = state.iterations() % 2 == 1;
-    p.m.maintimer_Timer();
+    p.tick(Partida::Play::Fighting, n++);
     golpes += (1 << 30) - p.m.jugador.vida;
   }
   if (p.m.enemigosrestantes != game::kSlots || !p.m.conmapa) state.SkipWithError("the fight ended");

@@ -35,6 +35,16 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// The smallest rectangle holding both.
+inline Rect unite(const Rect& a, const Rect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  const int x = a.x < b.x ? a.x : b.x, y = a.y < b.y ? a.y : b.y;
+  const int r = a.x + a.w > b.x + b.w ? a.x + a.w : b.x + b.w;
+  const int d = a.y + a.h > b.y + b.h ? a.y + a.h : b.y + b.h;
+  return {x, y, r - x, d - y};
+}
+
 // Windows GDI raster-operation codes: the drawing code names them as GDI does.
 enum class Rop : uint32_t {
   MergePaint = 0x00BB0226,  // dst := dst OR (NOT src)

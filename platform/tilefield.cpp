@@ -28,11 +28,6 @@ bool whiteOver(const Bitmap& b, int w, int h) {
   return true;
 }
 
-Rect unite(const Rect& a, const Rect& b) {
-  if (a.empty()) return b;
-  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
-  return {x, y, std::max(a.x + a.w, b.x + b.w) - x, std::max(a.y + a.h, b.y + b.h) - y};
-}
 
 }  // namespace
 

@@ -39,7 +39,7 @@ MainWindow::MainWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
       messages_(this, QStringLiteral("Juego")),
-      main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
+      main_(Services{keys_, sound_, dialogoAntes_, mensajes_, files_, random_}, pictures_, *this) {
   setWindowTitle(QStringLiteral("Tarnwick quest 1.0"));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));
   // Keys act on play only while this window is the active one: a G typed
@@ -50,6 +50,7 @@ MainWindow::MainWindow()
   // The player cannot resize the window: it is as big as its contents.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   main_.Form_Load();
+  flush();
   connect(&maintimer_, &QTimer::timeout, this, &MainWindow::tick);
   maintimer_.start(100);
 }
@@ -67,8 +68,10 @@ void MainWindow::buildControls() {
 
   mainpic_ = new platform::QtSurface(main_.mainpic(), client);
   mainpic_->setObjectName(QStringLiteral("mainpic"));
-  connect(mainpic_, &platform::QtSurface::pressed, this,
-          [this](int x, int y) { main_.mainpic_MouseDown(x, y); });
+  connect(mainpic_, &platform::QtSurface::pressed, this, [this](int x, int y) {
+    main_.mainpic_MouseDown(x, y);
+    flush();
+  });
   QPalette ink = mainpic_->palette();
   ink.setColor(QPalette::WindowText, Qt::black);
   mainpic_->setPalette(ink);
@@ -84,13 +87,21 @@ void MainWindow::buildControls() {
   const QFont arial = fuente("Arial", 12, true);
   const QFont sansSerif = fuente("MS Sans Serif", 11, true);
   const QFont plain = fuente("MS Sans Serif", 11, false);
-  auto at = [this](Etiqueta e) -> QLabel*& { return labels_[static_cast<std::size_t>(e)]; };
-  at(Etiqueta::nombre) = etiqueta(mainpic_, "nombre", 104, 410, arial);
+  auto at = [this](Etiqueta e, QLabel* l) { captions_[static_cast<std::size_t>(e)] = platform::QtCaption(l); };
+  // The panels' labels span the rest of their panel, so a new text never
+  // resizes them: only the label itself is painted again.
+  QLabel* nombre = etiqueta(mainpic_, "nombre", 104, 410, arial);
+  nombre->setGeometry(104, 410, kFieldWidth - 104, kSurfaceHeight - 410);
+  nombre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  at(Etiqueta::nombre, nombre);
   const char* enedata[] = {"enedata0", "enedata1", "enedata2", "enedata3"};
   const int enedataY[] = {120, 152, 168, 184};
-  for (int i = 0; i < 4; ++i)
-    at(static_cast<Etiqueta>(static_cast<int>(Etiqueta::enedata0) + i)) =
-        etiqueta(mainpic_, enedata[i], 608, enedataY[i], sansSerif);
+  for (int i = 0; i < 4; ++i) {
+    QLabel* l = etiqueta(mainpic_, enedata[i], 608, enedataY[i], sansSerif);
+    l->setGeometry(608, enedataY[i], kSurfaceWidth - 608, 16);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    at(static_cast<Etiqueta>(static_cast<int>(Etiqueta::enedata0) + i), l);
+  }
 
   const struct {
     Etiqueta which;
@@ -103,7 +114,7 @@ void MainWindow::buildControls() {
   for (const auto& s : strip) {
     QLabel* l = etiqueta(client, s.name, s.x, 504, plain, QString::fromLatin1(s.text));
     l->setFixedSize(s.width, 17);
-    at(s.which) = l;
+    at(s.which, l);
   }
 }
 
@@ -111,7 +122,10 @@ QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& text,
                              void (Main::*handler)()) {
   QAction* action = menu->addAction(text);
   action->setObjectName(QString::fromLatin1(name));
-  connect(action, &QAction::triggered, this, [this, handler] { (main_.*handler)(); });
+  connect(action, &QAction::triggered, this, [this, handler] {
+    (main_.*handler)();
+    flush();
+  });
   return action;
 }
 
@@ -136,23 +150,36 @@ void MainWindow::tick() {
   if (enTick_) return;
   enTick_ = true;
   main_.maintimer_Timer();
+  flush();
   enTick_ = false;
 }
 
-void MainWindow::setCaption(Etiqueta which, const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QLabel* l = label(which);
-  if (l->text() == shown) return;
-  l->setText(shown);
-  // The labels on the panels grow with their text; the strip below is fixed.
-  if (which != Etiqueta::exy && which != Etiqueta::labmapa && which != Etiqueta::nenemigos)
-    l->adjustSize();
+void MainWindow::flush() {
+  for (platform::QtCaption& c : captions_) c.apply();
+  if (!cambiado_.empty()) mainpic_->update(cambiado_.x, cambiado_.y, cambiado_.w, cambiado_.h);
+  cambiado_ = {};
 }
 
-void MainWindow::present(const platform::Rect& c) {
-  if (!c.empty()) mainpic_->update(c.x, c.y, c.w, c.h);
+void MainWindow::Mensajes::show(const std::string& text, platform::Icon icon) {
+  w.flush();
+  w.messages_.show(text, icon);
 }
+
+std::optional<platform::FileChoice> MainWindow::Dialogo::open(const std::string& proposed) {
+  w.flush();
+  return w.dialogo_.open(proposed);
+}
+
+std::optional<platform::FileChoice> MainWindow::Dialogo::save(const std::string& proposed) {
+  w.flush();
+  return w.dialogo_.save(proposed);
+}
+
+void MainWindow::setCaption(Etiqueta which, const std::string& text) {
+  captions_[static_cast<std::size_t>(which)].set(text);
+}
+
+void MainWindow::present(const platform::Rect& c) { cambiado_ = platform::unite(cambiado_, c); }
 
 void MainWindow::setMapMenuEnabled(bool enabled) { mnumapa_->setEnabled(enabled); }
 

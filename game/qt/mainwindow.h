@@ -8,6 +8,7 @@
 #include <array>
 
 #include "game/main.h"
+#include "platform/qt/qtcaption.h"
 #include "platform/qt/qtfiledialog.h"
 #include "platform/posixfiles.h"
 #include "platform/qt/qtkeys.h"
@@ -26,7 +27,7 @@ class MainWindow final : public QMainWindow, public View {
   MainWindow();
 
   Main& rules() { return main_; }
-  QLabel* label(Etiqueta which) const { return labels_[static_cast<std::size_t>(which)]; }
+  QLabel* label(Etiqueta which) const { return captions_[static_cast<std::size_t>(which)].label(); }
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
@@ -34,23 +35,43 @@ class MainWindow final : public QMainWindow, public View {
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 
+  // One tick of the rules; called by the timer every 100 ms (and by the benchmarks).
+  void tick();
+  // Shows what the rules changed during the event being handled: each
+  // changed caption once, and the part of the surface that changed. Called
+  // at the end of every event, and before a box or dialog opens, since
+  // its nested event loop paints the window.
+  void flush();
+
  private:
   void buildControls();
   void buildMenus();
   QAction* addItem(QMenu* menu, const char* name, const QString& text, void (Main::*handler)());
-  void tick();
 
   assets::Pictures pictures_;
   platform::QtKeys keys_;
   platform::QtSound sound_;
   platform::QtFileDialog dialogo_;
   platform::QtMessages messages_;
+  // The rules' boxes and dialogs, opened after flush().
+  struct Mensajes final : platform::Messages {
+    MainWindow& w;
+    explicit Mensajes(MainWindow& window) : w(window) {}
+    void show(const std::string& text, platform::Icon icon) override;
+  } mensajes_{*this};
+  struct Dialogo final : platform::FileDialog {
+    MainWindow& w;
+    explicit Dialogo(MainWindow& window) : w(window) {}
+    std::optional<platform::FileChoice> open(const std::string& proposed) override;
+    std::optional<platform::FileChoice> save(const std::string& proposed) override;
+  } dialogoAntes_{*this};
   platform::PosixFiles files_;
   platform::ClockRandom random_;
   Main main_;
 
   platform::QtSurface* mainpic_ = nullptr;
-  std::array<QLabel*, 8> labels_{};
+  std::array<platform::QtCaption, 8> captions_;
+  platform::Rect cambiado_;  // of the surface, since the last flush
   QAction* mnumapa_ = nullptr;
   QTimer maintimer_;
   bool enTick_ = false;

@@ -25,6 +25,7 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
               QFontInfo(status).family() == QStringLiteral("Liberation Sans"));
   // The status text shows its line breaks as lines.
   w.setCaption(game::Etiqueta::nombre, "Nombre: A - Nivel 1\r\nVida: 1/1 - Pociones: 0");
+  w.flush();
   EXPECT_EQ(text("nombre"), QStringLiteral("Nombre: A - Nivel 1\nVida: 1/1 - Pociones: 0"));
   EXPECT_GT(child("nombre")->height(), 2 * QFontMetrics(child("nombre")->font()).height() - 2);
   // The menus in order, without shortcuts; "Cargar mapa" waits for a character.

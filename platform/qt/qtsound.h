@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -35,19 +36,26 @@ class QtSound final : public Sound {
   // PulseAudio. With this much silence behind the sound, only silence is lost.
   static constexpr double kTrailingSeconds = 0.5;
 
+  // Effects kept per sound and played in turn. Qt 6.4 garbles an effect
+  // started again while it plays (its silent tail, at a strike every
+  // 0.3 s), losing ~110 ms of the new sound: with four, an effect starts
+  // again at the earliest 1.2 s later, after the longest sound and its tail.
+  static constexpr std::size_t kVoices = 4;
+
  private:
-  // One effect per path, loaded on first use and kept but never played, so
-  // a sound repeated every few ticks is decoded once; loaded again when the
-  // file changes. A file that is no playable WAV keeps a null effect.
+  // Per path, loaded on first use, so a sound repeated every few ticks is
+  // read and decoded once and a play creates nothing; loaded again when the
+  // file changes. A file that is no playable WAV keeps no voices.
   struct Loaded {
-    qint64 size = -1, modified = 0;
-    std::unique_ptr<QSoundEffect> effect;
+    long long size = -1, modified = 0;
+    std::array<std::unique_ptr<QSoundEffect>, kVoices> voices;
+    std::size_t next = 0;
   };
-  std::unique_ptr<QSoundEffect> load(const std::string& path);
+  void load(const std::string& path, Loaded& into);
 
   PosixFiles files_;
   std::unordered_map<std::string, Loaded> sounds_;
-  QSoundEffect* current_ = nullptr;  // the one playing or last played
+  QSoundEffect* current_ = nullptr;  // the voice playing or last played
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 // temporary program folder on disk.
 #pragma once
 
+#include <bitset>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +38,18 @@ struct FakeKeys : platform::Keys {
     queries.push_back(vk);
     return held.count(vk) > 0;
   }
+};
+
+// Keys held until changed. Unlike FakeKeys it records nothing, so a long
+// run neither grows nor allocates.
+struct HeldKeys : platform::Keys {
+  std::bitset<256> held;
+  bool pressed(int vk) override { return vk >= 0 && vk < 256 && held[static_cast<std::size_t>(vk)]; }
+};
+
+struct CountingSound : platform::Sound {
+  long long plays = 0;
+  void play(const std::string&) override { ++plays; }
 };
 
 struct FakeSound : platform::Sound {

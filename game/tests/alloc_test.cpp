@@ -1,0 +1,38 @@
+// Steady play allocates nothing: once its buffers have grown, a tick of the
+// rules (keys, moves, the enemies' turn, drawing, every caption) makes no
+// heap allocation, idle, walking or fighting.
+#include "platform/testing/allocations.h"
+#include "scenes.h"
+
+using gametest::Steady;
+
+TEST(Allocations, NoneInATickOfSteadyPlay) {
+  const struct {
+    Steady::Play play;
+    std::string mapa;
+  } cases[] = {{Steady::Play::Idle, gametest::walkMap()},
+               {Steady::Play::Walking, gametest::walkMap()},
+               {Steady::Play::Fighting, gametest::fightMap()}};
+  for (const auto& c : cases) {
+    Steady s;
+    s.jugar(c.mapa);
+    const int x0 = s.m.jugador.x;
+    long long n = 0;
+    for (; n < 30; ++n) s.tick(c.play, n);
+    const long long before = platform::testing::allocations.load();
+    int16_t xs = 0;
+    bool golpeado = false;
+    for (; n < 230; ++n) {
+      s.tick(c.play, n);
+      xs = static_cast<int16_t>(xs | (1 << (s.m.jugador.x - x0 + 1)));
+      golpeado = golpeado || s.m.jugador.vida < (1 << 30);
+    }
+    EXPECT_EQ(platform::testing::allocations.load() - before, 0) << static_cast<int>(c.play);
+    // What ran was that kind of play: the hero stood, walked to and fro, or
+    // fought all 101 enemies and was hit.
+    EXPECT_EQ(xs, c.play == Steady::Play::Walking ? 0b11 : 0b10) << static_cast<int>(c.play);
+    if (c.play == Steady::Play::Fighting) {
+      EXPECT_EQ(gametest::str(s.m.enemigosrestantes, golpeado, s.sound.plays > 50), "101 1 1");
+    }
+  }
+}
