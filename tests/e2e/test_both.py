@@ -1,4 +1,5 @@
-"""A map made with the mouse in the editor, saved, then played in the game."""
+"""A map made with the mouse in the editor, saved, then played in the game; and the
+editor's start and idle CPU with the largest map, printed for the record."""
 
 from harness import Session, expected_tile, tile, wait_for
 
@@ -6,7 +7,7 @@ from harness import Session, expected_tile, tile, wait_for
 TREE, PLAYER, BLOT, SHEEP = (644, 76), (660, 140), (628, 204), (692, 204)
 
 with Session("both") as s:
-    s.start("TarnwickEdit")
+    print("editor start to window shown: %.3f s" % s.start("TarnwickEdit"))
     s.play([("press", "Nuevo"), ("fill", "Nuevo Mapa", "40", "30"), ("press", "Crear", "push button"),
             ("label", "mapcap", "Mapa (0,0)")])
     for tool, (k, r) in ((TREE, (2, 3)), (PLAYER, (3, 5)), (BLOT, (28, 18)), (SHEEP, (25, 15))):
@@ -18,6 +19,11 @@ with Session("both") as s:
     saved, tree = open(s.maps + "hecho.mapa").read(), 3 * 40 + 2
     assert saved == "40,30/inf//fin/%s2,%s/fin/3,5/fin/28,18:0/unit/25,15:2/unit//fin/" % (
         "0," * tree, "0," * (40 * 30 - tree - 1)), saved
+    # The largest new map, known by the far corner its view scrolls to.
+    s.play([("press", "Nuevo"), ("fill", "Nuevo Mapa", "200", "200"), ("press", "Crear", "push button"),
+            ("label", "mapcap", "Mapa (0,0)"), ("keys", "keydown", "Right", "Down"),
+            ("label", "mapcap", "Mapa (170,180)"), ("xdotool", "keyup", "Right", "Down")])
+    print("editor idle with a 200 x 200 map: %.2f %% of one core over %.0f s" % s.idle(30))
     s.press("Salir")
     wait_for("the editor to end", lambda: s.program.poll() is not None)
 

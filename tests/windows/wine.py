@@ -1,6 +1,6 @@
 """Drives a Windows program under Wine in a private X server, with keys, clicks and screenshots."""
 
-import os, shutil, subprocess, tempfile, time  # noqa: E401
+import os, shutil, subprocess, tempfile, threading, time  # noqa: E401
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -11,6 +11,11 @@ def wait_for(what, predicate, timeout=20.0, interval=0.05):
         assert time.monotonic() < end, "timed out waiting for " + what
         time.sleep(interval)
     return value
+
+
+def cpu_seconds(pid):  # user and system time used so far
+    return sum(map(int, open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()[11:13])) / os.sysconf(
+        "SC_CLK_TCK")
 
 
 class Picture:
@@ -44,10 +49,57 @@ class Session:
         started = time.monotonic()
         subprocess.run([os.path.join(ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]], check=True)
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
+        self.watch_maps()
 
     def spawn(self, *args, stdout=subprocess.DEVNULL):
         self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=self.bin))
         return self.procs[-1]
+
+    def watch_maps(self):
+        """Notes when each top-level window is mapped, to the millisecond, from X's own
+        events: xdotool's --sync polls every half second, longer than a window takes."""
+        self.mapped, ready = [], threading.Event()
+        xev = self.spawn("xev", "-root", "-event", "substructure", "-event", "property", stdout=subprocess.PIPE)
+
+        def read():
+            mapped = None
+            for line in xev.stdout:
+                if line.startswith(b"MapNotify"):
+                    mapped = time.monotonic()
+                elif mapped and b" window " in line:  # the mapped window is named on the next line
+                    self.mapped.append((mapped, line.split(b" window ")[1].split(b",")[0].decode()))
+                    mapped = None
+                ready.set()
+        threading.Thread(target=read, daemon=True).start()
+        # Listening once a change to the root window comes back: only then may a program start.
+        wait_for("xev", lambda: subprocess.run(["xprop", "-root", "-f", "TARNWICK", "8s", "-set", "TARNWICK", "1"])
+                 and ready.wait(0.05))
+
+    def shown(self, title, since):
+        """Seconds from `since` until a top-level window so titled was mapped."""
+        def named(window):  # one gone by now is not it
+            name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
+            return name == title + "\n"
+        return wait_for("the window " + title, lambda: next(
+            (t - since for t, w in list(self.mapped) if t >= since and named(w)), None), interval=0.005)
+
+    def idle(self, seconds, exe):
+        """Percent of one core that the program's process and the wineserver, which
+        serves its every call, use together over `seconds` left alone; and the seconds."""
+        prefix = ("WINEPREFIX=%s\0" % os.environ["WINEPREFIX"]).encode()
+
+        def counted(pid):  # by the prefix in its environment: other tests' Wine may be running
+            try:
+                env, command = (open("/proc/%s/%s" % (pid, f), "rb").read() for f in ("environ", "cmdline"))
+            except OSError:  # ended meanwhile
+                return False
+            return prefix in env and any(name in command.split(b"\0")[0] for name in (exe.encode(), b"wineserver"))
+        pids = list(filter(counted, filter(str.isdigit, os.listdir("/proc"))))
+        assert len(pids) == 2, "%s and the wineserver, not %d processes" % (exe, len(pids))
+        before, started = sum(map(cpu_seconds, pids)), time.monotonic()
+        time.sleep(seconds)
+        elapsed = time.monotonic() - started
+        return 100 * (sum(map(cpu_seconds, pids)) - before) / elapsed, elapsed
 
     def __enter__(self):
         return self
@@ -77,11 +129,11 @@ class Session:
     def start(self, exe, title, width, height, panel, at):
         """Starts the program and finds its client area by a picture it paints at `at`:
         the frame around it must be as wide on the left, right and bottom, so the
-        client is exactly width x height. Returns the seconds until the window showed."""
+        client is exactly width x height. Returns the seconds until the window was mapped."""
         started = time.monotonic()
         self.spawn("wine", exe)
+        shown = self.shown(title, started)
         self.main = self.window(title)
-        shown = time.monotonic() - started
         want = picture(panel).block(0, 0)
         shot = wait_for("the painted window", lambda: (p := Picture("x:" + self.main)) and next(
             ((p, x, y) for y in range(0, 80) for x in range(0, 12) if p.block(x + at[0], y + at[1]) == want),
