@@ -18,6 +18,8 @@ class KeyTracker final : public Keys {
   // Forgets everything, held keys and presses not yet asked about alike.
   void clear();
   bool pressed(int vk) override;
+  // Held now, as far as the presses and releases fed in tell.
+  bool held(int vk) const { return vk >= 0 && vk < kCount && held_[static_cast<std::size_t>(vk)]; }
 
  private:
   static constexpr int kCount = 256;

@@ -77,6 +77,8 @@ void PrincipalWindow::buildControls() {
 
   mousecap_ = control(hwnd(), L"STATIC", L"Mouse", SS_NOPREFIX, 40, 408, 121, 17, -1, font_);
   mapcap_ = control(hwnd(), L"STATIC", L"Mapa", SS_NOPREFIX, 184, 408, 137, 17, -1, font_);
+  captions_ = {L"Mouse", L"Mapa"};
+  for (std::wstring* c : {&captions_[0], &captions_[1], &nuevo_}) c->reserve(64);
 }
 
 LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,7 +89,7 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(hwnd, &ps);
-      platform::drawBitmap(dc, 0, 0, principal_.mainpic());
+      platform::drawBitmap(dc, 0, 0, principal_.mainpic(), ps.rcPaint);
       EndPaint(hwnd, &ps);
       return 0;
     }
@@ -138,9 +140,16 @@ void PrincipalWindow::command(int id) {
   }
 }
 
+// Converted into a buffer kept for it; an unchanged caption (the origin,
+// set every tick) is not set again, so its label is not repainted.
 void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
-  const HWND l = label == Etiqueta::mousecap ? mousecap_ : mapcap_;
-  if (l) SetWindowTextW(l, platform::wide(text).c_str());
+  const bool mouse = label == Etiqueta::mousecap;
+  const HWND l = mouse ? mousecap_ : mapcap_;
+  std::wstring& shown = captions_[mouse ? 0 : 1];
+  platform::wideInto(nuevo_, text);
+  if (!l || nuevo_ == shown) return;
+  shown.swap(nuevo_);
+  SetWindowTextW(l, shown.c_str());
 }
 
 void PrincipalWindow::present(const platform::Rect& c) {

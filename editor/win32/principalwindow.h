@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "editor/principal.h"
 #include "editor/win32/newwdialog.h"
@@ -44,6 +45,8 @@ class PrincipalWindow final : public platform::Win32Window, public View {
   NewwDialog neww_;
 
   HWND mousecap_ = nullptr, mapcap_ = nullptr;
+  std::array<std::wstring, 2> captions_;  // as the two labels show them
+  std::wstring nuevo_;                    // a caption being converted
   HFONT font_, bold_;
   std::array<HBITMAP, 8> iconos_{};
 };

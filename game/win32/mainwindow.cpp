@@ -15,22 +15,27 @@ namespace {
 constexpr int kClientHeight = 526;
 constexpr wchar_t kClass[] = L"TarnwickQuest";
 
-// Where each label's text starts, and for the strip below the field the
-// box it is cut to; the panel labels grow with their text.
+// Each label's box: its text starts at the top left and is cut to it. The
+// panels' labels span the rest of their panel, as on Linux.
 struct Lugar {
-  int x, y, width;
+  int x, y, width, height;
   bool strip;
+  RECT box() const { return {x, y, x + width, y + height}; }
 };
 constexpr std::array<Lugar, 8> kLugares = {{
-    {104, 410, 0, false},  // nombre
-    {608, 120, 0, false},  // enedata0..3
-    {608, 152, 0, false},
-    {608, 168, 0, false},
-    {608, 184, 0, false},
-    {0, 504, 105, true},  // exy
-    {112, 504, 113, true},  // labmapa
-    {232, 504, 112, true},  // nenemigos
+    {104, 410, kFieldWidth - 104, kSurfaceHeight - 410, false},  // nombre
+    {608, 120, kSurfaceWidth - 608, 16, false},                    // enedata0..3
+    {608, 152, kSurfaceWidth - 608, 16, false},
+    {608, 168, kSurfaceWidth - 608, 16, false},
+    {608, 184, kSurfaceWidth - 608, 16, false},
+    {0, 504, 105, 17, true},    // exy
+    {112, 504, 113, 17, true},  // labmapa
+    {232, 504, 112, 17, true},  // nenemigos
 }};
+
+bool meets(const RECT& a, const RECT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
 
 }  // namespace
 
@@ -44,6 +49,9 @@ MainWindow::MainWindow(HINSTANCE instance)
       arial_(platform::makeFont(L"Arial", 12, true)),
       sansSerif_(platform::makeFont(L"MS Sans Serif", 11, true)),
       plain_(platform::makeFont(L"MS Sans Serif", 11, false)) {
+  // Grown once, so that a new caption is converted without allocating.
+  for (std::wstring& c : captions_) c.reserve(256);
+  nuevo_.reserve(256);
   captions_[static_cast<std::size_t>(Etiqueta::exy)] = L"Persona";
   captions_[static_cast<std::size_t>(Etiqueta::labmapa)] = L"Mapa";
   captions_[static_cast<std::size_t>(Etiqueta::nenemigos)] = L"Enemigos: ";
@@ -57,6 +65,11 @@ MainWindow::MainWindow(HINSTANCE instance)
 }
 
 MainWindow::~MainWindow() {
+  if (backDc_) {
+    SelectObject(backDc_, backOld_);
+    DeleteObject(back_);
+    DeleteDC(backDc_);
+  }
   for (HFONT f : {arial_, sansSerif_, plain_}) DeleteObject(f);
 }
 
@@ -106,44 +119,53 @@ void MainWindow::onTimer() {
   enTick_ = false;
 }
 
-// The whole client area is composed off screen and shown at once, so
-// nothing flickers: the surface, the portrait in its frame, the labels.
+// What needs painting is composed off screen and shown at once, so nothing
+// flickers: the surface, the portrait in its frame, the labels. The rest of
+// the off-screen picture is kept from earlier paints.
 void MainWindow::paint() {
   PAINTSTRUCT ps;
   const HDC screen = BeginPaint(hwnd(), &ps);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HBITMAP back = CreateCompatibleBitmap(screen, kSurfaceWidth, kClientHeight);
-  const HGDIOBJ old = SelectObject(dc, back);
-  RECT all{0, 0, kSurfaceWidth, kClientHeight};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  platform::drawBitmap(dc, 0, 0, main_.mainpic());
-  RECT frame{8, 407, 95, 494};
-  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  platform::drawBitmap(dc, 9, 408, persona_);
-
-  SetBkMode(dc, TRANSPARENT);
+  if (!backDc_) {
+    backDc_ = CreateCompatibleDC(screen);
+    back_ = CreateCompatibleBitmap(screen, kSurfaceWidth, kClientHeight);
+    backOld_ = SelectObject(backDc_, back_);
+    SetBkMode(backDc_, TRANSPARENT);
+  }
+  const HDC dc = backDc_;
+  const RECT& area = ps.rcPaint;
+  // Text drawn twice over itself would thicken its edges: nothing is drawn outside the area.
+  SaveDC(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  platform::drawBitmap(dc, 0, 0, main_.mainpic(), area);
+  const RECT frame{8, 407, 95, 494};
+  if (meets(frame, area)) {
+    FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    platform::drawBitmap(dc, 9, 408, persona_, area);
+  }
   for (std::size_t i = 0; i < kLugares.size(); ++i) {
     const Lugar& l = kLugares[i];
+    RECT box = l.box();
+    if (!meets(box, area)) continue;
     const std::wstring& text = captions_[i];
-    const auto which = static_cast<Etiqueta>(i);
-    SelectObject(dc, which == Etiqueta::nombre ? arial_ : l.strip ? plain_ : sansSerif_);
+    SelectObject(dc, static_cast<Etiqueta>(i) == Etiqueta::nombre ? arial_ : l.strip ? plain_ : sansSerif_);
     SetTextColor(dc, l.strip ? RGB(255, 255, 255) : RGB(0, 0, 0));
-    RECT box{l.x, l.y, l.strip ? l.x + l.width : kSurfaceWidth, l.strip ? l.y + 17 : kSurfaceHeight};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX);
   }
-  BitBlt(screen, 0, 0, kSurfaceWidth, kClientHeight, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteObject(back);
-  DeleteDC(dc);
+  RestoreDC(dc, -1);
+  BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left,
+         area.top, SRCCOPY);
   EndPaint(hwnd(), &ps);
 }
 
+// Converted into a buffer kept for it; only a changed caption's box is painted again.
 void MainWindow::setCaption(Etiqueta label, const std::string& text) {
+  platform::wideInto(nuevo_, text);
   std::wstring& shown = captions_[static_cast<std::size_t>(label)];
-  std::wstring now = platform::wide(text);
-  if (now == shown) return;
-  shown = std::move(now);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (nuevo_ == shown) return;
+  shown.swap(nuevo_);
+  const RECT box = kLugares[static_cast<std::size_t>(label)].box();
+  if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
 }
 
 void MainWindow::present(const platform::Rect& c) {

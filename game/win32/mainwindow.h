@@ -48,6 +48,11 @@ class MainWindow final : public platform::Win32Window, public View {
 
   HFONT arial_, sansSerif_, plain_;
   std::array<std::wstring, 8> captions_;
+  std::wstring nuevo_;  // a caption being converted
+  // The off-screen copy of the client area, made at the first paint.
+  HDC backDc_ = nullptr;
+  HBITMAP back_ = nullptr;
+  HGDIOBJ backOld_ = nullptr;
   bool enTick_ = false;
 };
 

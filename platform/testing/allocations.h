@@ -64,6 +64,8 @@ int posix_memalign(void** out, std::size_t align, std::size_t n) {
 }
 }
 #else
+// These operators are the allocation functions: free() matches their malloc().
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(std::size_t n) {
   platform::testing::allocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(n ? n : 1)) return p;

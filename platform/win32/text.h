@@ -7,6 +7,8 @@
 namespace platform {
 
 std::wstring wide(std::string_view utf8);
+// The same into `out`, reusing its storage: no allocation once it has grown.
+void wideInto(std::wstring& out, std::string_view utf8);
 std::string utf8(std::wstring_view text);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/win32/win32app.h"
 
+#include <algorithm>
+
 #include "platform/win32/win32image.h"
 
 namespace platform {
@@ -35,6 +37,20 @@ void drawBitmap(HDC dc, int x, int y, const Bitmap& picture) {
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height),
                     0, 0, 0, static_cast<UINT>(picture.height), picture.pixels.data(), &info,
                     DIB_RGB_COLORS);
+}
+
+void drawBitmap(HDC dc, int x, int y, const Bitmap& picture, const RECT& area) {
+  const LONG left = std::max<LONG>(area.left - x, 0), top = std::max<LONG>(area.top - y, 0);
+  const LONG right = std::min<LONG>(area.right - x, picture.width);
+  const LONG bottom = std::min<LONG>(area.bottom - y, picture.height);
+  if (picture.empty() || left >= right || top >= bottom) return;
+  // The rows wanted, described as a picture of their own.
+  BITMAPINFO info = describe(picture);
+  info.bmiHeader.biHeight = -(bottom - top);
+  SetDIBitsToDevice(dc, x + left, y + top, static_cast<DWORD>(right - left), static_cast<DWORD>(bottom - top),
+                    left, 0, 0, static_cast<UINT>(bottom - top),
+                    picture.pixels.data() + static_cast<std::size_t>(top) * static_cast<std::size_t>(picture.width),
+                    &info, DIB_RGB_COLORS);
 }
 
 int runMessages(const std::function<HWND()>& modeless) {

@@ -37,8 +37,10 @@ LRESULT CALLBACK Win32Keys::hook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Win32Keys::pressed(int vk) {
-  // A release that went to another program, or was kept from us, shows here.
-  if (vk >= 0 && vk < 256 && !(GetAsyncKeyState(vk) & 0x8000)) tracker_.release(vk);
+  // A release that went to another program, or was kept from us, shows
+  // here. Only a key believed held is asked about: under Wine each question
+  // is a round trip to its server, which an idle tick should not pay.
+  if (tracker_.held(vk) && !(GetAsyncKeyState(vk) & 0x8000)) tracker_.release(vk);
   const bool result = tracker_.pressed(vk);
   return result && counts();
 }
