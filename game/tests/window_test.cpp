@@ -1,10 +1,13 @@
 // The game window under the offscreen platform: title, size, every control
-// at its place with its font and start caption, and the menus.
+// at its place with its font and start caption, the menus, and what an
+// idle tick costs.
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
 
 #include "game/qt/mainwindow.h"
+#include "game/tests/fakes.h"
+#include "platform/testing/allocations.h"
 #include "platform/testing/qtapp.h"
 
 struct Window : QtAppTest {
@@ -37,4 +40,39 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
   EXPECT_EQ(names.join(","), QStringLiteral("Archivo:,Jugador Nuevo,Guardar,Cargar jugador,Cargar mapa,"
                                             "Salir,Ayuda:,Controles,Acerca..."));
   EXPECT_TRUE(!w.findChild<QAction*>("mnumapa")->isEnabled() && w.findChild<QAction*>("mnunuevo")->isEnabled());
+}
+
+// Idle play shows nothing new: a tick through the whole window, its paint
+// included, allocates nothing and paints nothing.
+TEST_F(Window, AnIdleTickCostsNoAllocationAndNoPaint) {
+  w.show();
+  platform::testing::TempFiles files;
+  files.put("mapas/prueba.mapa", gametest::mapa(40, 30, {"", "  @", "", "", "", "", "", "", "", "", ",,,T"}));
+  game::Main& m = w.rules();
+  m.jugador.nombre = "Ana";
+  m.jugador.nivel = 1;
+  m.calcularnivel();
+  m.conjugador = true;
+  m.cargarmapa(files.path("mapas/prueba.mapa"));
+  ASSERT_TRUE(m.conmapa);
+  for (int i = 0; i < 10; ++i) {
+    w.tick();
+    QApplication::processEvents();
+  }
+  struct Paints : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      count += e->type() == QEvent::Paint;
+      return false;
+    }
+  } paints;
+  w.findChild<QWidget*>("mainpic")->installEventFilter(&paints);
+  const long long before = platform::testing::allocations.load();
+  for (int i = 0; i < 50; ++i) {
+    w.tick();
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(platform::testing::allocations.load() - before, 0);
+  EXPECT_EQ(paints.count, 0);
+  EXPECT_EQ(static_cast<QLabel*>(child("exy"))->text(), QStringLiteral("Persona (2,1)"));
 }

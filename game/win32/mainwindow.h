@@ -30,9 +30,12 @@ class MainWindow final : public platform::Win32Window, public View {
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 
+  Main& rules() { return main_; }
+  // One tick of the rules; called by the timer every 100 ms (and by tests).
+  void onTimer() override;
+
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void onTimer() override;
   void paint();
   void command(int id);
 

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "platform/qt/qtcaption.h"
 #include "platform/qt/qtfiledialog.h"
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
@@ -170,4 +172,32 @@ TEST_F(QtTest, MousePositionsAreThePixelTheyFallIn) {
   const QMouseEvent in(QEvent::MouseMove, QPointF(599.6, 399.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
   const QMouseEvent out(QEvent::MouseMove, QPointF(-0.4, -20.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
   EXPECT_TRUE(platform::QtSurface::pixel(&in) == QPoint(599, 399) && platform::QtSurface::pixel(&out) == QPoint(-1, -21));
+}
+
+// Captions reach the label decoded from UTF-8 as Qt decodes it, once per
+// apply, and only when they changed.
+TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
+  const struct {
+    std::string utf8;
+    QString shown;
+  } texts[] = {
+      {"Nombre: Ana\r\nVida: 61/61", QStringLiteral("Nombre: Ana\nVida: 61/61")},
+      {"ñandú \xF0\x9F\x90\x89 ¿sí?", QString::fromUtf8("ñandú \xF0\x9F\x90\x89 ¿sí?")},
+      {"a\rb\n", QStringLiteral("a\rb\n")},
+      // A lone continuation byte, a cut sequence, an overlong "/", a surrogate.
+      {"x\x80y\xE2\x82", QStringLiteral("x\uFFFDy\uFFFD\uFFFD")},
+      {"\xC0\xAF\xED\xA0\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD")},
+      {"", QString()},
+  };
+  QLabel label(QStringLiteral("Persona"));
+  platform::QtCaption caption(&label);
+  EXPECT_FALSE(caption.apply());  // nothing set yet: the label keeps its text
+  for (const auto& t : texts) {
+    caption.set("a passing text");
+    caption.set(t.utf8);
+    EXPECT_TRUE(caption.apply()) << t.utf8;
+    EXPECT_EQ(label.text(), t.shown) << t.utf8;
+    caption.set(t.utf8);
+    EXPECT_FALSE(caption.apply()) << t.utf8;
+  }
 }

@@ -1,0 +1,60 @@
+// The game's Windows window under Wine: a tick of steady play, walking or
+// fighting, shown through the window's own paint, allocates nothing of
+// ours (what Wine allocates inside its calls is its own heap, not counted).
+#include <fstream>
+
+#include "game/win32/mainwindow.h"
+#include "platform/testing/allocations.h"
+#include "scenes.h"
+
+namespace {
+
+// Handles what is waiting, the paint last, as the message loop does.
+void pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+TEST(Win32Window, StepsAndFightsWithoutAllocating) {
+  for (const bool fight : {false, true}) {
+    platform::testing::TempFiles files;
+    files.put("mapas/prueba.mapa", fight ? gametest::fightMap() : gametest::walkMap());
+    game::MainWindow w(GetModuleHandleW(nullptr));
+    ShowWindow(w.hwnd(), SW_SHOW);
+    game::Main& m = w.rules();
+    m.jugador.nombre = "Hugo";
+    m.jugador.nivel = 1;
+    m.calcularnivel();
+    m.conjugador = true;
+    m.cargarmapa(files.path("mapas/prueba.mapa"));
+    ASSERT_TRUE(m.conmapa);
+    pump();
+    long long allocations = 0;
+    int changed = 0, unpainted = 0;
+    for (int n = 0; n < 130; ++n) {
+      // No keys: the hero walks to the destination he is given, left and
+      // right in turn; in the fight the enemies walk in and strike.
+      if (fight) gametest::keepFighting(m);
+      m.jugador.destx = static_cast<int16_t>(m.jugador.x + (n % 2 ? 1 : -1));
+      const long long before = platform::testing::allocations.load();
+      w.onTimer();
+      changed += GetUpdateRect(w.hwnd(), nullptr, FALSE) != FALSE;
+      pump();
+      unpainted += GetUpdateRect(w.hwnd(), nullptr, FALSE) != FALSE;
+      if (n >= 30) allocations += platform::testing::allocations.load() - before;
+    }
+    EXPECT_EQ(allocations, 0) << (fight ? "fighting" : "walking");
+    // Every step scrolls the view; a third of the fight's ticks at least
+    // bring strikes. The window painted whatever changed.
+    EXPECT_GE(changed, fight ? 43 : 130) << (fight ? "fighting" : "walking");
+    EXPECT_EQ(unpainted, 0);
+    if (fight) {
+      EXPECT_EQ(m.enemigosrestantes, 101);
+    }
+  }
+}
