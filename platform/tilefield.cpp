@@ -64,32 +64,37 @@ void TileField::draw(int k, int r, const Stack& stack) {
 
 namespace {
 
-// One pass: each pixel is worked out through the whole stack and stored
-// once. On white (no ground given) the bottom layer's mask pass leaves
-// white, so that layer comes out as its figure block.
+// Each layer in one pass over the tile, which stays in the first-level
+// cache; the result is stored once. On white (no ground given) the bottom
+// layer's mask pass leaves white, so that layer comes out as its figure block.
 void blend(uint32_t* d, std::size_t stride, const uint32_t* ground, std::size_t groundStride,
            const TileField::Stack& stack) {
-  const Layer& bottom = stack.layers[0];
-  const int first = !ground && stack.count > 0 ? 1 : 0;
-  for (int y = 0; y < kT; ++y, d += stride) {
-    uint32_t v[kT];
-    if (first) {
-      const uint32_t* f = row(*bottom.sheet, bottom.figX, bottom.figY + y);
-      for (int x = 0; x < kT; ++x) v[x] = f[x];
-    } else if (ground) {
-      const uint32_t* g = ground + static_cast<std::size_t>(y) * groundStride;
-      for (int x = 0; x < kT; ++x) v[x] = g[x];
-    } else {
-      for (int x = 0; x < kT; ++x) v[x] = 0xFFFFFFFFu;
-    }
-    for (int i = first; i < stack.count; ++i) {
-      const Layer& l = stack.layers[static_cast<std::size_t>(i)];
-      const uint32_t* m = row(*l.sheet, l.maskX, l.maskY + y);
-      const uint32_t* f = row(*l.sheet, l.figX, l.figY + y);
+  alignas(16) uint32_t t[kT * kT];
+  int first = 0;
+  if (!ground && stack.count > 0) {
+    const Layer& bottom = stack.layers[0];
+    const uint32_t* f = row(*bottom.sheet, bottom.figX, bottom.figY);
+    const auto s = static_cast<std::size_t>(bottom.sheet->width);
+    for (int y = 0; y < kT; ++y, f += s) std::memcpy(t + y * kT, f, kT * sizeof(uint32_t));
+    first = 1;
+  } else if (ground) {
+    for (int y = 0; y < kT; ++y, ground += groundStride)
+      std::memcpy(t + y * kT, ground, kT * sizeof(uint32_t));
+  } else {
+    std::fill(t, t + kT * kT, 0xFFFFFFFFu);
+  }
+  for (int i = first; i < stack.count; ++i) {
+    const Layer& l = stack.layers[static_cast<std::size_t>(i)];
+    const uint32_t* m = row(*l.sheet, l.maskX, l.maskY);
+    const uint32_t* f = row(*l.sheet, l.figX, l.figY);
+    const auto s = static_cast<std::size_t>(l.sheet->width);
+    for (int y = 0; y < kT; ++y, m += s, f += s) {
+      uint32_t* v = t + y * kT;
       for (int x = 0; x < kT; ++x) v[x] = (v[x] | ~m[x]) & f[x];
     }
-    for (int x = 0; x < kT; ++x) d[x] = v[x] | kAlpha;
   }
+  for (int y = 0; y < kT; ++y, d += stride)
+    for (int x = 0; x < kT; ++x) d[x] = t[y * kT + x] | kAlpha;
 }
 
 std::size_t slot(const TileField::Stack& stack) {

@@ -102,14 +102,19 @@ void PrincipalWindow::buildControls() {
             &QToolButton::clicked, this, [this, i] { principal_.enem_Click(i); });
   }
 
-  mousecap_ = new QLabel(QStringLiteral("Mouse"), client);
-  mousecap_->setObjectName(QStringLiteral("mousecap"));
-  mousecap_->setAccessibleDescription(QStringLiteral("mousecap"));
-  mousecap_->setGeometry(40, 408, 121, 17);
-  mapcap_ = new QLabel(QStringLiteral("Mapa"), client);
-  mapcap_->setObjectName(QStringLiteral("mapcap"));
-  mapcap_->setAccessibleDescription(QStringLiteral("mapcap"));
-  mapcap_->setGeometry(184, 408, 137, 17);
+  const struct {
+    platform::QtCaption& caption;
+    const char* name;
+    const char* text;
+    int x, width;
+  } captions[] = {{mousecap_, "mousecap", "Mouse", 40, 121}, {mapcap_, "mapcap", "Mapa", 184, 137}};
+  for (const auto& c : captions) {
+    auto* l = new QLabel(QString::fromLatin1(c.text), client);
+    l->setObjectName(QString::fromLatin1(c.name));
+    l->setAccessibleDescription(QString::fromLatin1(c.name));
+    l->setGeometry(c.x, 408, c.width, 17);
+    c.caption = platform::QtCaption(l);
+  }
 }
 
 void PrincipalWindow::buildMenus() {
@@ -142,10 +147,12 @@ void PrincipalWindow::mnunuevo_Click() {
   neww_->activateWindow();
 }
 
+// The origin is set every tick and the mouse on every move: an unchanged
+// caption costs a comparison, a changed one is decoded into kept buffers.
 void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
-  QLabel* l = label == Etiqueta::mousecap ? mousecap_ : mapcap_;
-  const QString shown = QString::fromStdString(text);
-  if (l->text() != shown) l->setText(shown);
+  platform::QtCaption& c = label == Etiqueta::mousecap ? mousecap_ : mapcap_;
+  c.set(text);
+  c.apply();
 }
 
 void PrincipalWindow::present(const platform::Rect& c) {

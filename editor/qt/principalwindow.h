@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QLabel>
+
+#include "platform/qt/qtcaption.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -51,8 +53,7 @@ class PrincipalWindow final : public QMainWindow, public View {
   Principal principal_;
 
   platform::QtSurface* mainpic_ = nullptr;
-  QLabel* mousecap_ = nullptr;
-  QLabel* mapcap_ = nullptr;
+  platform::QtCaption mousecap_, mapcap_;
   QPointer<NewwDialog> neww_;
   QTimer maintimer_;
 };
