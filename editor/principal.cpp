@@ -148,7 +148,8 @@ void Principal::dibujar() {
   };
   campo_.begin();
   // A view other than the whole picture leaves the rest of it white.
-  if (vistaancho != kViewWidth / kTile || vistaalto != kViewHeight / kTile) {
+  const bool entero = vistaancho == kViewWidth / kTile && vistaalto == kViewHeight / kTile;
+  if (!entero) {
     platform::copy(mainpic_, 0, 0, pics_.resp);
     campo_.invalidate();
   }
@@ -173,7 +174,7 @@ void Principal::dibujar() {
       campo_.draw(k, r, pila);
     }
   }
-  view_.present(campo_.changed());
+  view_.present(entero ? campo_.changed() : platform::Rect{0, 0, kViewWidth, kViewHeight});
 }
 
 void Principal::mnusalir_Click() { view_.quit(); }

@@ -26,7 +26,8 @@ void Main::dibujar() {
   const int filas = static_cast<int>(vistaalto);
   campo_.begin();
   // A view other than the whole field leaves the rest of the field white.
-  if (columnas != kFieldWidth / kTile || filas != kFieldHeight / kTile) {
+  const bool entero = columnas == kFieldWidth / kTile && filas == kFieldHeight / kTile;
+  if (!entero) {
     platform::copy(mainpic_, 0, 0, pics_.resp);
     campo_.invalidate();
   }
@@ -70,7 +71,7 @@ void Main::dibujar() {
       campo_.draw(k, r, pila);
     }
   }
-  view_.present(campo_.changed());
+  view_.present(entero ? campo_.changed() : platform::Rect{0, 0, kFieldWidth, kFieldHeight});
 }
 
 }  // namespace game

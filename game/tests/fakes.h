@@ -142,8 +142,8 @@ inline platform::Bitmap dosPasadas(const game::Main& m) {
   const auto& p = pictures();
   platform::Bitmap f = m.mainpic();
   platform::copy(f, 0, 0, p.resp);
-  for (int r = 0; r < 20; ++r)
-    for (int k = 0; k < 30; ++k) {
+  for (int r = 0; r < m.vistaalto; ++r)
+    for (int k = 0; k < m.vistaancho; ++k) {
       const auto par = [&](const platform::Bitmap& s, int mx, int my, int fx, int fy) {
         platform::drawMasked(f, 20 * k, 20 * r, s, mx, my, fx, fy);
       };

@@ -144,6 +144,9 @@ TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
       x.direccion = static_cast<int16_t>(azar(8));
     }
     m.cuadro = static_cast<int16_t>(azar(16));
+    // A narrower view (none of the program's) leaves the rest of the field white.
+    m.vistaancho = frame >= 50 ? 24 : 30;
+    m.vistaalto = frame >= 55 ? 15 : 20;
     j.muerto = azar(3) == 0;
     j.direccion = static_cast<int16_t>(azar(8));
     if (azar(4) == 0) {

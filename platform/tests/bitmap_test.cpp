@@ -56,54 +56,80 @@ TEST(Bitblt, MatchesTheReferenceAtEveryEdge) {
   EXPECT_TRUE(broken.pixels.empty() && got.pixels == start.pixels);
 }
 
-// Random stacks over several frames, against the plain passes from scratch:
-// on a white and on a patterned background, with blocks past a sheet's edge
-// and a sheet that failed to load. Every pixel that changed lies in changed().
-TEST(TileField, MatchesThePlainPassesAndReportsWhatChanged) {
+// Stacks that grow, shrink and change over many frames, against the plain
+// passes from scratch: on a white ground, a patterned one, and a target and
+// ground smaller than the field (pictures that did not load whole); with
+// blocks past a sheet's edge and a sheet that failed to load. Only the tiles
+// whose stack changed are drawn, and changed() bounds exactly those.
+TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
   uint32_t seed = 7;
-  const auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  const auto next = [&seed](uint32_t n) { return ((seed = seed * 1664525u + 1013904223u) >> 8) % n; };
   // Sheets of black, white and colours, as masks and figures are.
   Bitmap sheets[2] = {Bitmap(80, 60), Bitmap(40, 40)};
   for (Bitmap& s : sheets)
-    for (auto& p : s.pixels) p = 0xFF000000u | (next() % 3 == 0 ? 0 : next() % 2 ? 0xFFFFFF : next());
+    for (auto& p : s.pixels) p = 0xFF000000u | (next(3) == 0 ? 0 : next(2) ? 0xFFFFFF : next(1 << 24));
   const Bitmap empty;
-  for (bool white : {true, false}) {
-    Bitmap background(100, 60);
-    if (!white)
-      for (auto& p : background.pixels) p = 0xFF000000u | next();
-    Bitmap target(110, 70, 0xFF123456), before = target;
-    TileField field(target, background, 5, 3);
+  const auto layer = [&] {
+    const Bitmap* sheet = next(12) == 0 ? &empty : &sheets[next(2)];
+    // Mostly whole blocks, now and then one across an edge.
+    const auto at = [&](int side) {
+      return static_cast<int16_t>(next(8) ? 5 * static_cast<int>(next(static_cast<uint32_t>(std::max(side - 15, 5)) / 5))
+                                          : side - 10);
+    };
+    return Layer{sheet, at(sheet->width), at(sheet->height), at(sheet->width), at(sheet->height)};
+  };
+  const struct {
+    int groundW, groundH, targetW, targetH;
+    bool white;
+  } cases[] = {{100, 60, 110, 70, true}, {100, 60, 110, 70, false}, {90, 50, 95, 55, true}};
+  for (const auto& k : cases) {
+    Bitmap ground(k.groundW, k.groundH);
+    if (!k.white)
+      for (auto& p : ground.pixels) p = 0xFF000000u | next(1 << 24);
+    Bitmap target(k.targetW, k.targetH, 0xFF123456);
+    TileField field(target, ground, 5, 3);
     std::vector<TileField::Stack> stacks(15);
-    for (int frame = 0; frame < 40; ++frame) {
-      for (auto& st : stacks) {
-        if (frame > 0 && next() % 3) continue;  // most tiles stay as they were
-        st.count = 0;
-        for (int n = 1 + static_cast<int>(next() % 4); n > 0; --n) {
-          const Bitmap* sheet = next() % 9 == 0 ? &empty : &sheets[next() % 2];
-          const auto at = [&](int side) { return static_cast<int16_t>(static_cast<int>(next() % (side / 10 + 1)) * 10 - 5); };
-          st.push({sheet, at(sheet->width), at(sheet->height), at(sheet->width), at(sheet->height)});
+    for (int frame = 0; frame < 80; ++frame) {
+      Rect want;
+      for (std::size_t i = 0; i < stacks.size(); ++i) {
+        TileField::Stack& st = stacks[i];
+        const TileField::Stack was = st;
+        switch (frame == 0 ? 0 : next(8)) {
+          case 0: st.push(layer()); break;
+          case 1: st.count = std::max(st.count - 1, 0); break;
+          case 2: if (st.count > 0) st.layers[static_cast<std::size_t>(st.count - 1)] = layer(); break;
+          case 3: st.count = 0; break;
+          default: break;
         }
+        if (frame == 0 || !(st == was)) want = unite(want, {20 * int(i % 5), 20 * int(i / 5), 20, 20});
+      }
+      // Someone else drew over the target: every tile is drawn again.
+      const bool scribbled = frame == 50 && k.groundW == 100;
+      if (scribbled) {
+        platform::copy(target, 0, 0, Bitmap(100, 60, 0xFF00FF00));
+        field.invalidate();
+        want = {0, 0, 100, 60};
       }
       field.begin();
-      for (int i = 0; i < 15; ++i) field.draw(i % 5, i / 5, stacks[static_cast<std::size_t>(i)]);
-      Bitmap want = before;
-      platform::copy(want, 0, 0, background);
-      for (int i = 0; i < 15; ++i)
-        for (int l = 0; l < stacks[static_cast<std::size_t>(i)].count; ++l) {
-          const Layer& y = stacks[static_cast<std::size_t>(i)].layers[static_cast<std::size_t>(l)];
-          drawMasked(want, 20 * (i % 5), 20 * (i / 5), *y.sheet, y.maskX, y.maskY, y.figX, y.figY);
+      for (std::size_t i = 0; i < stacks.size(); ++i) field.draw(int(i % 5), int(i / 5), stacks[i]);
+      for (auto [c, r] : {std::pair{-1, 0}, {5, 0}, {0, 3}, {0, -1}}) field.draw(c, r, stacks[0]);  // no such tiles
+      EXPECT_EQ(field.changed(), want) << frame;
+      Bitmap ref(k.targetW, k.targetH, 0xFF123456);
+      platform::copy(ref, 0, 0, ground);
+      for (std::size_t i = 0; i < stacks.size(); ++i)
+        for (int l = 0; l < stacks[i].count; ++l) {
+          const Layer& y = stacks[i].layers[static_cast<std::size_t>(l)];
+          drawMasked(ref, 20 * int(i % 5), 20 * int(i / 5), *y.sheet, y.maskX, y.maskY, y.figX, y.figY);
         }
-      const Rect c = field.changed();
-      for (int y = 0; y < target.height; ++y)
-        for (int x = 0; x < target.width; ++x) {
-          const bool outside = x < c.x || y < c.y || x >= c.x + c.w || y >= c.y + c.h;
-          // The first frame also paints the background beneath the tiles.
-          ASSERT_EQ(target.at(x, y), x < 100 && y < 60 ? want.at(x, y) : 0xFF123456u) << white << frame;
-          if (frame > 0 && outside) {
-            ASSERT_EQ(target.at(x, y), before.at(x, y)) << frame;
+      // Beyond the ground, what a pass leaves depends on what was there before.
+      for (int y = 0; y < std::min(k.groundH, k.targetH); ++y)
+        for (int x = 0; x < std::min(k.groundW, k.targetW); ++x)
+          ASSERT_EQ(target.at(x, y), ref.at(x, y)) << k.white << " " << frame << " " << x << "," << y;
+      for (int y = 0; y < k.targetH; ++y)
+        for (int x = 0; x < k.targetW; ++x)
+          if (x >= 100 || y >= 60) {
+            ASSERT_EQ(target.at(x, y), 0xFF123456u);
           }
-        }
-      before = target;
     }
   }
 }
