@@ -187,6 +187,14 @@ TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
       // A lone continuation byte, a cut sequence, an overlong "/", a surrogate.
       {"x\x80y\xE2\x82", QStringLiteral("x\uFFFDy\uFFFD\uFFFD")},
       {"\xC0\xAF\xED\xA0\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD")},
+      // The first and last of each length, and the surrogates' neighbours.
+      {"\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+       QString::fromUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")},
+      // Overlong forms, a surrogate's end, past U+10FFFF, bytes no sequence starts with.
+      {"\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF|\xF4\x90\x80\x80|\xC1\xBF|\xF5\x80",
+       QStringLiteral("\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFD")},
+      {"a\r", QStringLiteral("a\r")},
+      {std::string(300, 'x') + "\r\n\xC3\xB1", QString(300, u'x') + QStringLiteral("\n\u00F1")},
       {"", QString()},
   };
   QLabel label(QStringLiteral("Persona"));
@@ -200,4 +208,9 @@ TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
     caption.set(t.utf8);
     EXPECT_FALSE(caption.apply()) << t.utf8;
   }
+  // Another spelling of the text shown leaves the label alone.
+  caption.set("a\r\nb");
+  EXPECT_TRUE(caption.apply());
+  caption.set("a\nb");
+  EXPECT_FALSE(caption.apply());
 }
