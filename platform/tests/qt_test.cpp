@@ -194,6 +194,8 @@ TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
       {"\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF|\xF4\x90\x80\x80|\xC1\xBF|\xF5\x80",
        QStringLiteral("\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFD")},
       {"a\r", QStringLiteral("a\r")},
+      {"a\r\n", QStringLiteral("a\n")},
+      {"\x81\x80\x80\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD")},
       {std::string(300, 'x') + "\r\n\xC3\xB1", QString(300, u'x') + QStringLiteral("\n\u00F1")},
       {"", QString()},
   };
