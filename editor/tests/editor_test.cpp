@@ -14,11 +14,15 @@ struct Editor : editor::View, platform::Messages {
   // latter followed by "(x)" if critical, "(i)" if not; the map caption.
   std::string mouse, said, mapa;
   int presents = 0;
+  platform::Rect changed;  // by the last present
   void setCaption(editor::Etiqueta l, const std::string& t) override {
     if (l == editor::Etiqueta::mousecap) mouse += t + " ";
     if (l == editor::Etiqueta::mapcap) mapa = t;
   }
-  void present(const platform::Rect&) override { ++presents; }
+  void present(const platform::Rect& c) override {
+    ++presents;
+    changed = c;
+  }
   void quit() override {}
   void show(const std::string& text, platform::Icon icon) override {
     said += text.substr(0, text.find(' ')) + (icon == platform::Icon::Critical ? "(x) " : "(i) ");
@@ -148,4 +152,10 @@ TEST(Files, AbrirReplacesTheMapAndDrawsIt) {
   e.run("t1 0,0 3,0 p 2,0 e0 1,0 a:mapas/roto.mapa a:mapas/no.mapa g:mapas/v.mapa");
   EXPECT_TRUE(e.presents == 10 && shows(0, 20, {}) && shows(5, 0, {}) && shows(6, -1, {}));
   EXPECT_EQ(e.files.get("mapas/v.mapa"), "6,1/inf//fin/1,4,-1,1,0,0" + units + "1,0:0/unit//fin/");
+  // A view narrower than the picture (none of the program's) leaves the
+  // rest of it white, and all of it is shown anew.
+  e.p.vistaancho = 5;
+  e.p.dibujar();
+  EXPECT_TRUE(shows(0, 20, {}) && e.p.mainpic().at(130, 5) == e.pics.resp.at(130, 5) &&
+              e.changed == (platform::Rect{0, 0, 600, 400}));
 }
