@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
+#include "bench/qtmain.h"
 #include <QTemporaryDir>
 #include <memory>
 
@@ -45,10 +47,4 @@ BENCHMARK(BM_FirstPlayOfTheLargestSound)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runWithQt(argc, argv); }

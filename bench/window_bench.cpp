@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
+#include "bench/qtmain.h"
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <fstream>
@@ -23,14 +25,9 @@ struct Ventana {
   explicit Ventana(const std::string& mapa) {
     w.show();
     QApplication::setActiveWindow(&w);
-    game::Main& m = w.rules();
-    m.jugador.nombre = "Hugo";
-    m.jugador.nivel = 1;
-    m.calcularnivel();
-    m.conjugador = true;
     const std::string path = dir.filePath("prueba.mapa").toStdString();
     std::ofstream(path, std::ios::binary) << mapa;
-    m.cargarmapa(path);
+    gametest::heroeEn(w.rules(), path);
     QApplication::processEvents();
   }
   void key(QEvent::Type type, int key) {
@@ -74,10 +71,4 @@ BENCHMARK(BM_WindowTickFight101)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runWithQt(argc, argv); }

@@ -75,6 +75,16 @@ inline void worstFrame(game::Main& m) {
   m.cuadro = 7;
 }
 
+// A level 1 hero called Hugo on the map in the file at path, as after
+// "Jugador Nuevo" and "Cargar mapa".
+inline void heroeEn(game::Main& m, const std::string& path) {
+  m.jugador.nombre = "Hugo";
+  m.jugador.nivel = 1;
+  m.calcularnivel();
+  m.conjugador = true;
+  m.cargarmapa(path);
+}
+
 struct NoView : game::View {
   void setCaption(game::Etiqueta, const std::string&) override {}
   void present(const platform::Rect&) override {}

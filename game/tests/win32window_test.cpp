@@ -27,11 +27,7 @@ TEST(Win32Window, StepsAndFightsWithoutAllocating) {
     game::MainWindow w(GetModuleHandleW(nullptr));
     ShowWindow(w.hwnd(), SW_SHOW);
     game::Main& m = w.rules();
-    m.jugador.nombre = "Hugo";
-    m.jugador.nivel = 1;
-    m.calcularnivel();
-    m.conjugador = true;
-    m.cargarmapa(files.path("mapas/prueba.mapa"));
+    gametest::heroeEn(m, files.path("mapas/prueba.mapa"));
     ASSERT_TRUE(m.conmapa);
     pump();
     long long allocations = 0;

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 
 #include "game/qt/mainwindow.h"
-#include "game/tests/fakes.h"
+#include "game/tests/scenes.h"
 #include "platform/testing/allocations.h"
 #include "platform/testing/qtapp.h"
 
@@ -49,11 +49,7 @@ TEST_F(Window, AnIdleTickCostsNoAllocationAndNoPaint) {
   platform::testing::TempFiles files;
   files.put("mapas/prueba.mapa", gametest::mapa(40, 30, {"", "  @", "", "", "", "", "", "", "", "", ",,,T"}));
   game::Main& m = w.rules();
-  m.jugador.nombre = "Ana";
-  m.jugador.nivel = 1;
-  m.calcularnivel();
-  m.conjugador = true;
-  m.cargarmapa(files.path("mapas/prueba.mapa"));
+  gametest::heroeEn(m, files.path("mapas/prueba.mapa"));
   ASSERT_TRUE(m.conmapa);
   for (int i = 0; i < 10; ++i) {
     w.tick();

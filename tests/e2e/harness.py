@@ -1,22 +1,12 @@
 """Drives the built programs in a private X server as a person or a screen reader would."""
 
-import os, shutil, subprocess, sys, tempfile, threading, time  # noqa: E401
+import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from watch import MapWatch, cpu_seconds, wait_for  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROGRAMS = {"TarnwickQuest": ("Tarnwick quest 1.0", "Juego"), "TarnwickEdit": ("Tarnwick Editor", "Edit")}
-
-
-def wait_for(what, predicate, timeout=20.0, interval=0.1):
-    end = time.monotonic() + timeout
-    while not (value := predicate()):
-        assert time.monotonic() < end, "timed out waiting for " + what
-        time.sleep(interval)
-    return value
-
-
-def cpu_seconds(pid):  # user and system time used so far
-    return sum(map(int, open("/proc/%d/stat" % pid).read().rsplit(")", 1)[1].split()[11:13])) / os.sysconf(
-        "SC_CLK_TCK")
 
 
 def walk(node, role=None, name=None, depth=0):
@@ -60,7 +50,7 @@ class Session:
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.daemon("dbus-daemon", "--session", "--nofork",
                                                              "--print-address=1")
         self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-        self.watch_maps()
+        self.watch = MapWatch(self.spawn)
         time.sleep(0.3)
         import pyatspi  # finds the bus through the environment set above
 
@@ -70,34 +60,6 @@ class Session:
 
     def daemon(self, *args):  # the first line a daemon prints tells where to reach it
         return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
-
-    def watch_maps(self):
-        """Notes when each top-level window is mapped, to the millisecond, from X's own
-        events: xdotool's --sync polls every half second, longer than a window takes."""
-        self.mapped, ready = [], threading.Event()
-        xev = self.spawn("xev", "-root", "-event", "substructure", "-event", "property", stdout=subprocess.PIPE)
-
-        def read():
-            mapped = None
-            for line in xev.stdout:
-                if line.startswith(b"MapNotify"):
-                    mapped = time.monotonic()
-                elif mapped and b" window " in line:  # the mapped window is named on the next line
-                    self.mapped.append((mapped, line.split(b" window ")[1].split(b",")[0].decode()))
-                    mapped = None
-                ready.set()
-        threading.Thread(target=read, daemon=True).start()
-        # Listening once a change to the root window comes back: only then may a program start.
-        wait_for("xev", lambda: subprocess.run(["xprop", "-root", "-f", "TARNWICK", "8s", "-set", "TARNWICK", "1"])
-                 and ready.wait(0.05))
-
-    def shown(self, title, since):
-        """Seconds from `since` until a top-level window so titled was mapped."""
-        def named(window):  # one gone by now is not it
-            name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
-            return name == title + "\n"
-        return wait_for("the window " + title, lambda: next(
-            (t - since for t, w in list(self.mapped) if t >= since and named(w)), None), interval=0.005)
 
     def __enter__(self):
         return self
@@ -116,7 +78,7 @@ class Session:
         self.title, self.app_name = PROGRAMS[program]
         started = time.monotonic()
         self.program = self.spawn(os.path.join(self.bin, program), cwd=self.folder)
-        shown = self.shown(self.title, started)
+        shown = self.watch.shown(self.title, started)
         surface = wait_for("the drawing surface", lambda: self.nodes(name="mainpic"))[0]
         self.origin = surface.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
         return shown

@@ -1,21 +1,11 @@
 """Drives a Windows program under Wine in a private X server, with keys, clicks and screenshots."""
 
-import os, shutil, subprocess, tempfile, threading, time  # noqa: E401
+import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from watch import MapWatch, cpu_seconds, wait_for  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-
-
-def wait_for(what, predicate, timeout=20.0, interval=0.05):
-    end = time.monotonic() + timeout
-    while not (value := predicate()):
-        assert time.monotonic() < end, "timed out waiting for " + what
-        time.sleep(interval)
-    return value
-
-
-def cpu_seconds(pid):  # user and system time used so far
-    return sum(map(int, open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()[11:13])) / os.sysconf(
-        "SC_CLK_TCK")
 
 
 class Picture:
@@ -49,39 +39,11 @@ class Session:
         started = time.monotonic()
         subprocess.run([os.path.join(ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]], check=True)
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
-        self.watch_maps()
+        self.watch = MapWatch(self.spawn)
 
     def spawn(self, *args, stdout=subprocess.DEVNULL):
         self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=self.bin))
         return self.procs[-1]
-
-    def watch_maps(self):
-        """Notes when each top-level window is mapped, to the millisecond, from X's own
-        events: xdotool's --sync polls every half second, longer than a window takes."""
-        self.mapped, ready = [], threading.Event()
-        xev = self.spawn("xev", "-root", "-event", "substructure", "-event", "property", stdout=subprocess.PIPE)
-
-        def read():
-            mapped = None
-            for line in xev.stdout:
-                if line.startswith(b"MapNotify"):
-                    mapped = time.monotonic()
-                elif mapped and b" window " in line:  # the mapped window is named on the next line
-                    self.mapped.append((mapped, line.split(b" window ")[1].split(b",")[0].decode()))
-                    mapped = None
-                ready.set()
-        threading.Thread(target=read, daemon=True).start()
-        # Listening once a change to the root window comes back: only then may a program start.
-        wait_for("xev", lambda: subprocess.run(["xprop", "-root", "-f", "TARNWICK", "8s", "-set", "TARNWICK", "1"])
-                 and ready.wait(0.05))
-
-    def shown(self, title, since):
-        """Seconds from `since` until a top-level window so titled was mapped."""
-        def named(window):  # one gone by now is not it
-            name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
-            return name == title + "\n"
-        return wait_for("the window " + title, lambda: next(
-            (t - since for t, w in list(self.mapped) if t >= since and named(w)), None), interval=0.005)
 
     def idle(self, seconds, exe):
         """Percent of one core that the program's process and the wineserver, which
@@ -132,7 +94,7 @@ class Session:
         client is exactly width x height. Returns the seconds until the window was mapped."""
         started = time.monotonic()
         self.spawn("wine", exe)
-        shown = self.shown(title, started)
+        shown = self.watch.shown(title, started)
         self.main = self.window(title)
         want = picture(panel).block(0, 0)
         shot = wait_for("the painted window", lambda: (p := Picture("x:" + self.main)) and next(
