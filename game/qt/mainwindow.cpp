@@ -114,6 +114,8 @@ void MainWindow::buildControls() {
   for (const auto& s : strip) {
     QLabel* l = etiqueta(client, s.name, s.x, 504, plain, QString::fromLatin1(s.text));
     l->setFixedSize(s.width, 17);
+    // Opaque on the black strip: a new text repaints the label alone.
+    l->setAutoFillBackground(true);
     at(s.which, l);
   }
 }
