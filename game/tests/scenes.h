@@ -1,6 +1,6 @@
 // Steady play that can go on for ever, for the benchmarks and the
-// allocation test: the maps, a fight nobody can end, the worst frame, and
-// a game that records nothing.
+// allocation tests: the maps, a fight nobody can end, and a game that
+// records nothing.
 #pragma once
 
 #include <string>
@@ -51,28 +51,6 @@ inline void keepFighting(game::Main& m) {
   m.jugador.vida = m.jugador.vidamax = 1 << 30;
   m.jugador.muerto = false;
   for (game::Enemigo& e : m.listaenemigos) e.vida = e.vidamax = 1 << 30;
-}
-
-// The worst frame the rules allow: water on every tile of the view, the
-// hero and all 101 enemies in view, flying over it, and the water's second
-// tile showing (cuadro 5 to 10).
-inline void worstFrame(game::Main& m) {
-  m.maxx = 59;
-  m.maxy = 39;
-  for (int y = 0; y <= m.maxy; ++y)
-    for (int x = 0; x <= m.maxx; ++x) m.casilla(x, y) = game::Casilla{3, false, -1, false, true};
-  m.mapax = 10;
-  m.mapay = 5;
-  m.casilla(25, 15).heroe = true;
-  for (int i = 0; i < game::kSlots; ++i) {
-    auto& e = m.listaenemigos[static_cast<std::size_t>(i)];
-    e.activo = true;
-    e.tipo = 1;
-    e.direccion = static_cast<int16_t>(i % 8);
-    const int cell = 5 * i + 2;  // every fifth tile of the view; never the hero's
-    m.casilla(m.mapax + cell % 30, m.mapay + cell / 30).enemigo = static_cast<int16_t>(i);
-  }
-  m.cuadro = 7;
 }
 
 // A level 1 hero called Hugo on the map in the file at path, as after

@@ -4,62 +4,6 @@
 
 using namespace gametest;
 
-// A w x h map of one ground, nobody on it.
-static void suelo(game::Main& m, int w, int h, int16_t terreno) {
-  m.maxx = static_cast<int16_t>(w - 1);
-  m.maxy = static_cast<int16_t>(h - 1);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) m.casilla(x, y) = game::Casilla{terreno, false, -1, false, terreno >= 2};
-}
-
-TEST_F(Play, FrameOfHeroBloodEnemiesAndGround) {
-  suelo(m, 40, 30, 1);
-  m.casilla(3, 3).terreno = 2;
-  m.casilla(4, 3).terreno = 4;  // hand-made codes are drawn as grass
-  m.mapax = 1;
-  m.mapay = 1;
-  m.casilla(6, 6).heroe = true;
-  j.direccion = game::kNoreste;
-  e(0).tipo = 1;
-  e(0).direccion = game::kOeste;
-  m.casilla(8, 6).enemigo = 0;
-  e(1).tipo = 2;
-  e(1).muerto = true;  // killed: not drawn though a cell names it
-  m.casilla(9, 6).enemigo = 1;
-  const platform::Bitmap before = m.mainpic();
-  m.dibujar();
-  EXPECT_TRUE(tile(5, 5, 20, &pictures().yo, 40));
-  EXPECT_TRUE(tile(7, 5, 20, &pictures().enemigos[1], 140));
-  EXPECT_TRUE(tile(8, 5, 20));
-  EXPECT_TRUE(tile(2, 2, 40));
-  EXPECT_TRUE(tile(3, 2, 0));
-  EXPECT_TRUE(tile(29, 19, 20));
-  int panels = 0;  // pixels of the panels changed
-  for (int y = 0; y < 500; ++y)
-    for (int x = 0; x < 720; ++x) panels += (x >= 600 || y >= 400) && m.mainpic().at(x, y) != before.at(x, y);
-  EXPECT_EQ(panels, 0);
-
-  j.muerto = true;  // the blood mark replaces him
-  m.dibujar();
-  EXPECT_TRUE(tile(5, 5, 20, &pictures().sangre, 0));
-}
-
-TEST_F(Play, WaterShimmersSixTicksOfSixteen) {
-  suelo(m, 30, 20, 3);
-  m.casilla(0, 0).enemigo = 0;  // a flying enemy over the water
-  e(0).tipo = 1;
-  e(0).direccion = game::kSur;
-  for (int cuadro = 0; cuadro < 16; ++cuadro) {
-    m.cuadro = static_cast<int16_t>(cuadro);
-    m.dibujar();
-    const auto shimmer = (cuadro >= 5 && cuadro <= 10) ? std::optional{std::pair{60, 20}}
-                         : cuadro > 10                 ? std::optional{std::pair{20, 20}}
-                                                       : std::nullopt;
-    EXPECT_TRUE(tile(29, 19, 60, nullptr, 0, shimmer)) << cuadro;
-    EXPECT_TRUE(tile(0, 0, 60, &pictures().enemigos[1], 100, shimmer)) << cuadro;
-  }
-}
-
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
   EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu), "30.000000 20.000000 2 0 0");
   const char* tipos[] = {"Mancha asesina 20 25 2 0 0", "Rata voladora 45 120 5 1 1",
