@@ -1,5 +1,6 @@
-// The main of a benchmark program that needs Qt's widgets: an offscreen
-// application around the benchmarks.
+// The main of a benchmark program that needs Qt's widgets: an application
+// around the benchmarks, offscreen unless QT_QPA_PLATFORM names another
+// platform (xcb, to measure under X).
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -9,7 +10,7 @@
 namespace bench {
 
 inline int runWithQt(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

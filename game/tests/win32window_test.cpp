@@ -20,10 +20,12 @@ void pump() {
 
 }  // namespace
 
-TEST(Win32Window, StepsAndFightsWithoutAllocating) {
-  for (const bool fight : {false, true}) {
+// Idle, the window paints only when the water's second tile comes or goes.
+TEST(Win32Window, StepsAndFightsWithoutAllocatingAndPaintsOnlyWhatChanged) {
+  enum Juego { Quieto, Andando, Luchando };
+  for (const Juego juego : {Quieto, Andando, Luchando}) {
     platform::testing::TempFiles files;
-    files.put("mapas/prueba.mapa", fight ? gametest::fightMap() : gametest::walkMap());
+    files.put("mapas/prueba.mapa", juego == Luchando ? gametest::fightMap() : gametest::walkMap());
     game::MainWindow w(GetModuleHandleW(nullptr));
     ShowWindow(w.hwnd(), SW_SHOW);
     game::Main& m = w.rules();
@@ -31,26 +33,30 @@ TEST(Win32Window, StepsAndFightsWithoutAllocating) {
     ASSERT_TRUE(m.conmapa);
     pump();
     long long allocations = 0;
-    int changed = 0, unpainted = 0;
+    int changed = 0, unpainted = 0, shimmers = 0;
     for (int n = 0; n < 130; ++n) {
       // No keys: the hero walks to the destination he is given, left and
-      // right in turn; in the fight the enemies walk in and strike.
-      if (fight) gametest::keepFighting(m);
-      m.jugador.destx = static_cast<int16_t>(m.jugador.x + (n % 2 ? 1 : -1));
+      // right in turn, or stays; in the fight the enemies walk in and strike.
+      if (juego == Luchando) gametest::keepFighting(m);
+      m.jugador.destx = static_cast<int16_t>(m.jugador.x + (juego == Quieto ? 0 : n % 2 ? 1 : -1));
       const long long before = platform::testing::allocations.load();
       w.onTimer();
-      changed += GetUpdateRect(w.hwnd(), nullptr, FALSE) != FALSE;
+      // The first tick shows the hero's place for the first time.
+      shimmers += n > 0 && (m.cuadro == 5 || m.cuadro == 11);
+      changed += n > 0 && GetUpdateRect(w.hwnd(), nullptr, FALSE) != FALSE;
       pump();
       unpainted += GetUpdateRect(w.hwnd(), nullptr, FALSE) != FALSE;
       if (n >= 30) allocations += platform::testing::allocations.load() - before;
     }
-    EXPECT_EQ(allocations, 0) << (fight ? "fighting" : "walking");
+    EXPECT_EQ(allocations, 0) << juego;
+    EXPECT_EQ(m.enemigosrestantes, juego == Luchando ? 101 : 14);
     // Every step scrolls the view; a third of the fight's ticks at least
     // bring strikes. The window painted whatever changed.
-    EXPECT_GE(changed, fight ? 43 : 130) << (fight ? "fighting" : "walking");
-    EXPECT_EQ(unpainted, 0);
-    if (fight) {
-      EXPECT_EQ(m.enemigosrestantes, 101);
+    EXPECT_EQ(unpainted, 0) << juego;
+    if (juego == Quieto) {
+      EXPECT_EQ(changed, shimmers);
+    } else {
+      EXPECT_GE(changed, juego == Luchando ? 43 : 129) << juego;
     }
   }
 }
