@@ -1,4 +1,6 @@
 // "Abrir" and "Guardar": map files in and out of the editor.
+#include <string_view>
+
 #include "editor/principal.h"
 #include "mapformat/reader.h"
 #include "mapformat/writer.h"
@@ -12,6 +14,7 @@ constexpr const char* kGuardado = "Guardado con éxito!";
 constexpr const char* kNoGuardado =
     "No se pudo guardar el mapa: el archivo anterior sigue intacto.";
 constexpr const char* kNombreMalo = "El nombre del archivo no es válido.";
+constexpr std::string_view kExtension = ".mapa";
 
 }  // namespace
 
@@ -74,13 +77,16 @@ void Principal::mnuguardar_Click() {
   const std::string carpeta =
       barra == std::string::npos ? std::string() : ruta.substr(0, barra + 1);
   const std::string nombre = elegido->title.substr(0, elegido->title.find('.'));
-  if (nombre.empty()) {
+  // A name Windows cannot hold as a file of its own ("CON.mapa" is a device)
+  // is refused on every platform, so that a map folder moves between them.
+  if (platform::portableNameFault(nombre) != platform::NameFault::None ||
+      nombre.size() + kExtension.size() > platform::kMaxNameBytes) {
     s_.messages.show(kNombreMalo, platform::Icon::Critical);
     return;
   }
   amapa(archivo_);
   mapformat::write(archivo_, texto_);
-  if (!s_.files.writeAtomic(carpeta + nombre + ".mapa", texto_)) {
+  if (!s_.files.writeAtomic(carpeta + nombre + std::string(kExtension), texto_)) {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
     return;
   }

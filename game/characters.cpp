@@ -9,14 +9,28 @@ namespace {
 
 constexpr const char* kGuardado = "Guardado con éxito!";
 constexpr const char* kNivelTerminado = "Has terminado el nivel!\r\nGuardado con éxito!";
-constexpr const char* kNombreMalo =
-    "El nombre del personaje no es válido: no puede estar vacío ni contener comas, barras, "
-    "caracteres de control ni letras fuera del alfabeto occidental.";
 constexpr const char* kNoCreado = "No se pudo crear el archivo del personaje.";
 constexpr const char* kNoGuardado =
     "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
 
 }  // namespace
+
+// Whether the character named nombre may be written at path: a name every
+// platform can hold as a file, and no other character's file in the way.
+// Says why not.
+bool Main::guardable(const std::string& path, const std::string& nombre) {
+  if (const FaltaNombre falta = faltaEnNombre(nombre); falta != FaltaNombre::Ninguna) {
+    s_.messages.show(mensajeFalta(falta), platform::Icon::Critical);
+    return false;
+  }
+  if (const auto otro = personajeAjeno(s_.files, path, nombre)) {
+    s_.messages.show("Ya hay otro personaje guardado en ese archivo, «" + *otro +
+                         "»: no se ha guardado nada.",
+                     platform::Icon::Critical);
+    return false;
+  }
+  return true;
+}
 
 // Blanks the field: a new character must load a map again.
 void Main::pintarvacio() {
@@ -33,12 +47,8 @@ void Main::mnunuevo_Click() {
   s_.files.makeFolder(platform::underFolder(carpeta_, "\\personajes"));
   const auto elegido = s_.dialogo.save(platform::underFolder(carpeta_, "\\personajes\\nuevo"));
   if (!elegido || elegido->path.empty()) return;
-  const auto texto = escribirpersonaje(elegido->title, 1, 0);
-  if (!texto) {
-    s_.messages.show(kNombreMalo, platform::Icon::Critical);
-    return;
-  }
-  if (!s_.files.writeAtomic(elegido->path, *texto)) {
+  if (!guardable(elegido->path, elegido->title)) return;
+  if (!s_.files.writeAtomic(elegido->path, *escribirpersonaje(elegido->title, 1, 0))) {
     s_.messages.show(kNoCreado, platform::Icon::Critical);
     return;
   }
@@ -80,14 +90,12 @@ void Main::mnujugador_Click() {
 // Also run by the G key and at the end of every level.
 void Main::mnuguardar_Click() {
   if (jugador.muerto || !conjugador) return;
-  const auto texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
-  if (!texto) {
-    s_.messages.show(kNombreMalo, platform::Icon::Critical);
-    return;
-  }
   const std::string carpeta = platform::underFolder(carpeta_, "\\personajes");
+  const std::string ruta = carpeta + platform::kSeparator + jugador.nombre;
+  if (!guardable(ruta, jugador.nombre)) return;
   s_.files.makeFolder(carpeta);
-  if (!s_.files.writeAtomic(carpeta + platform::kSeparator + jugador.nombre, *texto)) {
+  const auto texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
+  if (!s_.files.writeAtomic(ruta, *texto)) {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
     return;
   }

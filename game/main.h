@@ -100,6 +100,7 @@ class Main {
   void pisar(Enemigo& e, int i, int16_t x, int16_t y);
   void quedanen(int16_t x, int16_t y);
   void pintarvacio();
+  bool guardable(const std::string& path, const std::string& nombre);
 
   void caption(Etiqueta label, std::string& buffer);
 

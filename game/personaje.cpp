@@ -86,15 +86,60 @@ std::optional<std::string> a1252(std::string_view utf8) {
   return out;
 }
 
-bool nombrevalido(std::string_view nombre) {
-  if (nombre.empty() || nombre == "." || nombre == "..") return false;
-  while (!nombre.empty()) {
-    const auto c = siguienteUtf8(nombre);
-    if (!c || !byte1252(*c)) return false;
-    if (*c < 0x20 || (*c >= 0x7F && *c < 0xA0) || *c == ',' || *c == '/' || *c == '\\')
-      return false;
+FaltaNombre faltaEnNombre(std::string_view nombre) {
+  if (nombre.empty()) return FaltaNombre::Vacio;
+  for (std::string_view resto = nombre; !resto.empty();) {
+    const auto c = siguienteUtf8(resto);
+    if (!c || !byte1252(*c)) return FaltaNombre::Alfabeto;
+    if (*c < 0x20 || (*c >= 0x7F && *c < 0xA0)) return FaltaNombre::Control;
+    if (*c == ',') return FaltaNombre::Coma;
   }
-  return true;
+  switch (platform::portableNameFault(nombre)) {
+    case platform::NameFault::None: return FaltaNombre::Ninguna;
+    case platform::NameFault::Empty: return FaltaNombre::Vacio;
+    case platform::NameFault::Separator: return FaltaNombre::Barra;
+    case platform::NameFault::Control: return FaltaNombre::Control;
+    case platform::NameFault::WindowsCharacter: return FaltaNombre::Signo;
+    case platform::NameFault::TrailingDotOrSpace: return FaltaNombre::Final;
+    case platform::NameFault::DeviceName: return FaltaNombre::Dispositivo;
+    case platform::NameFault::TooLong: return FaltaNombre::Largo;
+  }
+  return FaltaNombre::Alfabeto;  // not reached: every fault is named above
+}
+
+bool nombrevalido(std::string_view nombre) { return faltaEnNombre(nombre) == FaltaNombre::Ninguna; }
+
+const char* mensajeFalta(FaltaNombre falta) {
+  switch (falta) {
+    case FaltaNombre::Ninguna: return "";
+    case FaltaNombre::Vacio: return "El nombre del personaje no puede estar vacío.";
+    case FaltaNombre::Alfabeto:
+      return "El nombre del personaje solo puede llevar letras y signos del alfabeto occidental.";
+    case FaltaNombre::Control:
+      return "El nombre del personaje no puede llevar caracteres de control.";
+    case FaltaNombre::Coma: return "El nombre del personaje no puede llevar comas.";
+    case FaltaNombre::Barra: return "El nombre del personaje no puede llevar barras (/ ni \\).";
+    case FaltaNombre::Signo:
+      return "El nombre del personaje no puede llevar ninguno de estos signos: < > : \" | ? *";
+    case FaltaNombre::Final:
+      return "El nombre del personaje no puede terminar en punto ni en espacio.";
+    case FaltaNombre::Dispositivo:
+      return "El nombre del personaje no puede ser un nombre que Windows reserva para sus "
+             "dispositivos (CON, PRN, AUX, NUL, COM1, LPT1 y parecidos), con o sin extensión.";
+    case FaltaNombre::Largo:
+      return "El nombre del personaje es demasiado largo: caben 255 letras, menos si lleva "
+             "acentos u otros signos.";
+  }
+  return "";
+}
+
+std::optional<std::string> personajeAjeno(platform::Files& files, const std::string& path,
+                                          std::string_view nombre) {
+  const auto texto = files.read(path, kMaxBytesPersonaje);
+  if (!texto) return std::nullopt;
+  auto guardado = leerpersonaje(*texto).nombre;
+  if (!guardado || guardado->empty() || *guardado == nombre) return std::nullopt;
+  return guardado;
 }
 
 CamposPersonaje leerpersonaje(std::string_view t) {

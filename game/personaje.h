@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
+
 namespace game {
 
 // Character files are a few dozen bytes; anything larger is not one.
@@ -35,9 +37,32 @@ std::string desde1252(std::string_view bytes);
 // character the code page lacks.
 std::optional<std::string> a1252(std::string_view utf8);
 
-// Whether a name can be a character's: one field of the file and one file
-// inside "personajes". Not empty, "." or "..", no control character, ",",
-// "/" or "\", and every character held by Windows-1252.
+// Why a name cannot be a character's: it must be one field of the file,
+// held by Windows-1252, and a file of its own inside "personajes" on every
+// platform (platform::portableNameFault), so that a folder of characters
+// copied between Linux and Windows keeps each one apart.
+enum class FaltaNombre {
+  Ninguna,
+  Vacio,
+  Alfabeto,     // not UTF-8, or a character Windows-1252 lacks
+  Control,
+  Coma,
+  Barra,
+  Signo,        // < > : " | ? *
+  Final,        // a trailing dot or space
+  Dispositivo,  // a name Windows keeps for a device
+  Largo,
+};
+FaltaNombre faltaEnNombre(std::string_view nombre);
 bool nombrevalido(std::string_view nombre);
+// The message that says which rule the name breaks; empty for Ninguna.
+const char* mensajeFalta(FaltaNombre falta);
+
+// The name of the character saved in the file at path, when that file can
+// be read, holds a name, and it is not nombre: Windows reaches the file of
+// "x" by "X", "x." or a short name, and no save may replace another
+// character.
+std::optional<std::string> personajeAjeno(platform::Files& files, const std::string& path,
+                                          std::string_view nombre);
 
 }  // namespace game

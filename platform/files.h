@@ -39,6 +39,26 @@ class Files {
   virtual bool makeFolder(const std::string& path) = 0;
 };
 
+// Why a file name (UTF-8, no folder) is not one that every platform the
+// programs run on can hold as a file of its own, so that a folder copied
+// from one to the other keeps every file apart. Windows is the strictest:
+// it refuses the characters below, drops a trailing dot or space (so "x."
+// is the file "x"), and opens a device for a reserved name whatever its
+// extension. Most file systems hold 255 bytes of UTF-8 (Linux) or 255
+// UTF-16 units (Windows); the first is the tighter.
+enum class NameFault {
+  None,
+  Empty,
+  Separator,           // "/" or "\"
+  Control,             // bytes 0 to 31 and 127
+  WindowsCharacter,    // one of < > : " | ? *
+  TrailingDotOrSpace,  // also "." and ".."
+  DeviceName,          // CON, PRN, AUX, NUL, COM0-9, LPT0-9, ... with or without extension
+  TooLong,             // over 255 bytes of UTF-8
+};
+NameFault portableNameFault(std::string_view name);
+inline constexpr std::size_t kMaxNameBytes = 255;
+
 // Appends a literal written with backslashes ("\\mapas\\default.mapa") to a
 // folder, turning each backslash into this platform's separator.
 std::string underFolder(const std::string& folder, std::string_view literal);
