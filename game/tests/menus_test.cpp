@@ -190,7 +190,9 @@ TEST_F(Play, NamesEveryPlatformCanHoldAndWhyOthersAreNot) {
       messages.shown.clear();
       const std::size_t antes = guardados();
       if (nuevo) {
-        answer("personajes/" + c.nombre, c.nombre);
+        // Joined as text: the names that are not UTF-8 make no path on Windows.
+        dialog.answers.push_back(platform::FileChoice{
+            files.path("personajes") + platform::kSeparator + c.nombre, c.nombre});
         m.mnunuevo_Click();
       } else {
         j.nombre = c.nombre;

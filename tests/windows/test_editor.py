@@ -1,4 +1,5 @@
 """The Windows editor under Wine: its window, a new map, the start placed, and the map saved;
+a device's name refused;
 and its idle CPU with the largest map, printed for the record."""
 
 import os  # noqa: E401
@@ -23,6 +24,15 @@ with Session("editor") as s:
     wait_for("the saved map", lambda: os.path.exists(saved))
     assert open(saved, "rb").read() == b"30,20/inf//fin/" + b"0," * 600 + b"/fin/2,3/fin//fin/", \
         open(saved, "rb").read()[-40:]
+
+    # A name Windows keeps for a device is refused before anything is written.
+    before = sorted(os.listdir(os.path.join(s.bin, "mapas")))
+    s.menu(2)  # "Guardar"
+    s.dialog("Save As", s.windows_path("mapas", "nul.txt"))
+    said = s.box_text("Edit")
+    assert said == "El nombre del archivo no es válido.", said
+    s.dialog("Edit")
+    assert sorted(os.listdir(os.path.join(s.bin, "mapas"))) == before, os.listdir(os.path.join(s.bin, "mapas"))
 
     # The largest map, all grass but for the top left tile, which shows once it is open.
     open(os.path.join(s.bin, "mapas", "grande.mapa"), "w").write("200,200/inf//fin/3,%s/fin/5,5/fin//fin/" % (

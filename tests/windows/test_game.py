@@ -1,4 +1,5 @@
-"""The Windows game under Wine: its window, a new hero, the first map, a step, a box and a held key."""
+"""The Windows game under Wine: its window, a new hero, the first map, a step, a box and a held key;
+and a character named so that Windows would reach another one's file."""
 
 import os, time  # noqa: E401
 
@@ -51,3 +52,16 @@ with Session("game") as s:
     time.sleep(0.5)
     assert not s.gone("Juego"), "a held Space answered the box"
     s.dialog("Juego")
+
+    # "x." is the file of "x" on Windows: loaded from a file of its own and
+    # saved, it is refused with the rule it breaks, and "x" stays as it was.
+    other = os.path.join(s.bin, "personajes", "x")
+    open(other, "w").write("x,7,0,")
+    open(os.path.join(s.bin, "fuera"), "w").write("x.,3,0,")
+    s.menu(2)  # "Cargar jugador"
+    s.dialog("Open", s.windows_path("fuera"))
+    s.menu(1)  # "Guardar"
+    said = s.box_text("Juego")
+    assert said == "El nombre del personaje no puede terminar en punto ni en espacio.", said
+    s.dialog("Juego")
+    assert open(other).read() == "x,7,0,", open(other).read()

@@ -132,5 +132,14 @@ class Session:
         self.xdotool("windowfocus", "--sync", found, "key", "Return")
         wait_for("%s to close" % title, lambda: self.gone(title))
 
+    def box_text(self, title):
+        """The text of the message box so titled, read from its controls inside Wine."""
+        self.window(title)
+
+        def said():
+            got = subprocess.run(["wine", os.environ["TARNWICK_BOXTEXT"], title], capture_output=True, timeout=20)
+            return got.returncode == 0 and got.stdout.decode("utf-8").replace("\r", "").strip()
+        return wait_for("the text of the box %s" % title, said)
+
     def windows_path(self, *parts):
         return "Z:" + os.path.join(self.bin, *parts).replace("/", "\\")

@@ -1,0 +1,36 @@
+// Prints the text of a message box of a program running in the same Wine
+// session: the static controls of the visible dialog window with the
+// given title, one per line, in UTF-8. What the box says, as Windows holds
+// it, whatever font draws it. Exits 1 while no such box is open.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+BOOL CALLBACK printStatic(HWND child, LPARAM) {
+  wchar_t type[16] = {};
+  GetClassNameW(child, type, 16);
+  if (lstrcmpiW(type, L"Static") != 0) return TRUE;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+  if (text.empty()) return TRUE;  // the icon
+  std::string utf8(static_cast<std::size_t>(text.size()) * 3, '\0');
+  utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                           utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                                                           nullptr)));
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fputc('\n', stdout);
+  return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) return 2;
+  const HWND box = FindWindowW(L"#32770", argv[1]);  // the class of dialogs and message boxes
+  if (!box || !IsWindowVisible(box)) return 1;
+  EnumChildWindows(box, printStatic, 0);
+  return 0;
+}
