@@ -69,3 +69,32 @@ TEST(FreshKeys, KeysHeldWhenTheBoxOpenedAreWithheldUntilPressedAnew) {
     EXPECT_EQ(got, c.want) << c.want;
   }
 }
+
+// The names every platform holds as files of their own, at the edges of
+// each of Windows' rules.
+TEST(FileNames, WhatWindowsCannotHoldIsRefusedByItsRule) {
+  using F = platform::NameFault;
+  const struct {
+    std::string name;
+    F fault;
+  } cases[] = {
+      {"", F::Empty},
+      {"a/b", F::Separator}, {"\\", F::Separator},
+      {"a\x1F", F::Control}, {std::string("a\0b", 3), F::Control}, {"a\x7F", F::Control},
+      {"<", F::WindowsCharacter}, {">", F::WindowsCharacter}, {":", F::WindowsCharacter},
+      {"\"", F::WindowsCharacter}, {"|", F::WindowsCharacter}, {"?", F::WindowsCharacter},
+      {"*", F::WindowsCharacter},
+      {".", F::TrailingDotOrSpace}, {"a ", F::TrailingDotOrSpace}, {"CON.", F::TrailingDotOrSpace},
+      {"CON", F::DeviceName}, {"con", F::DeviceName}, {"Prn.txt", F::DeviceName},
+      {"aux.tar.gz", F::DeviceName}, {"NUL   .x", F::DeviceName}, {"CONIN$", F::DeviceName},
+      {"conout$.a", F::DeviceName}, {"COM0", F::DeviceName}, {"com9", F::DeviceName},
+      {"LPT1", F::DeviceName}, {"lpt9.x", F::DeviceName}, {"COM\u00B9", F::DeviceName},
+      {"COM\u00B2", F::DeviceName}, {"LPT\u00B3", F::DeviceName},
+      {std::string(256, 'a'), F::TooLong},
+      {std::string(255, 'a'), F::None}, {" a", F::None}, {"a b.c", F::None}, {"CONS", F::None},
+      {"COM", F::None}, {"COM10", F::None}, {"COMa", F::None}, {"COM\u00B4", F::None},
+      {"LPT\u00B9\u00B9", F::None}, {"xCON", F::None}, {"NUL_", F::None}, {"ñ€", F::None},
+      {"a.CON", F::None}, {".x", F::None},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::portableNameFault(c.name), c.fault) << c.name;
+}
