@@ -6,9 +6,9 @@ namespace {
 
 // The enemy kinds: name, life, experience, attack, defense, flies.
 constexpr std::array<TipoEnemigo, 3> kTipos = {{
-    {"Mancha asesina", 20, 25, 2, 0, false},
-    {"Rata voladora", 45, 120, 5, 1, true},
-    {"Borrego mutante", 65, 300, 7, 2, false},
+    {mapformat::kNombresTipos[0], 20, 25, 2, 0, false},
+    {mapformat::kNombresTipos[1], 45, 120, 5, 1, true},
+    {mapformat::kNombresTipos[2], 65, 300, 7, 2, false},
 }};
 
 constexpr const char* kControles =

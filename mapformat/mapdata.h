@@ -9,6 +9,10 @@
 
 namespace mapformat {
 
+// The enemy kinds a unit may be, by number: both programs name them so.
+inline constexpr std::array<const char*, 3> kNombresTipos = {"Mancha asesina", "Rata voladora",
+                                                             "Borrego mutante"};
+
 inline constexpr int kGridSize = 1000;  // highest index of any coordinate is 999
 inline constexpr int kMaxUnits = 101;   // enemy slots 0 to 100
 

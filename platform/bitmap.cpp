@@ -117,4 +117,27 @@ void copy(Bitmap& dst, int dx, int dy, const Bitmap& src) {
   }
 }
 
+Bitmap buttonFace(const Bitmap& picture, int w, int h, uint32_t face, bool down) {
+  constexpr uint32_t kLight = 0xFFFFFFFF, kShadow = 0xFFA0A0A0, kDark = 0xFF696969;
+  Bitmap b(w, h, 0xFF000000 | face);
+  // Outer ring then inner ring: top and left edges, then bottom and right.
+  const uint32_t rings[2][2] = {{down ? kDark : kLight, down ? kLight : kDark},
+                                {down ? kShadow : face | 0xFF000000, down ? face | 0xFF000000 : kShadow}};
+  for (int r = 0; r < 2; ++r) {
+    for (int x = r; x < w - r; ++x) {
+      b.set(x, r, rings[r][0]);
+      b.set(x, h - 1 - r, rings[r][1]);
+    }
+    for (int y = r; y < h - r; ++y) {
+      b.set(r, y, rings[r][0]);
+      b.set(w - 1 - r, y, rings[r][1]);
+    }
+    b.set(w - 1 - r, r, rings[r][1]);  // the corners that the shadow owns
+    b.set(r, h - 1 - r, rings[r][1]);
+  }
+  const int shift = down ? 1 : 0;
+  copy(b, (w - picture.width) / 2 + shift, (h - picture.height) / 2 + shift, picture);
+  return b;
+}
+
 }  // namespace platform

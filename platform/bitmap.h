@@ -69,6 +69,12 @@ inline void drawMasked(Bitmap& dst, int dx, int dy, const Bitmap& sheet, int mas
   bitblt(dst, dx, dy, sheet, figX, figY, Rop::SrcAnd);
 }
 
+// A w x h picture button as both front ends draw it, so that it looks the
+// same everywhere: the picture centred on `face` (0xRRGGBB) inside a
+// two-pixel raised bevel, or, pressed, a sunken one with the picture a
+// pixel down and to the right.
+Bitmap buttonFace(const Bitmap& picture, int w, int h, uint32_t face, bool down);
+
 // Plain copy of the whole of src with its top-left corner at (dx, dy), clipped.
 void copy(Bitmap& dst, int dx, int dy, const Bitmap& src);
 

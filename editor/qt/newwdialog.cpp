@@ -8,28 +8,27 @@
 #include <QStyleOptionComboBox>
 #include <algorithm>
 
+#include "editor/layout.h"
 #include "editor/neww.h"
+#include "platform/qt/qtlayout.h"
 
 namespace editor {
 
 namespace {
 
-QComboBox* caja(QWidget* parent, const char* name, int y, const QStringList& items) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(QString::fromLatin1(name));
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);  // typing never adds to the list
-  c->addItems(items);
-  c->setCurrentIndex(0);
-  c->setGeometry(88, y, 129, 21);
-  return c;
-}
+namespace neww = layout::neww;
 
-QLabel* texto(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(x, y, w, h);
-  return l;
+QComboBox* caja(QWidget* parent, const neww::Caja& c) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromUtf8(c.name));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);  // typing never adds to the list
+  // The number typed is the number checked: no completion from the list.
+  box->setCompleter(nullptr);
+  for (const char* item : c.items) box->addItem(QString::fromUtf8(item));
+  box->setCurrentIndex(0);
+  box->setGeometry(c.box.x, c.box.y, c.box.w, c.box.h);
+  return box;
 }
 
 // Puts a label's text on the line of the text in the box beside it. The box
@@ -53,31 +52,26 @@ NewwDialog::NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> cr
                        std::function<void()> rechazar)
     : QDialog(parent), crear_(std::move(crear)), rechazar_(std::move(rechazar)) {
   setObjectName(QStringLiteral("neww"));
-  // The editor's face, set before the labels are lined up by their font.
-  if (parent) setFont(parent->font());
-  setWindowTitle(QStringLiteral("Nuevo Mapa"));
+  setWindowTitle(QString::fromUtf8(neww::kTitulo));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(252, 123);
+  setFixedSize(neww::kAncho, neww::kAlto);
+  // Its own font, so that the labels are lined up by the font they show.
+  setFont(platform::qtFont(layout::kLetra));
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, platform::qtColor(neww::kFondo));
   setPalette(white);
   setAutoFillBackground(true);
 
-  QLabel* titulo =
-      texto(this, "Label1", QStringLiteral("Seleccione el tamaño del mapa"), 40, 8, 177, 13);
-  QFont bold = titulo->font();
-  bold.setBold(true);
-  titulo->setFont(bold);
-  ancho_ = caja(this, "ancho", 32,
-                {"30", "40", "50", "60", "70", "80", "90", "100", "120", "150", "200"});
-  alto_ = caja(this, "alto", 64,
-               {"20", "30", "40", "50", "60", "70", "80", "90", "100", "120", "150", "200"});
-  alinear(texto(this, "Label2", QStringLiteral("Ancho"), 32, 32, 41, 17), ancho_);
-  alinear(texto(this, "Label3", QStringLiteral("Alto"), 32, 64, 33, 17), alto_);
-  auto* boton = new QPushButton(QStringLiteral("Crear"), this);
+  platform::makeLabel(this, neww::kEncabezado);
+  ancho_ = caja(this, neww::kCajas[0]);
+  alto_ = caja(this, neww::kCajas[1]);
+  alinear(platform::makeLabel(this, neww::kCajas[0].label), ancho_);
+  alinear(platform::makeLabel(this, neww::kCajas[1].label), alto_);
+  auto* boton = new QPushButton(QString::fromUtf8(neww::kCrear), this);
   boton->setObjectName(QStringLiteral("crear"));
-  boton->setGeometry(80, 96, 105, 17);
+  const platform::Box& b = neww::kBotonCrear;
+  boton->setGeometry(b.x, b.y, b.w, b.h);
   // Return in either box, or anywhere in the dialog, creates the map.
   boton->setDefault(true);
   setTabOrder(ancho_, alto_);

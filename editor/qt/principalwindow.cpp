@@ -3,26 +3,23 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QToolButton>
 
 #include "assets/loadpictures.h"
+#include "editor/layout.h"
+#include "platform/qt/qtimage.h"
+#include "platform/qt/qtlayout.h"
 
 namespace editor {
 
-// The editor's labels, buttons and dialog use one small face: 8.25-point
-// MS Sans Serif at 96 dots per inch, drawn with Liberation Sans.
-QFont editorFont() {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(11);
-  return f;
-}
+// The editor's labels, buttons and dialog use one small face.
+QFont editorFont() { return platform::qtFont(layout::kLetra); }
 
 PrincipalWindow::PrincipalWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
-      messages_(this, QStringLiteral("Edit")),
+      messages_(this, QString::fromUtf8(layout::kTituloMensajes)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this) {
-  setWindowTitle(QStringLiteral("Tarnwick Editor"));
+  setWindowTitle(QString::fromUtf8(layout::kTitulo));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_editor.png")));
   setFont(editorFont());
   principal_.Form_Load();
@@ -33,23 +30,14 @@ PrincipalWindow::PrincipalWindow()
   maintimer_.start(100);
 }
 
-QToolButton* PrincipalWindow::paleta(const char* name, const char* picture, const QString& what,
-                                     int x, int y) {
-  auto* b = new QToolButton(centralWidget());
-  b->setObjectName(QString::fromLatin1(name));
-  // Said by screen readers only: the window shows pictures, never these names.
-  b->setAccessibleName(what);
-  b->setGeometry(x, y, 24, 24);
-  b->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QString::fromLatin1(picture))));
-  b->setIconSize(QSize(20, 20));
-  b->setFocusPolicy(Qt::NoFocus);  // the arrows belong to scrolling
-  return b;
-}
-
 void PrincipalWindow::buildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("principal"));
-  client->setFixedSize(714, 428);
+  client->setFixedSize(layout::kAncho, layout::kAlto);
+  client->setAutoFillBackground(true);
+  QPalette fondo = client->palette();
+  fondo.setColor(QPalette::Window, platform::qtColor(layout::kFondo));
+  client->setPalette(fondo);
   setCentralWidget(client);
 
   mainpic_ = new platform::QtSurface(principal_.mainpic(), client);
@@ -61,79 +49,43 @@ void PrincipalWindow::buildControls() {
   connect(mainpic_, &platform::QtSurface::moved, this,
           [this](int x, int y) { principal_.mainpic_MouseMove(x, y); });
 
-  const struct {
-    const char* name;
-    const char* text;
-    int y, w;
-  } titulos[] = {{"Label1_0", "Terrenos", 8, 64},
-                 {"Label1_1", "Personaje", 104, 72},
-                 {"Label1_2", "Enemigos", 168, 70}};
-  for (const auto& t : titulos) {
-    auto* l = new QLabel(QString::fromLatin1(t.text), client);
-    l->setObjectName(QString::fromLatin1(t.name));
-    QFont bold = l->font();
-    bold.setBold(true);
-    l->setFont(bold);
-    l->setGeometry(624, t.y, t.w, 16);
+  for (const platform::Label& t : layout::kTitulos) platform::makeLabel(client, t);
+
+  for (const layout::Boton& b : layout::kBotones) {
+    const platform::Bitmap picture =
+        platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(b.picture)));
+    auto* boton = new platform::QtPictureButton(client, picture, layout::kLadoBoton, layout::kFondo);
+    boton->setObjectName(QString::fromUtf8(b.name));
+    // Said by screen readers only: the window shows pictures, never these names.
+    boton->setAccessibleName(QString::fromUtf8(b.what));
+    boton->move(b.x, b.y);
+    connect(boton, &QAbstractButton::clicked, this, [this, &b] {
+      if (b.paleta == layout::Paleta::terreno) principal_.terr_Click(b.index);
+      if (b.paleta == layout::Paleta::jugador) principal_.pers_Click();
+      if (b.paleta == layout::Paleta::enemigo) principal_.enem_Click(b.index);
+    });
   }
 
-  const struct {
-    const char* name;
-    const char* picture;
-    const char* what;
-    int x, y;
-  } terrenos[] = {{"terr0", "paleta_pasto", "Pasto", 632, 32},
-                  {"terr1", "paleta_tierra", "Tierra", 664, 32},
-                  {"terr2", "paleta_arbol", "Árbol", 632, 64},
-                  {"terr3", "paleta_agua", "Agua", 664, 64}};
-  for (int i = 0; i < 4; ++i) {
-    const auto& t = terrenos[i];
-    connect(paleta(t.name, t.picture, QString::fromUtf8(t.what), t.x, t.y), &QToolButton::clicked,
-            this, [this, i] { principal_.terr_Click(i); });
-  }
-  connect(paleta("pers", "paleta_jugador", QStringLiteral("Jugador"), 648, 128),
-          &QToolButton::clicked, this, [this] { principal_.pers_Click(); });
-  // The game's names of the three kinds of enemy.
-  const char* enemigos[] = {"Mancha asesina", "Rata voladora", "Borrego mutante"};
-  for (int i = 0; i < 3; ++i) {
-    const std::string name = "enem" + std::to_string(i);
-    const std::string picture = "paleta_enemigo" + std::to_string(i);
-    connect(paleta(name.c_str(), picture.c_str(), QString::fromLatin1(enemigos[i]), 616 + 32 * i, 192),
-            &QToolButton::clicked, this, [this, i] { principal_.enem_Click(i); });
-  }
-
-  const struct {
-    platform::QtCaption& caption;
-    const char* name;
-    const char* text;
-    int x, width;
-  } captions[] = {{mousecap_, "mousecap", "Mouse", 40, 121}, {mapcap_, "mapcap", "Mapa", 184, 137}};
-  for (const auto& c : captions) {
-    auto* l = new QLabel(QString::fromLatin1(c.text), client);
-    l->setObjectName(QString::fromLatin1(c.name));
-    l->setAccessibleDescription(QString::fromLatin1(c.name));
-    l->setGeometry(c.x, 408, c.width, 17);
-    c.caption = platform::QtCaption(l);
-  }
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
+    (i == static_cast<std::size_t>(Etiqueta::mousecap) ? mousecap_ : mapcap_) =
+        platform::QtCaption(platform::makeLabel(client, layout::kEtiquetas[i]));
 }
 
 void PrincipalWindow::buildMenus() {
-  QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
-  archivo->setObjectName(QStringLiteral("mnuarchivo"));
-  auto item = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QString::fromLatin1(name));
-    connect(a, &QAction::triggered, this, handler);
-  };
-  item(archivo, "mnunuevo", QStringLiteral("Nuevo"), [this] { mnunuevo_Click(); });
-  item(archivo, "mnuabrir", QStringLiteral("Abrir"), [this] { principal_.mnuabrir_Click(); });
-  item(archivo, "mnuguardar", QStringLiteral("Guardar"), [this] { principal_.mnuguardar_Click(); });
-  item(archivo, "mnusalir", QStringLiteral("Salir"), [this] { principal_.mnusalir_Click(); });
-  QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-  ayuda->setObjectName(QStringLiteral("mnuayuda"));
-  item(ayuda, "mnumanual", QStringLiteral("Manual de usuario"),
-       [this] { principal_.mnumanual_Click(); });
-  item(ayuda, "mnuacerca", QStringLiteral("Acerca..."), [this] { principal_.mnuacerca_Click(); });
+  for (const auto& m : layout::kMenus) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.text));
+    menu->setObjectName(QString::fromUtf8(m.name));
+    for (const auto& item : m.items) {
+      QAction* a = menu->addAction(QString::fromUtf8(item.text));
+      a->setObjectName(QString::fromUtf8(item.name));
+      connect(a, &QAction::triggered, this, [this, handler = item.handler] {
+        if (handler)
+          (principal_.*handler)();
+        else
+          mnunuevo_Click();  // "Nuevo" opens the window's own dialog
+      });
+    }
+  }
 }
 
 void PrincipalWindow::mnunuevo_Click() {

@@ -18,8 +18,6 @@
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsurface.h"
 
-class QToolButton;
-
 namespace editor {
 
 QFont editorFont();
@@ -43,7 +41,6 @@ class PrincipalWindow final : public QMainWindow, public View {
  private:
   void buildControls();
   void buildMenus();
-  QToolButton* paleta(const char* name, const char* picture, const QString& what, int x, int y);
 
   assets::Pictures pictures_;
   platform::QtKeys keys_;

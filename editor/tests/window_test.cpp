@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
+#include <QAbstractButton>
 
 #include "editor/qt/principalwindow.h"
 #include "platform/testing/qtapp.h"
@@ -34,7 +35,7 @@ TEST_F(Window, TimerLayoutAndTheNewMapDialog) {
   QString texts = w.windowTitle() + at(mainpic);
   for (auto* label : w.findChildren<QLabel*>()) texts += "|" + label->text() + at(label);
   // What a screen reader says for each palette picture.
-  for (auto* b : w.centralWidget()->findChildren<QToolButton*>()) texts += "|" + b->accessibleName();
+  for (auto* b : w.centralWidget()->findChildren<QAbstractButton*>()) texts += "|" + b->accessibleName();
   EXPECT_EQ(texts, "Tarnwick Editor@0,0,600,400|Terrenos@624,8,64,16|Personaje@624,104,72,16|"
                    "Enemigos@624,168,70,16|Mouse@40,408,121,17|Mapa@184,408,137,17|"
                    "Pasto|Tierra|Árbol|Agua|Jugador|Mancha asesina|Rata voladora|Borrego mutante");
@@ -63,7 +64,12 @@ TEST_F(Window, TimerLayoutAndTheNewMapDialog) {
       m->accept();
     }
   });
-  d->ancho()->setEditText("29");
+  // What is typed is what is checked: "10" is not completed to "100" from the list.
+  QApplication::setActiveWindow(d);
+  d->ancho()->setFocus();
+  d->ancho()->lineEdit()->selectAll();
+  QTest::keyClicks(d->ancho()->lineEdit(), "10");
+  EXPECT_EQ(d->ancho()->currentText(), "10");
   d->crear_Click();
   EXPECT_EQ(box, "Edit: El tamaño no es válido(x)");
   // Another "Nuevo" brings the open dialog as it is; once "Crear" has made

@@ -3,16 +3,18 @@
 #include <array>
 #include <string>
 
+#include "editor/layout.h"
 #include "editor/neww.h"
 #include "editor/win32/resource.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
+#include "platform/win32/win32layout.h"
 
 namespace editor {
 
 namespace {
 
-constexpr int kWidth = 252, kHeight = 123;
+namespace neww = layout::neww;
 
 std::string texto(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -28,6 +30,14 @@ char separadorDecimal() {
 }
 
 }  // namespace
+
+// Made once: every opening of the dialog uses the same fonts and brush.
+NewwDialog::NewwDialog(std::function<void(int16_t, int16_t)> crear, std::function<void()> rechazar)
+    : crear_(std::move(crear)),
+      rechazar_(std::move(rechazar)),
+      font_(platform::makeFont(layout::kLetra)),
+      bold_(platform::makeFont(layout::kNegrita)),
+      white_(CreateSolidBrush(platform::colorRef(neww::kFondo))) {}
 
 NewwDialog::~NewwDialog() {
   if (hwnd_) DestroyWindow(hwnd_);
@@ -60,7 +70,7 @@ INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM) {
       return TRUE;  // the keyboard goes to "Ancho"
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-      SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+      SetBkColor(reinterpret_cast<HDC>(wParam), platform::colorRef(neww::kFondo));
       return reinterpret_cast<INT_PTR>(white_);
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) crear_Click();  // the button, or Return anywhere
@@ -75,33 +85,26 @@ INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM) {
   }
 }
 
-// The Linux dialog's pixels: 252 x 123 on white, the title in bold.
+// The layout table's pixels, on white, the title in bold.
 void NewwDialog::layOut() {
-  white_ = CreateSolidBrush(RGB(255, 255, 255));
-  font_ = platform::makeFont(L"MS Sans Serif", 11, false);
-  bold_ = platform::makeFont(L"MS Sans Serif", 11, true);
-  auto place = [this](int id, int x, int y, int w, int h) {
+  SetWindowTextW(hwnd_, platform::wide(neww::kTitulo).c_str());
+  auto place = [this](int id, const platform::Box& b, HFONT font, const char* text = nullptr) {
     const HWND control = GetDlgItem(hwnd_, id);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(id == IDC_TITULO ? bold_ : font_), TRUE);
-    MoveWindow(control, x, y, w, h, TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    MoveWindow(control, b.x, b.y, b.w, b.h, TRUE);
+    if (text) SetWindowTextW(control, platform::wide(text).c_str());
     return control;
   };
-  place(IDC_TITULO, 40, 8, 177, 13);
-  place(IDOK, 80, 96, 105, 17);
-  const struct {
-    int box, label, y, labelWidth;
-    std::array<const wchar_t*, 12> items;
-  } cajas[] = {
-      {IDC_ANCHO, IDC_ANCHO_TEXTO, 32, 41,
-       {L"30", L"40", L"50", L"60", L"70", L"80", L"90", L"100", L"120", L"150", L"200"}},
-      {IDC_ALTO, IDC_ALTO_TEXTO, 64, 33,
-       {L"20", L"30", L"40", L"50", L"60", L"70", L"80", L"90", L"100", L"120", L"150", L"200"}},
-  };
-  for (const auto& c : cajas) {
+  place(IDC_TITULO, neww::kEncabezado.box, bold_, neww::kEncabezado.text);
+  place(IDOK, neww::kBotonCrear, font_, neww::kCrear);
+  const int ids[2][2] = {{IDC_ANCHO, IDC_ANCHO_TEXTO}, {IDC_ALTO, IDC_ALTO_TEXTO}};
+  for (std::size_t i = 0; i < neww::kCajas.size(); ++i) {
+    const neww::Caja& c = neww::kCajas[i];
     // The height given to a drop-down box includes its open list.
-    const HWND box = place(c.box, 88, c.y, 129, 21 + 12 * 14);
-    for (const wchar_t* item : c.items)
-      if (item) SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    platform::Box alto = c.box;
+    alto.h += 14 * static_cast<int>(c.items.size() + 1);
+    const HWND box = place(ids[i][0], alto, font_);
+    for (const char* item : c.items) SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(item).c_str()));
     SendMessageW(box, CB_SETCURSEL, 0, 0);
     // The label's text on the line of the text in the box.
     COMBOBOXINFO info{};
@@ -114,11 +117,13 @@ void NewwDialog::layOut() {
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
     const int field = info.rcItem.bottom - info.rcItem.top;
-    place(c.label, 32, c.y + info.rcItem.top + (field - metrics.tmHeight + 1) / 2, c.labelWidth, 17);
+    platform::Box label = c.label.box;
+    label.y = c.box.y + info.rcItem.top + (field - metrics.tmHeight + 1) / 2;
+    place(ids[i][1], label, font_, c.label.text);
   }
 
   // Centred over the main window, as big as the Linux one inside its frame.
-  RECT frame{0, 0, kWidth, kHeight};
+  RECT frame{0, 0, neww::kAncho, neww::kAlto};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
   RECT owner{};

@@ -13,8 +13,7 @@ namespace editor {
 class NewwDialog {
  public:
   // `crear` makes the map; `rechazar` tells the user the size is refused.
-  NewwDialog(std::function<void(int16_t, int16_t)> crear, std::function<void()> rechazar)
-      : crear_(std::move(crear)), rechazar_(std::move(rechazar)) {}
+  NewwDialog(std::function<void(int16_t, int16_t)> crear, std::function<void()> rechazar);
   ~NewwDialog();
 
   // Opens the dialog over owner, or brings the open one forward as it is.

@@ -3,21 +3,22 @@
 #include <windowsx.h>
 
 #include "assets/loadpictures.h"
+#include "editor/layout.h"
 #include "editor/win32/resource.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
 #include "platform/win32/win32image.h"
+#include "platform/win32/win32layout.h"
 
 namespace editor {
 
 namespace {
 
-constexpr int kWidth = 714, kHeight = 428;
 constexpr wchar_t kClass[] = L"TarnwickEdit";
 
-HWND control(HWND parent, const wchar_t* type, const wchar_t* text, DWORD style, int x, int y, int w,
-             int h, int id, HFONT font) {
-  const HWND c = CreateWindowExW(0, type, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+HWND control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, const platform::Box& b,
+             int id, HFONT font) {
+  const HWND c = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.x, b.y, b.w, b.h, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
   SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -29,14 +30,15 @@ HWND control(HWND parent, const wchar_t* type, const wchar_t* text, DWORD style,
 PrincipalWindow::PrincipalWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
+      messages_(platform::wide(layout::kTituloMensajes)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this),
       neww_([this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
             [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); }),
-      // One small face for labels and buttons: 8.25-point MS Sans Serif.
-      font_(platform::makeFont(L"MS Sans Serif", 11, false)),
-      bold_(platform::makeFont(L"MS Sans Serif", 11, true)) {
-  create(instance, kClass, L"Tarnwick Editor", WS_CLIPCHILDREN, GetSysColorBrush(COLOR_BTNFACE), kWidth,
-         kHeight);
+      font_(platform::makeFont(layout::kLetra)),
+      bold_(platform::makeFont(layout::kNegrita)),
+      fondo_(CreateSolidBrush(platform::colorRef(layout::kFondo))) {
+  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), WS_CLIPCHILDREN, fondo_, layout::kAncho,
+         layout::kAlto, platform::makeMenuBar<Principal>(layout::kMenus));
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   principal_.Form_Load();
@@ -45,40 +47,32 @@ PrincipalWindow::PrincipalWindow(HINSTANCE instance)
 }
 
 PrincipalWindow::~PrincipalWindow() {
-  for (HBITMAP b : iconos_) DeleteObject(b);
   DeleteObject(font_);
   DeleteObject(bold_);
+  DeleteObject(fondo_);
 }
 
 void PrincipalWindow::buildControls() {
-  const struct {
-    const wchar_t* text;
-    int y, w;
-  } titulos[] = {{L"Terrenos", 8, 64}, {L"Personaje", 104, 72}, {L"Enemigos", 168, 70}};
-  for (const auto& t : titulos) control(hwnd(), L"STATIC", t.text, 0, 624, t.y, t.w, 16, -1, bold_);
+  for (const platform::Label& t : layout::kTitulos)
+    control(hwnd(), L"STATIC", platform::wide(t.text), SS_LEFT | SS_NOPREFIX, t.box, -1, bold_);
 
-  // The palettes: pictures only; screen readers say the names.
-  const struct {
-    const wchar_t* picture;
-    const wchar_t* what;
-    int x, y;
-  } botones[] = {{L"paleta_pasto", L"Pasto", 632, 32},        {L"paleta_tierra", L"Tierra", 664, 32},
-                 {L"paleta_arbol", L"Árbol", 632, 64},        {L"paleta_agua", L"Agua", 664, 64},
-                 {L"paleta_jugador", L"Jugador", 648, 128},   {L"paleta_enemigo0", L"Mancha asesina", 616, 192},
-                 {L"paleta_enemigo1", L"Rata voladora", 648, 192},
-                 {L"paleta_enemigo2", L"Borrego mutante", 680, 192}};
-  for (std::size_t i = 0; i < iconos_.size(); ++i) {
-    const auto& b = botones[i];
-    const HWND button = control(hwnd(), L"BUTTON", b.what, BS_PUSHBUTTON | BS_BITMAP, b.x, b.y, 24, 24,
-                                IDC_TERR0 + static_cast<int>(i), font_);
-    iconos_[i] = platform::toHBitmap(platform::loadPicture(b.picture));
-    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(iconos_[i]));
+  // The palettes: pictures only, drawn by us as on Linux; screen readers say the names.
+  for (std::size_t i = 0; i < layout::kBotones.size(); ++i) {
+    const layout::Boton& b = layout::kBotones[i];
+    const platform::Bitmap picture = platform::loadPicture(platform::wide(b.picture).c_str());
+    for (bool down : {false, true})
+      caras_[i][down] = platform::buttonFace(picture, layout::kLadoBoton, layout::kLadoBoton, layout::kFondo, down);
+    control(hwnd(), L"BUTTON", platform::wide(b.what), BS_OWNERDRAW,
+            {b.x, b.y, layout::kLadoBoton, layout::kLadoBoton}, IDC_TERR0 + static_cast<int>(i), font_);
   }
 
-  mousecap_ = control(hwnd(), L"STATIC", L"Mouse", SS_NOPREFIX, 40, 408, 121, 17, -1, font_);
-  mapcap_ = control(hwnd(), L"STATIC", L"Mapa", SS_NOPREFIX, 184, 408, 137, 17, -1, font_);
-  captions_ = {L"Mouse", L"Mapa"};
-  for (std::wstring* c : {&captions_[0], &captions_[1], &nuevo_}) c->reserve(64);
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
+    const platform::Label& e = layout::kEtiquetas[i];
+    captions_[i] = platform::wide(e.text);
+    captions_[i].reserve(64);
+    etiquetas_[i] = control(hwnd(), L"STATIC", captions_[i], SS_LEFT | SS_NOPREFIX, e.box, -1, font_);
+  }
+  nuevo_.reserve(64);
 }
 
 LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,9 +91,22 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Everything but the view, which paints every pixel of itself.
       const HDC dc = reinterpret_cast<HDC>(wParam);
       ExcludeClipRect(dc, 0, 0, kViewWidth, kViewHeight);
-      RECT all{0, 0, kWidth, kHeight};
-      FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+      RECT all{0, 0, layout::kAncho, layout::kAlto};
+      FillRect(dc, &all, fondo_);
       return 1;
+    }
+    case WM_CTLCOLORSTATIC: {  // the labels: black on the window's grey
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, platform::colorRef(platform::kNegro));
+      SetBkColor(dc, platform::colorRef(layout::kFondo));
+      return reinterpret_cast<LRESULT>(fondo_);
+    }
+    case WM_DRAWITEM: {  // a palette button, raised or held down
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const auto i = static_cast<std::size_t>(item->CtlID - IDC_TERR0);
+      if (i >= caras_.size()) break;
+      platform::drawBitmap(item->hDC, 0, 0, caras_[i][(item->itemState & ODS_SELECTED) != 0]);
+      return TRUE;
     }
     case WM_COMMAND:
       command(LOWORD(wParam));
@@ -119,33 +126,29 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PrincipalWindow::command(int id) {
-  if (id >= IDC_TERR0 && id < IDC_TERR0 + 8) {
-    if (id < IDC_PERS)
-      principal_.terr_Click(id - IDC_TERR0);
-    else if (id == IDC_PERS)
-      principal_.pers_Click();
-    else
-      principal_.enem_Click(id - IDC_ENEM0);
+  const auto boton = static_cast<std::size_t>(id - IDC_TERR0);
+  if (id >= IDC_TERR0 && boton < layout::kBotones.size()) {
+    const layout::Boton& b = layout::kBotones[boton];
+    if (b.paleta == layout::Paleta::terreno) principal_.terr_Click(b.index);
+    if (b.paleta == layout::Paleta::jugador) principal_.pers_Click();
+    if (b.paleta == layout::Paleta::enemigo) principal_.enem_Click(b.index);
     SetFocus(hwnd());  // the arrows belong to scrolling, not to the button
     return;
   }
-  switch (id) {
-    case IDM_NUEVO: neww_.show(hwnd()); break;
-    case IDM_ABRIR: principal_.mnuabrir_Click(); break;
-    case IDM_GUARDAR: principal_.mnuguardar_Click(); break;
-    case IDM_SALIR: principal_.mnusalir_Click(); break;
-    case IDM_MANUAL: principal_.mnumanual_Click(); break;
-    case IDM_ACERCA: principal_.mnuacerca_Click(); break;
-    default: break;
-  }
+  const auto* item = platform::menuItem<Principal>(layout::kMenus, id);
+  if (!item) return;
+  if (item->handler)
+    (principal_.*item->handler)();
+  else
+    neww_.show(hwnd());  // "Nuevo"
 }
 
 // Converted into a buffer kept for it; an unchanged caption (the origin,
 // set every tick) is not set again, so its label is not repainted.
 void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
-  const bool mouse = label == Etiqueta::mousecap;
-  const HWND l = mouse ? mousecap_ : mapcap_;
-  std::wstring& shown = captions_[mouse ? 0 : 1];
+  const auto i = static_cast<std::size_t>(label);
+  const HWND l = etiquetas_[i];
+  std::wstring& shown = captions_[i];
   platform::wideInto(nuevo_, text);
   if (!l || nuevo_ == shown) return;
   shown.swap(nuevo_);

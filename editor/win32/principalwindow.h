@@ -39,16 +39,17 @@ class PrincipalWindow final : public platform::Win32Window, public View {
   assets::Pictures pictures_;
   platform::Win32Keys keys_{platform::Win32Keys::Scope::Program};
   platform::Win32FileDialog dialogo_;
-  platform::Win32Messages messages_{L"Edit"};
+  platform::Win32Messages messages_;
   platform::Win32Files files_;
   Principal principal_;
   NewwDialog neww_;
 
-  HWND mousecap_ = nullptr, mapcap_ = nullptr;
+  std::array<HWND, 2> etiquetas_{};       // mousecap and mapcap
   std::array<std::wstring, 2> captions_;  // as the two labels show them
   std::wstring nuevo_;                    // a caption being converted
   HFONT font_, bold_;
-  std::array<HBITMAP, 8> iconos_{};
+  HBRUSH fondo_;
+  std::array<std::array<platform::Bitmap, 2>, 8> caras_;  // each palette button, raised and held
 };
 
 }  // namespace editor

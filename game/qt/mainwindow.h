@@ -46,7 +46,6 @@ class MainWindow final : public QMainWindow, public View {
  private:
   void buildControls();
   void buildMenus();
-  QAction* addItem(QMenu* menu, const char* name, const QString& text, void (Main::*handler)());
 
   assets::Pictures pictures_;
   platform::QtKeys keys_;

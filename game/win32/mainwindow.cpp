@@ -3,35 +3,19 @@
 #include <windowsx.h>
 
 #include "assets/loadpictures.h"
-#include "game/win32/resource.h"
+#include "game/layout.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
 #include "platform/win32/win32image.h"
+#include "platform/win32/win32layout.h"
 
 namespace game {
 
 namespace {
 
-constexpr int kClientHeight = 526;
 constexpr wchar_t kClass[] = L"TarnwickQuest";
 
-// Each label's box: its text starts at the top left and is cut to it. The
-// panels' labels span the rest of their panel, as on Linux.
-struct Lugar {
-  int x, y, width, height;
-  bool strip;
-  RECT box() const { return {x, y, x + width, y + height}; }
-};
-constexpr std::array<Lugar, 8> kLugares = {{
-    {104, 410, kFieldWidth - 104, kSurfaceHeight - 410, false},  // nombre
-    {608, 120, kSurfaceWidth - 608, 16, false},                    // enedata0..3
-    {608, 152, kSurfaceWidth - 608, 16, false},
-    {608, 168, kSurfaceWidth - 608, 16, false},
-    {608, 184, kSurfaceWidth - 608, 16, false},
-    {0, 504, 105, 17, true},    // exy
-    {112, 504, 113, 17, true},  // labmapa
-    {232, 504, 112, 17, true},  // nenemigos
-}};
+RECT rect(const platform::Box& b) { return {b.x, b.y, b.x + b.w, b.y + b.h}; }
 
 bool meets(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -42,22 +26,19 @@ bool meets(const RECT& a, const RECT& b) {
 MainWindow::MainWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
-      persona_(platform::loadPicture(L"persona")),
-      main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this),
-      // The status in bold 9-point Arial, the enemy lines in bold 8.25-point
-      // MS Sans Serif, the strip below in its regular face.
-      arial_(platform::makeFont(L"Arial", 12, true)),
-      sansSerif_(platform::makeFont(L"MS Sans Serif", 11, true)),
-      plain_(platform::makeFont(L"MS Sans Serif", 11, false)) {
-  // Grown once, so that a new caption is converted without allocating.
-  for (std::wstring& c : captions_) c.reserve(256);
+      persona_(platform::loadPicture(platform::wide(layout::kRetrato).c_str())),
+      messages_(platform::wide(layout::kTituloMensajes)),
+      main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
+    fuentes_[i] = platform::makeFont(*layout::kEtiquetas[i].font);
+    // Grown once, so that a new caption is converted without allocating.
+    captions_[i] = platform::wide(layout::kEtiquetas[i].text);
+    captions_[i].reserve(256);
+  }
   nuevo_.reserve(256);
-  captions_[static_cast<std::size_t>(Etiqueta::exy)] = L"Persona";
-  captions_[static_cast<std::size_t>(Etiqueta::labmapa)] = L"Mapa";
-  captions_[static_cast<std::size_t>(Etiqueta::nenemigos)] = L"Enemigos: ";
-
-  create(instance, kClass, L"Tarnwick quest 1.0", 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
-         kSurfaceWidth, kClientHeight);
+  fondo_ = CreateSolidBrush(platform::colorRef(layout::kFondo));
+  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), 0, fondo_, layout::kAncho, layout::kAlto,
+         platform::makeMenuBar<Main>(layout::kMenus));
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   main_.Form_Load();
@@ -70,7 +51,8 @@ MainWindow::~MainWindow() {
     DeleteObject(back_);
     DeleteDC(backDc_);
   }
-  for (HFONT f : {arial_, sansSerif_, plain_}) DeleteObject(f);
+  for (HFONT f : fuentes_) DeleteObject(f);
+  DeleteObject(fondo_);
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,16 +79,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::command(int id) {
-  switch (id) {
-    case IDM_NUEVO: main_.mnunuevo_Click(); break;
-    case IDM_GUARDAR: main_.mnuguardar_Click(); break;
-    case IDM_JUGADOR: main_.mnujugador_Click(); break;
-    case IDM_MAPA: main_.mnumapa_Click(); break;
-    case IDM_SALIR: main_.mnusalir_Click(); break;
-    case IDM_CONTROLES: main_.mnucontroles_Click(); break;
-    case IDM_ACERCA: main_.mnuacerca_Click(); break;
-    default: break;
-  }
+  if (const auto* item = platform::menuItem<Main>(layout::kMenus, id)) (main_.*item->handler)();
 }
 
 // No tick starts while another runs: a message box or dialog opened inside
@@ -127,31 +100,24 @@ void MainWindow::paint() {
   const HDC screen = BeginPaint(hwnd(), &ps);
   if (!backDc_) {
     backDc_ = CreateCompatibleDC(screen);
-    back_ = CreateCompatibleBitmap(screen, kSurfaceWidth, kClientHeight);
+    back_ = CreateCompatibleBitmap(screen, layout::kAncho, layout::kAlto);
     backOld_ = SelectObject(backDc_, back_);
-    SetBkMode(backDc_, TRANSPARENT);
-  }
+    }
   const HDC dc = backDc_;
   const RECT& area = ps.rcPaint;
   // Text drawn twice over itself would thicken its edges: nothing is drawn outside the area.
   SaveDC(dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  FillRect(dc, &area, fondo_);
   platform::drawBitmap(dc, 0, 0, main_.mainpic(), area);
-  const RECT frame{8, 407, 95, 494};
+  const RECT frame = rect(layout::kMarcoRetrato);
   if (meets(frame, area)) {
     FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    platform::drawBitmap(dc, 9, 408, persona_, area);
+    platform::drawBitmap(dc, frame.left + 1, frame.top + 1, persona_, area);
   }
-  for (std::size_t i = 0; i < kLugares.size(); ++i) {
-    const Lugar& l = kLugares[i];
-    RECT box = l.box();
-    if (!meets(box, area)) continue;
-    const std::wstring& text = captions_[i];
-    SelectObject(dc, static_cast<Etiqueta>(i) == Etiqueta::nombre ? arial_ : l.strip ? plain_ : sansSerif_);
-    SetTextColor(dc, l.strip ? RGB(255, 255, 255) : RGB(0, 0, 0));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX);
-  }
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
+    if (meets(rect(layout::kEtiquetas[i].box), area))
+      platform::drawLabel(dc, layout::kEtiquetas[i], fuentes_[i], captions_[i]);
   RestoreDC(dc, -1);
   BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left,
          area.top, SRCCOPY);
@@ -164,7 +130,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   std::wstring& shown = captions_[static_cast<std::size_t>(label)];
   if (nuevo_ == shown) return;
   shown.swap(nuevo_);
-  const RECT box = kLugares[static_cast<std::size_t>(label)].box();
+  const RECT box = rect(layout::etiqueta(label).box);
   if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
 }
 
@@ -176,7 +142,13 @@ void MainWindow::present(const platform::Rect& c) {
 }
 
 void MainWindow::setMapMenuEnabled(bool enabled) {
-  if (hwnd()) EnableMenuItem(GetMenu(hwnd()), IDM_MAPA, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  // The command id of "Cargar mapa", found once in the menu table.
+  static const int id = [] {
+    for (std::size_t k = 0; k < std::size(layout::kArchivo); ++k)
+      if (layout::kArchivo[k].handler == &Main::mnumapa_Click) return platform::menuId(0, k);
+    return 0;
+  }();
+  if (hwnd()) EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::quit() { destroy(); }

@@ -44,12 +44,13 @@ class MainWindow final : public platform::Win32Window, public View {
   platform::Win32Keys keys_{platform::Win32Keys::Scope::Window};
   platform::Win32Sound sound_;
   platform::Win32FileDialog dialogo_;
-  platform::Win32Messages messages_{L"Juego"};
+  platform::Win32Messages messages_;
   platform::Win32Files files_;
   platform::ClockRandom random_;
   Main main_;
 
-  HFONT arial_, sansSerif_, plain_;
+  std::array<HFONT, 8> fuentes_{};  // one per label, as its font says
+  HBRUSH fondo_ = nullptr;
   std::array<std::wstring, 8> captions_;
   std::wstring nuevo_;  // a caption being converted
   // The off-screen copy of the client area, made at the first paint.

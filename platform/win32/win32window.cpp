@@ -16,7 +16,7 @@ Win32Window::~Win32Window() {
 }
 
 void Win32Window::create(HINSTANCE instance, const wchar_t* className, const wchar_t* title,
-                         DWORD style, HBRUSH background, int width, int height) {
+                         DWORD style, HBRUSH background, int width, int height, HMENU menu) {
   WNDCLASSEXW type{};
   type.cbSize = sizeof type;
   type.lpfnWndProc = &Win32Window::proc;
@@ -29,7 +29,7 @@ void Win32Window::create(HINSTANCE instance, const wchar_t* className, const wch
   // The user cannot resize the window: it is as big as its contents.
   CreateWindowExW(0, className, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | style,
                   CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr,
-                  LoadMenuW(instance, MAKEINTRESOURCEW(1)), instance, this);
+                  menu, instance, this);
   setClientSize(hwnd_, width, height);
   keys_.attach(hwnd_);
 }

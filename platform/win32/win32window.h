@@ -23,8 +23,9 @@ class Win32Window {
   explicit Win32Window(Win32Keys& keys) : keys_(keys) {}
   virtual ~Win32Window();
 
+  // The window owns `menu` from then on.
   void create(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style,
-              HBRUSH background, int width, int height);
+              HBRUSH background, int width, int height, HMENU menu);
   // Calls onTimer() every 100 ms.
   void startTimer();
   // Ends the program: the window goes, and with it the message loop.

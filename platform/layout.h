@@ -1,0 +1,56 @@
+// A window's layout as plain data: where each label, picture and button
+// stands, its font, its colours and its first text. Each program keeps one
+// table of these (game/layout.h, editor/layout.h) that both front ends
+// read, so the Linux and the Windows windows cannot drift apart; a front
+// end only knows how to draw a label, a picture or a button.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace platform {
+
+// Colours are 0xRRGGBB.
+inline constexpr uint32_t kNegro = 0x000000;
+inline constexpr uint32_t kBlanco = 0xFFFFFF;
+
+struct Box {
+  int x, y, w, h;
+};
+
+// A face and its height in pixels at 96 dots per inch (12 pixels is 9
+// points, 11 is 8.25).
+struct Font {
+  const char* family;
+  int pixels;
+  bool bold;
+};
+
+// A label's text begins at the top left of its box and is cut to it.
+struct Label {
+  const char* name;  // for screen readers and tests
+  Box box;
+  const Font* font;
+  uint32_t ink;
+  bool opaque;  // painted on `paper`, or transparent over what lies beneath
+  uint32_t paper;
+  const char* text;  // UTF-8, shown until the rules set another
+};
+
+// A menu item runs a handler of the program's rules (or, null, one of the
+// window's own, named by `name`).
+template <class Rules>
+struct MenuItem {
+  const char* name;
+  const char* text;
+  void (Rules::*handler)();
+};
+
+template <class Rules>
+struct Menu {
+  const char* name;
+  const char* text;
+  std::span<const MenuItem<Rules>> items;
+};
+
+}  // namespace platform

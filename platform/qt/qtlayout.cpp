@@ -1,0 +1,49 @@
+#include "platform/qt/qtlayout.h"
+
+#include <QPainter>
+
+#include "platform/qt/qtimage.h"
+
+namespace platform {
+
+QColor qtColor(uint32_t rgb) { return QColor::fromRgb(0xFF000000u | rgb); }
+
+// Sizes in pixels at 96 dots per inch, so they look the same whatever the
+// screen reports.
+QFont qtFont(const Font& font) {
+  QFont f(QString::fromUtf8(font.family));
+  f.setPixelSize(font.pixels);
+  f.setBold(font.bold);
+  return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const Label& label) {
+  auto* l = new QLabel(QString::fromUtf8(label.text), parent);
+  l->setObjectName(QString::fromUtf8(label.name));
+  // Screen readers (and the end-to-end tests) tell the labels apart by this.
+  l->setAccessibleDescription(QString::fromUtf8(label.name));
+  l->setFont(qtFont(*label.font));
+  l->setGeometry(label.box.x, label.box.y, label.box.w, label.box.h);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setTextFormat(Qt::PlainText);
+  QPalette p = l->palette();
+  p.setColor(QPalette::WindowText, qtColor(label.ink));
+  p.setColor(QPalette::Window, qtColor(label.paper));
+  l->setPalette(p);
+  l->setAutoFillBackground(label.opaque);
+  return l;
+}
+
+QtPictureButton::QtPictureButton(QWidget* parent, const Bitmap& picture, int side, uint32_t face)
+    : QAbstractButton(parent),
+      up_(toQImage(buttonFace(picture, side, side, face, false))),
+      down_(toQImage(buttonFace(picture, side, side, face, true))) {
+  setFixedSize(side, side);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void QtPictureButton::paintEvent(QPaintEvent*) {
+  QPainter(this).drawImage(0, 0, isDown() ? down_ : up_);
+}
+
+}  // namespace platform

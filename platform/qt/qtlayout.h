@@ -1,0 +1,35 @@
+// Qt's side of the layout tables (platform/layout.h): a label, a font, a
+// colour and a picture button made as the table says.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QLabel>
+
+#include "platform/bitmap.h"
+#include "platform/layout.h"
+
+namespace platform {
+
+QColor qtColor(uint32_t rgb);
+QFont qtFont(const Font& font);
+
+// A label whose text begins at the top left of its box, as on Windows.
+QLabel* makeLabel(QWidget* parent, const Label& label);
+
+// A picture button drawn with buttonFace, raised or, while held, sunken:
+// the same pixels as the Windows button. Never takes the keyboard focus.
+class QtPictureButton final : public QAbstractButton {
+ public:
+  QtPictureButton(QWidget* parent, const Bitmap& picture, int side, uint32_t face);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QImage up_, down_;
+};
+
+}  // namespace platform

@@ -1,0 +1,48 @@
+// The Windows side of the layout tables (platform/layout.h): fonts,
+// colours, labels drawn at the top left of their box, and the menu bar.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+#include "platform/layout.h"
+#include "platform/win32/text.h"
+
+namespace platform {
+
+inline COLORREF colorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// The caller deletes it.
+HFONT makeFont(const Font& font);
+
+// The label's text at the top left of its box, cut to it, on its paper when
+// it is opaque. `font` is made from the label's.
+void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text);
+
+// Item k of menu m gets the command id menuId(m, k).
+constexpr int menuId(std::size_t m, std::size_t k) { return 1000 + 100 * static_cast<int>(m) + static_cast<int>(k); }
+
+template <class Rules>
+HMENU makeMenuBar(std::span<const Menu<Rules>> menus) {
+  const HMENU bar = CreateMenu();
+  for (std::size_t m = 0; m < menus.size(); ++m) {
+    const HMENU popup = CreatePopupMenu();
+    for (std::size_t k = 0; k < menus[m].items.size(); ++k)
+      AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(menuId(m, k)), wide(menus[m].items[k].text).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), wide(menus[m].text).c_str());
+  }
+  return bar;
+}
+
+// The item of a command id, or null.
+template <class Rules>
+const MenuItem<Rules>* menuItem(std::span<const Menu<Rules>> menus, int id) {
+  for (std::size_t m = 0; m < menus.size(); ++m)
+    for (std::size_t k = 0; k < menus[m].items.size(); ++k)
+      if (menuId(m, k) == id) return &menus[m].items[k];
+  return nullptr;
+}
+
+}  // namespace platform
