@@ -26,7 +26,10 @@ struct Font {
   bool bold;
 };
 
-// A label's text begins at the top left of its box and is cut to it.
+// A label's text begins at the top left of its box and is cut to it: the
+// ink of its first character kInkLeft pixels in, whatever room that glyph
+// leaves on its left in the face that draws it (faces differ in that).
+inline constexpr int kInkLeft = 1;
 struct Label {
   const char* name;  // for screen readers and tests
   Box box;

@@ -25,6 +25,17 @@ HWND control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD s
   return c;
 }
 
+// A static control draws its text from its left edge: moved right so that
+// the ink of the first character begins where it does on Linux.
+platform::Box inked(platform::Box b, HFONT font, wchar_t first) {
+  const int shift = platform::inkShift(font, first);
+  return {b.x + shift, b.y, b.w - shift, b.h};
+}
+platform::Box inked(const platform::Label& label, HFONT font) {
+  const std::wstring text = platform::wide(label.text);
+  return inked(label.box, font, text.empty() ? 0 : text[0]);
+}
+
 }  // namespace
 
 PrincipalWindow::PrincipalWindow(HINSTANCE instance)
@@ -54,7 +65,8 @@ PrincipalWindow::~PrincipalWindow() {
 
 void PrincipalWindow::buildControls() {
   for (const platform::Label& t : layout::kTitulos)
-    control(hwnd(), L"STATIC", platform::wide(t.text), SS_LEFT | SS_NOPREFIX, t.box, -1, bold_);
+    control(hwnd(), L"STATIC", platform::wide(t.text), SS_LEFT | SS_NOPREFIX, inked(t, bold_), -1,
+            bold_);
 
   // The palettes: pictures only, drawn by us as on Linux; screen readers say the names.
   for (std::size_t i = 0; i < layout::kBotones.size(); ++i) {
@@ -70,7 +82,8 @@ void PrincipalWindow::buildControls() {
     const platform::Label& e = layout::kEtiquetas[i];
     captions_[i] = platform::wide(e.text);
     captions_[i].reserve(64);
-    etiquetas_[i] = control(hwnd(), L"STATIC", captions_[i], SS_LEFT | SS_NOPREFIX, e.box, -1, font_);
+    etiquetas_[i] =
+        control(hwnd(), L"STATIC", captions_[i], SS_LEFT | SS_NOPREFIX, inked(e, font_), -1, font_);
   }
   nuevo_.reserve(64);
 }
@@ -151,7 +164,12 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
   std::wstring& shown = captions_[i];
   platform::wideInto(nuevo_, text);
   if (!l || nuevo_ == shown) return;
+  const wchar_t before = shown.empty() ? 0 : shown[0], after = nuevo_.empty() ? 0 : nuevo_[0];
   shown.swap(nuevo_);
+  if (before != after) {
+    const platform::Box b = inked(layout::kEtiquetas[i].box, font_, after);
+    MoveWindow(l, b.x, b.y, b.w, b.h, TRUE);
+  }
   SetWindowTextW(l, shown.c_str());
 }
 

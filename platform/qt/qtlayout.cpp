@@ -1,6 +1,9 @@
 #include "platform/qt/qtlayout.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "platform/qt/qtimage.h"
 
@@ -14,6 +17,9 @@ QFont qtFont(const Font& font) {
   QFont f(QString::fromUtf8(font.family));
   f.setPixelSize(font.pixels);
   f.setBold(font.bold);
+  // Crisp, as Windows draws these small faces: hinted to whole pixels, no grey edges.
+  f.setHintingPreference(QFont::PreferFullHinting);
+  f.setStyleStrategy(QFont::NoAntialias);
   return f;
 }
 
@@ -31,7 +37,15 @@ QLabel* makeLabel(QWidget* parent, const Label& label) {
   p.setColor(QPalette::Window, qtColor(label.paper));
   l->setPalette(p);
   l->setAutoFillBackground(label.opaque);
+  alignInk(l, l->text().isEmpty() ? QChar() : l->text()[0]);
   return l;
+}
+
+void alignInk(QLabel* label, QChar first) {
+  const int bearing = first.isNull() ? 0 : QFontMetrics(label->font()).boundingRect(first).left();
+  const QMargins m = label->contentsMargins();
+  const int left = std::max(kInkLeft - bearing, 0);
+  if (m.left() != left) label->setContentsMargins(left, m.top(), m.right(), m.bottom());
 }
 
 QtPictureButton::QtPictureButton(QWidget* parent, const Bitmap& picture, int side, uint32_t face)

@@ -18,6 +18,9 @@ QFont qtFont(const Font& font);
 
 // A label whose text begins at the top left of its box, as on Windows.
 QLabel* makeLabel(QWidget* parent, const Label& label);
+// Moves the label's text so that the ink of its first character begins
+// kInkLeft pixels into the box, whatever that glyph's own bearing.
+void alignInk(QLabel* label, QChar first);
 
 // A picture button drawn with buttonFace, raised or, while held, sunken:
 // the same pixels as the Windows button. Never takes the keyboard focus.

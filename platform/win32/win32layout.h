@@ -17,6 +17,10 @@ inline COLORREF colorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 
 // The caller deletes it.
 HFONT makeFont(const Font& font);
 
+// How far right to draw a text beginning with `first` in `font` so that its
+// ink begins kInkLeft pixels in (never left of where it would be drawn).
+int inkShift(HFONT font, wchar_t first);
+
 // The label's text at the top left of its box, cut to it, on its paper when
 // it is opaque. `font` is made from the label's.
 void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text);
