@@ -72,20 +72,12 @@ void PrincipalWindow::buildControls() {
 }
 
 void PrincipalWindow::buildMenus() {
-  for (const auto& m : layout::kMenus) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.text));
-    menu->setObjectName(QString::fromUtf8(m.name));
-    for (const auto& item : m.items) {
-      QAction* a = menu->addAction(QString::fromUtf8(item.text));
-      a->setObjectName(QString::fromUtf8(item.name));
-      connect(a, &QAction::triggered, this, [this, handler = item.handler] {
-        if (handler)
-          (principal_.*handler)();
-        else
-          mnunuevo_Click();  // "Nuevo" opens the window's own dialog
-      });
-    }
-  }
+  platform::makeMenus<Principal>(menuBar(), layout::kMenus, [this](void (Principal::*handler)()) {
+    if (handler)
+      (principal_.*handler)();
+    else
+      mnunuevo_Click();  // "Nuevo" opens the window's own dialog
+  });
 }
 
 void PrincipalWindow::mnunuevo_Click() {

@@ -67,19 +67,11 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenus() {
-  for (const auto& m : layout::kMenus) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.text));
-    menu->setObjectName(QString::fromUtf8(m.name));
-    for (const auto& item : m.items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
-      action->setObjectName(QString::fromUtf8(item.name));
-      connect(action, &QAction::triggered, this, [this, handler = item.handler] {
-        (main_.*handler)();
-        flush();
-      });
-      if (item.handler == &Main::mnumapa_Click) mnumapa_ = action;
-    }
-  }
+  platform::makeMenus<Main>(menuBar(), layout::kMenus, [this](void (Main::*handler)()) {
+    (main_.*handler)();
+    flush();
+  });
+  mnumapa_ = menuBar()->findChild<QAction*>(QStringLiteral("mnumapa"));
 }
 
 // No tick starts while another runs: a message box or dialog opened inside

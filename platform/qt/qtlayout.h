@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 
 #include "platform/bitmap.h"
 #include "platform/layout.h"
@@ -21,6 +22,21 @@ QLabel* makeLabel(QWidget* parent, const Label& label);
 // Moves the label's text so that the ink of its first character begins
 // kInkLeft pixels into the box, whatever that glyph's own bearing.
 void alignInk(QLabel* label, QChar first);
+
+// The menu bar of the table; choosing an item calls run(item.handler). The
+// actions are named after the items, for screen readers and tests.
+template <class Rules, class Run>
+void makeMenus(QMenuBar* bar, std::span<const Menu<Rules>> menus, Run run) {
+  for (const auto& m : menus) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(m.text));
+    menu->setObjectName(QString::fromUtf8(m.name));
+    for (const auto& item : m.items) {
+      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      action->setObjectName(QString::fromUtf8(item.name));
+      QObject::connect(action, &QAction::triggered, bar, [run, handler = item.handler] { run(handler); });
+    }
+  }
+}
 
 // A picture button drawn with buttonFace, raised or, while held, sunken:
 // the same pixels as the Windows button. Never takes the keyboard focus.
