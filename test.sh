@@ -15,15 +15,16 @@ export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
 echo "== Figures from the end-to-end run"
-grep -h -E '^((editor )?start to window shown|idle play|editor idle|resident memory)' Testing/Temporary/LastTest.log || true
+grep -h -E '^((editor )?start to window shown|idle play|editor idle|resident memory|sound )' Testing/Temporary/LastTest.log || true
 
 # The Windows programs, cross-built into build-windows/, and their tests
-# under Wine: the rules' unit tests and one end-to-end test per program.
+# under Wine: the rules' unit tests, one end-to-end test per program and
+# one of the game's sounds.
 echo "== Windows build and tests"
 windows_started=$SECONDS
 tarnwick_build_windows "$root"
 (cd "$root/build-windows" && ctest --output-on-failure -j "$(nproc)" --timeout 300)
-grep -h -E '^(fresh Wine prefix|start to window shown under Wine|idle play|editor idle)' "$root/build-windows/Testing/Temporary/LastTest.log" || true
+grep -h -E '^(fresh Wine prefix|start to window shown under Wine|idle play|editor idle|sound )' "$root/build-windows/Testing/Temporary/LastTest.log" || true
 echo "== The Windows build and tests took $((SECONDS - windows_started)) s"
 
 # The unit tests and fuzz replays again under the address and

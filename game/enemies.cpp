@@ -89,10 +89,11 @@ void Main::turnoenemigos() {
         std::max<int64_t>(int64_t{jugador.vida} - dano, std::numeric_limits<int32_t>::min()));
     // The status shows the new life when the tick ends.
     if (jugador.vida < 1) {
-      // The turn goes on: later enemies still walk and strike.
+      // The turn goes on: later enemies still walk and strike, and each
+      // strike on the fallen hero asks for the death sound again (heard once).
       jugador.vida = 0;
       jugador.muerto = true;
-      s_.sound.play(sonidoMuerte_);
+      sonar(kMuerte);
     }
   }
 }

@@ -65,7 +65,7 @@ void Main::golpear() {
   const int64_t dano = std::max<int64_t>(int64_t{jugador.ataque} - enemigo.defensa, 1);
   enemigo.vida = sumar(enemigo.vida, -dano);
   if (enemigosel == e) mostrarenemigo();
-  s_.sound.play(sonidoGolpe_);
+  sonar(kGolpe);
   if (enemigo.vida > 0) return;
 
   // The kill, in this order.

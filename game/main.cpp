@@ -48,8 +48,8 @@ void Main::Form_Load() {
   tipos = kTipos;
   ultimomapa = 2;
   carpeta_ = s_.files.programFolder();
-  sonidoGolpe_ = platform::underFolder(carpeta_, "\\sonidos\\hit0.wav");
-  sonidoMuerte_ = platform::underFolder(carpeta_, "\\sonidos\\dead.wav");
+  sonidos_[kGolpe] = platform::underFolder(carpeta_, "\\sonidos\\hit0.wav");
+  sonidos_[kMuerte] = platform::underFolder(carpeta_, "\\sonidos\\dead.wav");
 }
 
 void Main::mnucontroles_Click() { s_.messages.show(kControles, platform::Icon::Information); }

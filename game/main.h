@@ -95,6 +95,10 @@ class Main {
   void revivir();
   void beberpocion();
   void golpear();
+  // The sounds the rules play.
+  enum Sonido { kGolpe, kMuerte, kSonidos };
+  // Plays a sound unless it was already asked for in this tick.
+  void sonar(Sonido sonido);
   // Ground the view at the hero and clamp it, as a move and a load do.
   void centrarvista();
   void pisar(Enemigo& e, int i, int16_t x, int16_t y);
@@ -115,7 +119,8 @@ class Main {
   std::array<std::string, 4> textoEnemigo_;
   std::string textoExy_, textoMapa_, textoEnemigos_;
   std::string carpeta_;  // the program's folder
-  std::string sonidoGolpe_, sonidoMuerte_;
+  std::array<std::string, kSonidos> sonidos_;  // their files, by Sonido
+  std::array<bool, kSonidos> sonadoEnTick_{};   // asked for since the tick began
   mapformat::MapData leido_;  // a map file is read here, then applied if whole
 };
 

@@ -1,6 +1,7 @@
 // One tick of play, every 100 ms: keys, the hero's actions, his move, the
 // enemies' turn, drawing and labels, always in this order.
 #include <algorithm>
+#include <utility>
 
 #include "game/main.h"
 #include "mapformat/numbers.h"
@@ -19,6 +20,7 @@ int16_t origen(double v) { return mapformat::roundToInt16(v).value_or(0); }
 
 // Called by the window every 100 ms.
 void Main::maintimer_Timer() {
+  sonadoEnTick_ = {};
   if (!conjugador || !conmapa) return;
   regenerar();
   if (++cuadro == 16) cuadro = 0;
@@ -94,6 +96,14 @@ void Main::maintimer_Timer() {
   mostrarestado();
   mapformat::setPairText(textoMapa_, "Mapa ", mapax, mapay);
   view_.setCaption(Etiqueta::labmapa, textoMapa_);
+}
+
+// Several enemies striking the fallen hero in one turn ask for his death
+// sound each time: played again, it would restart at every strike and stutter
+// before it is heard. A different sound still replaces the one playing.
+void Main::sonar(Sonido sonido) {
+  if (std::exchange(sonadoEnTick_[sonido], true)) return;
+  s_.sound.play(sonidos_[sonido]);
 }
 
 void Main::centrarvista() {

@@ -1,6 +1,6 @@
 // Steady play allocates nothing: once its buffers have grown, a tick of the
 // rules (keys, moves, the enemies' turn, drawing, every caption) makes no
-// heap allocation, idle, walking or fighting.
+// heap allocation, idle, walking, fighting or falling.
 #include "platform/testing/allocations.h"
 #include "scenes.h"
 
@@ -12,27 +12,34 @@ TEST(Allocations, NoneInATickOfSteadyPlay) {
     std::string mapa;
   } cases[] = {{Steady::Play::Idle, gametest::walkMap()},
                {Steady::Play::Walking, gametest::walkMap()},
-               {Steady::Play::Fighting, gametest::fightMap()}};
+               {Steady::Play::Fighting, gametest::fightMap()},
+               {Steady::Play::Dying, gametest::fightMap()}};
   for (const auto& c : cases) {
     Steady s;
     s.jugar(c.mapa);
     const int x0 = s.m.jugador.x;
     long long n = 0;
     for (; n < 30; ++n) s.tick(c.play, n);
-    const long long before = platform::testing::allocations.load();
+    const long long before = platform::testing::allocations.load(), sonidos = s.sound.plays;
     int16_t xs = 0;
     bool golpeado = false;
+    long long muertes = 0;
     for (; n < 230; ++n) {
       s.tick(c.play, n);
       xs = static_cast<int16_t>(xs | (1 << (s.m.jugador.x - x0 + 1)));
       golpeado = golpeado || s.m.jugador.vida < (1 << 30);
+      muertes += s.m.jugador.muerto;
     }
     EXPECT_EQ(platform::testing::allocations.load() - before, 0) << static_cast<int>(c.play);
-    // What ran was that kind of play: the hero stood, walked to and fro, or
-    // fought all 101 enemies and was hit.
+    // What ran was that kind of play: the hero stood, walked to and fro,
+    // fought all 101 enemies and was hit, or fell every third tick, his
+    // death sound asked for once each time however many struck him.
     EXPECT_EQ(xs, c.play == Steady::Play::Walking ? 0b11 : 0b10) << static_cast<int>(c.play);
     if (c.play == Steady::Play::Fighting) {
       EXPECT_EQ(gametest::str(s.m.enemigosrestantes, golpeado, s.sound.plays > 50), "101 1 1");
+    }
+    if (c.play == Steady::Play::Dying) {
+      EXPECT_EQ(gametest::str(muertes, s.sound.plays - sonidos), "67 67");
     }
   }
 }

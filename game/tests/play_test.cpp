@@ -153,11 +153,16 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
     EXPECT_EQ(str(ring.e(target[d]).vida, sum), str(15, total - 5)) << d;
   }
 
-  Game edge;  // facing right from the last column strikes nothing
-  edge.jugando(mapa(3, 2, {"m.@"}));
-  edge.j.direccion = kEste;
-  edge.tick({vk::Space});
-  EXPECT_EQ(str(edge.sound.played.size(), edge.j.espera), "0 2");
+  // Facing right from the last column strikes nothing; the last column and
+  // row themselves are on the map.
+  for (const auto& [rows, facing, hits] : {std::tuple{std::vector<std::string>{"m.@"}, kEste, 0},
+                                           {{".@", "..m"}, kSureste, 1}}) {
+    Game edge;
+    edge.jugando(mapa(3, 2, rows));
+    edge.j.direccion = facing;
+    edge.tick({vk::Space});
+    EXPECT_EQ(str(edge.sound.played.size(), edge.j.espera), str(hits, 2)) << facing;
+  }
 }
 
 TEST_F(Play, KillRewardsAndTheLastKillSaves) {
@@ -230,10 +235,39 @@ TEST_F(Play, EnemyStrikesAndTheHerosDeath) {
   g.j.vida = 7;
   g.m.turnoenemigos();
   // The first live sheep kills him with exactly 7; the next strikes again.
-  EXPECT_EQ(str(g.j.vida, g.j.muerto, g.sound.played.size()) + g.sound.played[1], "0 1 2" + g.files.path("sonidos/dead.wav"));
+  EXPECT_EQ(str(g.j.vida, g.j.muerto, g.e(2).espera), "0 1 2");
   EXPECT_EQ(g.enemigo(3), "3 2 0 20");  // the blot after them still walked
   g.m.turnoenemigos();                  // a dead hero stops everyone
   EXPECT_EQ(g.enemigo(3), "3 2 0 20");
+}
+
+// Eight sheep around the hero: the first to strike kills him, the other
+// seven strike the fallen hero in the same tick. Each sound is asked for at
+// most once a tick, and again in the next; a different one still follows.
+TEST_F(Play, EachSoundAtMostOnceATick) {
+  jugando(mapa(40, 30, {"sss", "s@s", "sss"}));  // he faces the sheep south of him
+  const struct {
+    int32_t vida;
+    std::set<int> held;
+    const char* heard;
+  } ticks[] = {
+      {1, {}, "dead "},
+      {1, {vk::Space}, "hit0 dead "},
+      {100, {vk::Space}, "hit0 "},  // eight strikes take 56: he lives
+  };
+  const std::string hit0 = files.path("sonidos/hit0.wav"), dead = files.path("sonidos/dead.wav");
+  for (const auto& t : ticks) {
+    j.vida = t.vida;
+    j.muerto = false;
+    j.espera = 0;
+    for (int i = 0; i < 8; ++i) e(i).espera = 0;
+    sound.played.clear();
+    tick(t.held);
+    std::string heard;
+    for (const std::string& path : sound.played)
+      heard += (path == hit0 ? "hit0" : path == dead ? "dead" : path) + " ";
+    EXPECT_EQ(heard, t.heard) << t.vida << " " << t.held.size();
+  }
 }
 
 // Hand-made maps may stack units: a rat on the hero's start and two blots

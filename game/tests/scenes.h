@@ -90,14 +90,18 @@ struct Steady {
     files.put("mapas/" + name, text);
     m.cargarmapa(files.path("mapas/" + name));
   }
-  // One tick of steady play: idle, walking left and right in turn, or
-  // fighting with Space held while walking.
-  enum class Play { Idle, Walking, Fighting };
+  // One tick of steady play: idle, walking left and right in turn,
+  // fighting with Space held while walking, or standing with 1 life among
+  // the fight map's enemies, so that a volley fells him and strikes him
+  // fallen every third tick.
+  enum class Play { Idle, Walking, Fighting, Dying };
   void tick(Play play, long long n) {
-    if (play == Play::Fighting) keepFighting(m);
+    if (play == Play::Fighting || play == Play::Dying) keepFighting(m);
+    if (play == Play::Dying) m.jugador.vida = 1;
+    const bool walks = play == Play::Walking || play == Play::Fighting;
     keys.held[platform::vk::Space] = play == Play::Fighting;
-    keys.held[platform::vk::Left] = play != Play::Idle && n % 2 == 0;
-    keys.held[platform::vk::Right] = play != Play::Idle && n % 2 == 1;
+    keys.held[platform::vk::Left] = walks && n % 2 == 0;
+    keys.held[platform::vk::Right] = walks && n % 2 == 1;
     m.maintimer_Timer();
   }
 };
