@@ -127,7 +127,7 @@ def windows_matches(s, name, program, linux, size):
         raise AssertionError(fault) from None
     pictures, boxes = linux[name]
     firsts = {label: first_text_pixel(pictures[0], box, background(program)) for label, box in boxes.items()}
-    print("%s: %dx%d pixels identical but for the glyphs; labels' first text pixels %s" % (
+    print("parity, %s: %dx%d pixels identical but for the glyphs; labels' first text pixels %s" % (
         name, size[0], size[1], sorted((label, p) for label, p in firsts.items() if p)))
 
 
