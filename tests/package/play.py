@@ -1,6 +1,7 @@
 """Played by an unprivileged player (test_package.py starts it as one):
 
-    play.py installed GAMES_FOLDER SCREENSHOT   the programs unpacked from the package
+    play.py installed GAMES_FOLDER SCREENS      the programs unpacked from the package; their
+                                                screens go to SCREENS/juego.png and editor.png
     play.py portable BIN_FOLDER                 a portable folder he may not write to
 
 Installed, everything he makes lands in ~/.local/share/tarnwick; portable and
@@ -29,7 +30,11 @@ def make_map(s, name):
             ("click", *BLOT), ("click", 210, 210), ("press", "Guardar"), ("dialog", name)])
 
 
-def installed(games, screenshot):
+def shoot(path):  # the window at the screen's top-left corner, with its labels
+    subprocess.run(["import", "-window", "root", "-crop", "720x540+0+0", "+repage", path], check=True)
+
+
+def installed(games, screens):
     data = os.path.expanduser("~/.local/share/tarnwick")
     shipped = os.path.join(os.path.dirname(games), "share", "tarnwick")
     with Session("installed", programs=games) as s:
@@ -38,7 +43,7 @@ def installed(games, screenshot):
         s.play([("press", "Jugador Nuevo"), ("dialog", "Ana"), ("label", "nombre", "Nombre: Ana - Nivel 1"),
                 ("press", "Cargar mapa"), ("dialog", None),
                 ("label", "nenemigos", enemies(os.path.join(shipped, "mapas", "default.mapa")))])
-        subprocess.run(["import", "-window", "root", screenshot], check=True)
+        shoot(os.path.join(screens, "juego.png"))
         s.play([("keys", "key", "g"), ("message", SAVED)])
         assert open(data + "/personajes/Ana").read() == "Ana,1,0,"
         assert open(data + "/personajes/default").read() == open(shipped + "/personajes/default").read()
@@ -49,6 +54,7 @@ def installed(games, screenshot):
         s.start("TarnwickEdit")
         make_map(s, "propio")
         s.message(SAVED)
+        shoot(os.path.join(screens, "editor.png"))
         assert enemies(data + "/mapas/propio.mapa") == "Enemigos: 1"
         s.press("Salir")
         wait_for("the editor to end", lambda: s.program.poll() is not None)

@@ -1,11 +1,12 @@
 """The Debian package as a player gets it, and the portable folder as one who may not write to it.
 
-    test_package.py PACKAGE.deb BIN_FOLDER SCREENSHOT
+    test_package.py PACKAGE.deb BIN_FOLDER SCREENS
 
 Checks the package with lintian, its menu entries with desktop-file-validate and its
 AppStream metadata with appstreamcli (each failing on errors), unpacks it with dpkg -x
-and has an unprivileged user play it there (tests/package/play.py); then the same user
-plays a read-only copy of the portable folder. Nothing below either may change. Run as
+and has an unprivileged user play it there (tests/package/play.py), keeping what he saw
+in SCREENS (juego.png, editor.png); then the same user plays a read-only copy of the
+portable folder. Nothing below either may change. Run as
 root it makes the user (tarnwick-jugador) and switches to it; run as anyone else, it
 plays as that user."""
 
@@ -58,7 +59,7 @@ def play(prefix, *args):
     return time.monotonic() - started
 
 
-def main(deb, portable_bin, screenshot):
+def main(deb, portable_bin, screens):
     check("lintian", "--fail-on", "error", deb)
     root = tempfile.mkdtemp(prefix="tarnwick-deb-")
     os.chmod(root, 0o755)  # as /: the player may enter, not write
@@ -75,14 +76,13 @@ def main(deb, portable_bin, screenshot):
                 assert open(icon, "rb").read(24)[16:24] == size.to_bytes(4, "big") * 2, icon
 
         prefix, home = player()
-        shot = os.path.join(home, "juego.png")
         before = tree(root)
-        seconds = play(prefix, "installed", os.path.join(root, "usr", "games"), shot)
+        seconds = play(prefix, "installed", os.path.join(root, "usr", "games"), home)
         assert tree(root) == before, "the player's game wrote below the prefix"
-        shutil.copy(shot, screenshot)
-        print("installed, played as %s in %.1f s; screenshot: %s" % (prefix[2] if prefix[0] == "runuser" else
-                                                                      os.environ.get("USER", "this user"),
-                                                                      seconds, screenshot))
+        os.makedirs(screens, exist_ok=True)
+        for shot in ("juego.png", "editor.png"):
+            shutil.copy(os.path.join(home, shot), screens)
+        print("installed, played in %.1f s; the screens as he saw them: %s" % (seconds, screens))
 
         # The portable folder, owned by someone else and read-only to him.
         folder = os.path.join(root, "portable")
