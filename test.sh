@@ -17,6 +17,16 @@ ctest --output-on-failure -j "$(nproc)" --timeout 300
 echo "== Figures from the end-to-end run"
 grep -h -E '^((editor )?start to window shown|idle play|editor idle|resident memory|sound )' Testing/Temporary/LastTest.log || true
 
+# The Debian package: lintian, desktop-file-validate and appstreamcli on it,
+# then unpacked and played by an unprivileged user, who also plays a
+# read-only copy of build/bin. What he saw is kept in build/capturas/.
+echo "== The Debian package, checked and played as a player"
+package_started=$SECONDS
+tarnwick_package "$root"
+/usr/bin/python3 "$root/tests/package/test_package.py" "$root"/build/tarnwick_*_amd64.deb "$root/build/bin" \
+  "$root/build/capturas"
+echo "== The package tests took $((SECONDS - package_started)) s"
+
 # The Windows programs, cross-built into build-windows/, and their tests
 # under Wine: the rules' unit tests, one end-to-end test per program and
 # one of the game's sounds.

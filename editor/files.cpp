@@ -18,9 +18,20 @@ constexpr std::string_view kExtension = ".mapa";
 
 }  // namespace
 
+// An installed editor must not leave the dialog wherever the file dialog
+// falls back to (the working folder, often the install prefix), where a
+// save would fail: it opens the player's maps folder, made on first use,
+// where the game looks for his maps first.
+std::string Principal::carpetaDialogo() {
+  if (!carpetas_.installed()) return "";
+  const std::string carpeta = platform::underFolder(carpetas_.player, "\\mapas");
+  s_.files.makeFolder(carpeta);
+  return carpeta + platform::kSeparator;
+}
+
 // A file that cannot be read, or is not a whole map, changes nothing.
 void Principal::mnuabrir_Click() {
-  const auto elegido = s_.dialogo.open("");
+  const auto elegido = s_.dialogo.open(carpetaDialogo());
   if (!elegido || elegido->path.empty()) return;
   const auto texto = s_.files.read(elegido->path, mapformat::kMaxFileBytes);
   if (!texto) return;
@@ -65,7 +76,7 @@ void Principal::amapa(mapformat::MapData& out) const {
 }
 
 void Principal::mnuguardar_Click() {
-  const auto elegido = s_.dialogo.save("");
+  const auto elegido = s_.dialogo.save(carpetaDialogo());
   if (!elegido || elegido->path.empty()) return;
   if (!hayjugador) {
     s_.messages.show(kSinJugador, platform::Icon::Critical);

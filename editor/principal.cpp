@@ -33,6 +33,7 @@ void Principal::Form_Load() {
   vistaancho = kViewWidth / kTile;
   vistaalto = kViewHeight / kTile;
   modo = kNinguno;
+  carpetas_ = platform::findFolders(s_.files);
 }
 
 void Principal::terr_Click(int index) {

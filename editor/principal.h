@@ -70,7 +70,12 @@ class Principal {
   std::array<Colocacion, kSlots> listaenemigos{};
 
  private:
+  // Where "Abrir" and "Guardar" open: nowhere in particular in the
+  // portable folder; the player's own maps folder when installed.
+  std::string carpetaDialogo();
+
   Services s_;
+  platform::Folders carpetas_;
   const assets::Pictures& pics_;
   View& view_;
   std::unique_ptr<Celda[]> mapa_;

@@ -32,6 +32,20 @@ bool Main::guardable(const std::string& path, const std::string& nombre) {
   return true;
 }
 
+// The player's characters folder, made if missing. An installed game gives
+// a new folder the starter character "Cargar jugador" proposes, as the
+// portable folder comes with one.
+std::string Main::carpetaPersonajes() {
+  const std::string carpeta = platform::underFolder(carpetas_.player, "\\personajes");
+  s_.files.makeFolder(carpeta);
+  const std::string inicial = platform::underFolder(carpeta, "\\default");
+  if (carpetas_.installed() && !s_.files.isFile(inicial))
+    if (const auto texto = s_.files.read(
+            platform::underFolder(carpetas_.shipped, "\\personajes\\default"), kMaxBytesPersonaje))
+      s_.files.writeAtomic(inicial, *texto);
+  return carpeta;
+}
+
 // Blanks the field: a new character must load a map again.
 void Main::pintarvacio() {
   conmapa = false;
@@ -44,8 +58,7 @@ void Main::mnunuevo_Click() {
   if (conjugador) pintarvacio();
   view_.setMapMenuEnabled(true);
   // Made first, so that the dialog opens in it rather than wherever it falls back to.
-  s_.files.makeFolder(platform::underFolder(carpeta_, "\\personajes"));
-  const auto elegido = s_.dialogo.save(platform::underFolder(carpeta_, "\\personajes\\nuevo"));
+  const auto elegido = s_.dialogo.save(platform::underFolder(carpetaPersonajes(), "\\nuevo"));
   if (!elegido || elegido->path.empty()) return;
   if (!guardable(elegido->path, elegido->title)) return;
   if (!s_.files.writeAtomic(elegido->path, *escribirpersonaje(elegido->title, 1, 0))) {
@@ -72,7 +85,7 @@ void Main::mnunuevo_Click() {
 // the value it would have replaced.
 void Main::mnujugador_Click() {
   if (conjugador) pintarvacio();
-  const auto elegido = s_.dialogo.open(platform::underFolder(carpeta_, "\\personajes\\default"));
+  const auto elegido = s_.dialogo.open(platform::underFolder(carpetaPersonajes(), "\\default"));
   if (!elegido || elegido->path.empty()) return;
   view_.setMapMenuEnabled(true);
   if (const auto texto = s_.files.read(elegido->path, kMaxBytesPersonaje)) {
@@ -90,10 +103,9 @@ void Main::mnujugador_Click() {
 // Also run by the G key and at the end of every level.
 void Main::mnuguardar_Click() {
   if (jugador.muerto || !conjugador) return;
-  const std::string carpeta = platform::underFolder(carpeta_, "\\personajes");
+  const std::string carpeta = carpetaPersonajes();
   const std::string ruta = carpeta + platform::kSeparator + jugador.nombre;
   if (!guardable(ruta, jugador.nombre)) return;
-  s_.files.makeFolder(carpeta);
   const auto texto = escribirpersonaje(jugador.nombre, jugador.nivel, jugador.experiencia);
   if (!s_.files.writeAtomic(ruta, *texto)) {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);

@@ -47,9 +47,9 @@ void Main::Form_Load() {
   view_.setMapMenuEnabled(false);
   tipos = kTipos;
   ultimomapa = 2;
-  carpeta_ = s_.files.programFolder();
-  sonidos_[kGolpe] = platform::underFolder(carpeta_, "\\sonidos\\hit0.wav");
-  sonidos_[kMuerte] = platform::underFolder(carpeta_, "\\sonidos\\dead.wav");
+  carpetas_ = platform::findFolders(s_.files);
+  sonidos_[kGolpe] = platform::underFolder(carpetas_.shipped, "\\sonidos\\hit0.wav");
+  sonidos_[kMuerte] = platform::underFolder(carpetas_.shipped, "\\sonidos\\dead.wav");
 }
 
 void Main::mnucontroles_Click() { s_.messages.show(kControles, platform::Icon::Information); }

@@ -104,6 +104,7 @@ class Main {
   void pisar(Enemigo& e, int i, int16_t x, int16_t y);
   void quedanen(int16_t x, int16_t y);
   void pintarvacio();
+  std::string carpetaPersonajes();
   bool guardable(const std::string& path, const std::string& nombre);
 
   void caption(Etiqueta label, std::string& buffer);
@@ -118,7 +119,7 @@ class Main {
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;
   std::string textoExy_, textoMapa_, textoEnemigos_;
-  std::string carpeta_;  // the program's folder
+  platform::Folders carpetas_;  // what the game ships with, and the player's files
   std::array<std::string, kSonidos> sonidos_;  // their files, by Sonido
   std::array<bool, kSonidos> sonadoEnTick_{};   // asked for since the tick began
   mapformat::MapData leido_;  // a map file is read here, then applied if whole

@@ -83,17 +83,22 @@ void Main::siguientemapa() {
   mnuguardar_Click();
   const auto numero = numeroDeMapa(nummapa);
   if (!numero || *numero == ultimomapa || *numero == std::numeric_limits<int32_t>::max()) return;
-  std::string ruta = platform::underFolder(carpeta_, "\\mapas\\mapa");
-  mapformat::appendText(ruta, *numero + 1);
-  ruta += ".mapa";
-  cargarmapa(ruta);
+  std::string nombre = "\\mapas\\mapa";
+  mapformat::appendText(nombre, *numero + 1);
+  nombre += ".mapa";
+  // An installed game looks for the next map among the player's own first,
+  // so that he can add a campaign, or replace a level, of his own.
+  const std::string propio = platform::underFolder(carpetas_.player, nombre);
+  cargarmapa(carpetas_.installed() && s_.files.isFile(propio)
+                 ? propio
+                 : platform::underFolder(carpetas_.shipped, nombre));
 }
 
 void Main::mnumapa_Click() {
   // Play pauses until a character is created or loaded again, even if the
   // dialog is cancelled.
   if (conmapa && conjugador) conjugador = false;
-  const auto elegido = s_.dialogo.open(platform::underFolder(carpeta_, "\\mapas\\default.mapa"));
+  const auto elegido = s_.dialogo.open(platform::underFolder(carpetas_.shipped, "\\mapas\\default.mapa"));
   if (!elegido || elegido->path.empty()) return;
   cargarmapa(elegido->path);
 }

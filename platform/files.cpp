@@ -45,6 +45,20 @@ NameFault portableNameFault(std::string_view name) {
   return NameFault::None;
 }
 
+Folders findFolders(const Files& files) {
+  const std::string program = files.programFolder();
+  if (files.isFolder(underFolder(program, "\\mapas"))) return {program, program};
+  // PREFIX/games -> PREFIX/share/tarnwick, written without "..", as the
+  // dialogs show it.
+  const std::size_t cut = program.find_last_of(kSeparators);
+  const std::string prefix = cut == std::string::npos ? std::string(".") : program.substr(0, cut);
+  // No home at all: the current folder, as a program folder that cannot be
+  // found is; still never the prefix.
+  std::string user = files.userDataFolder();
+  if (user.empty()) user = ".";
+  return {underFolder(prefix, "\\share\\tarnwick"), underFolder(user, "\\tarnwick")};
+}
+
 std::string underFolder(const std::string& folder, std::string_view literal) {
   std::string result = folder;
   for (const char c : literal) result.push_back(c == '\\' ? kSeparator : c);

@@ -37,7 +37,28 @@ class Files {
   virtual bool remove(const std::string& path) = 0;
   // Creates the folder and its parents if missing; true if it is a folder now.
   virtual bool makeFolder(const std::string& path) = 0;
+  // Whether path is a folder, or a regular file (a symbolic link counts as
+  // what it points to).
+  virtual bool isFolder(const std::string& path) const = 0;
+  virtual bool isFile(const std::string& path) const = 0;
+  // The folder where this user's programs keep their data: $XDG_DATA_HOME
+  // or ~/.local/share on Linux, %APPDATA% on Windows. Empty if there is none.
+  virtual std::string userDataFolder() const = 0;
 };
+
+// Where a program finds what it ships with and where it keeps what the
+// player makes. A program whose own folder holds "mapas" is a portable
+// folder (build/bin, the Windows zip): both are that folder, as ever. Any
+// other was installed under a prefix (PREFIX/games/TarnwickQuest) that the
+// player may not write to: it reads PREFIX/share/tarnwick, wherever the
+// prefix was moved, and keeps his files in his own data folder.
+struct Folders {
+  std::string shipped;  // mapas/, sonidos/ and the starter personajes/default
+  std::string player;   // personajes/, and when installed his own mapas/
+  bool installed() const { return shipped != player; }
+};
+// Called once by each program's rules when they start.
+Folders findFolders(const Files& files);
 
 // Why a file name (UTF-8, no folder) is not one that every platform the
 // programs run on can hold as a file of its own, so that a folder copied

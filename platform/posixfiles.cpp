@@ -1,13 +1,16 @@
 #include "platform/posixfiles.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
-#include <utility>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -105,6 +108,36 @@ bool PosixFiles::makeFolder(const std::string& path) {
   std::error_code error;
   std::filesystem::create_directories(path, error);
   return std::filesystem::is_directory(path, error);
+}
+
+bool PosixFiles::isFolder(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool PosixFiles::isFile(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string xdgDataHome(const char* xdgDataHome, const char* home) {
+  // The XDG rule ignores a relative $XDG_DATA_HOME; it would name a
+  // different folder from every working directory.
+  if (xdgDataHome && xdgDataHome[0] == '/') return xdgDataHome;
+  if (home && home[0] != '\0') return std::string(home) + "/.local/share";
+  return {};
+}
+
+std::string PosixFiles::userDataFolder() const {
+  const char* home = std::getenv("HOME");
+  // A program started without HOME (by a service, say) still finds the
+  // user's home in the password database.
+  std::vector<char> buffer(16384);
+  passwd entry{}, *found = nullptr;
+  if ((!home || !home[0]) &&
+      ::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+    home = found->pw_dir;
+  return xdgDataHome(std::getenv("XDG_DATA_HOME"), home);
 }
 
 }  // namespace platform

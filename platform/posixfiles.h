@@ -17,9 +17,17 @@ class PosixFiles : public Files {
   bool writeAtomic(const std::string& path, std::string_view data) override;
   bool remove(const std::string& path) override;
   bool makeFolder(const std::string& path) override;
+  bool isFolder(const std::string& path) const override;
+  bool isFile(const std::string& path) const override;
+  std::string userDataFolder() const override;
 
  private:
   SyncFunction sync_;
 };
+
+// The XDG rule for the data folder, from the values of $XDG_DATA_HOME and
+// $HOME (null when unset): the first if it is an absolute path, else
+// HOME/.local/share; empty without either.
+std::string xdgDataHome(const char* xdgDataHome, const char* home);
 
 }  // namespace platform

@@ -12,6 +12,7 @@ TARNWICK_PACKAGES=(
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 tarnwick_install_packages() {
@@ -41,6 +42,15 @@ tarnwick_build() {
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   echo "== Building ${*:-everything}"
   cmake --build "$root/build" -j "$(nproc)" ${1:+--target} "$@" || return 1
+}
+
+# tarnwick_package ROOT: the Debian package of build/, made by CPack from
+# the install rules: build/tarnwick_<version>_amd64.deb.
+tarnwick_package() {
+  local root="$1"
+  echo "== Packing build/tarnwick_*_amd64.deb"
+  rm -f "$root"/build/tarnwick_*_amd64.deb
+  (cd "$root/build" && cpack -G DEB >/dev/null) || return 1
 }
 
 # tarnwick_build_windows ROOT: cross-builds the Windows programs and their

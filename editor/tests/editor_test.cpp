@@ -189,3 +189,21 @@ TEST(Files, GuardarRefusesNamesWindowsCannotHold) {
     if (c.saved) e.files.remove(e.files.path("mapas/" + stem + ".mapa"));
   }
 }
+
+// Installed, "Abrir" and "Guardar" open in the player's own maps folder,
+// made on first use, where he may write and the game looks first; the
+// portable editor proposes nothing, as ever.
+TEST(Files, InstalledDialogsOpenInThePlayersMapsFolder) {
+  Editor portable, e;
+  e.files.install();
+  e.p.Form_Load();
+  portable.run("n30,20 p 1,1 g a");
+  e.run("n30,20 p 1,1 g:home/.local/share/tarnwick/mapas/mio a");
+  const std::string folder = e.files.path("home/.local/share/tarnwick/mapas") + platform::kSeparator;
+  std::string proposed;
+  for (const auto& asked : portable.dialog.asked) proposed += "[" + asked.proposed + "]";
+  for (const auto& asked : e.dialog.asked) proposed += "[" + asked.proposed + "]";
+  EXPECT_EQ(proposed, "[][][" + folder + "][" + folder + "]");
+  EXPECT_TRUE(e.files.get("home/.local/share/tarnwick/mapas/mio.mapa").has_value());
+  EXPECT_EQ(e.said, "Guardado(i) ");
+}

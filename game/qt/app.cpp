@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Juego"));
+  // Its menu entry and icon (assets/linux/), for the desktop to match its windows.
+  app.setDesktopFileName(QStringLiteral("org.tarnwick.TarnwickQuest"));
   platform::prepareApplication(app);
   game::MainWindow window;
   window.show();

@@ -81,7 +81,11 @@ struct Game {
   FakeView view;
   game::Main m{game::Services{keys, sound, dialog, messages, files, random}, pictures(), view};
   game::Jugador& j = m.jugador;
-  Game() { m.Form_Load(); }
+  // Started from a portable folder, or installed (TempFiles::install).
+  explicit Game(bool installed = false) {
+    if (installed) files.install();
+    m.Form_Load();
+  }
 
   game::Enemigo& e(int i) { return m.listaenemigos[static_cast<std::size_t>(i)]; }
   void answer(const std::string& relative, const std::string& title) {
@@ -164,5 +168,10 @@ inline platform::Bitmap dosPasadas(const game::Main& m) {
 
 // One fixture for every test that plays.
 struct Play : ::testing::Test, Game {};
+// The same, installed: files.path("usr/share/tarnwick/...") is what the
+// game ships with, files.path("home/.local/share/tarnwick/...") the player's.
+struct Installed : ::testing::Test, Game {
+  Installed() : Game(true) {}
+};
 
 }  // namespace gametest

@@ -100,9 +100,11 @@ using NativeFiles = platform::PosixFiles;
 #endif
 
 // The real file layer below a temporary program folder; writes can be made
-// to fail.
+// to fail. The program's folder is the root itself, a portable folder,
+// unless install() lays the root out as an installed system with a home.
 struct TempFiles : NativeFiles {
   std::filesystem::path root;
+  std::filesystem::path program, userData;  // as the rules see them
   bool failWrites = false;
   TempFiles() {
     // A fresh folder of its own, also when test programs run side by side.
@@ -114,9 +116,21 @@ struct TempFiles : NativeFiles {
     }
     std::filesystem::create_directories(root / "mapas");
     std::filesystem::create_directories(root / "personajes");
+    program = root;
+    userData = root / "datos";  // never the real user's
   }
   ~TempFiles() override { std::filesystem::remove_all(root); }
-  std::string programFolder() const override { return utf8(root); }
+  // The programs in usr/games, what they ship in usr/share/tarnwick, and the
+  // user's data folder home/.local/share, made on first use.
+  void install() {
+    program = root / "usr" / "games";
+    userData = root / "home" / ".local" / "share";
+    for (const char* folder : {"mapas", "sonidos", "personajes"})
+      std::filesystem::create_directories(root / "usr" / "share" / "tarnwick" / folder);
+    std::filesystem::create_directories(program);
+  }
+  std::string programFolder() const override { return utf8(program); }
+  std::string userDataFolder() const override { return utf8(userData); }
   bool writeAtomic(const std::string& path, std::string_view data) override {
     return !failWrites && NativeFiles::writeAtomic(path, data);
   }

@@ -3,6 +3,7 @@
 // an injected sync failure instead of permission bits.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -112,4 +113,40 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
   EXPECT_FALSE(files.writeAtomic(path(""), "data"));                          // a folder in the way
   EXPECT_EQ(get("heroe"), "old contents");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+}
+
+TEST_F(FilesTest, KindsOfEntryFollowLinks) {
+  put("file", "x");
+  ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+  fs::create_directory(path("folder"));
+  fs::create_symlink(path("file"), path("to-file"));
+  fs::create_symlink(path("folder"), path("to-folder"));
+  fs::create_symlink(path("missing"), path("dangling"));
+  std::string kinds;
+  for (const char* name : {"file", "to-file", "folder", "to-folder", "fifo", "dangling", "missing"})
+    kinds += std::string(files.isFolder(path(name)) ? "d" : "") + (files.isFile(path(name)) ? "f" : "") + " ";
+  EXPECT_EQ(kinds, "f f d d    ");
+}
+
+// The XDG rule: an absolute $XDG_DATA_HOME, else HOME/.local/share; a
+// program started without HOME finds the home in the password database.
+TEST(UserDataFolder, FollowsTheXdgRule) {
+  const struct {
+    const char *xdg, *home, *want;
+  } cases[] = {{"/datos", "/home/u", "/datos"},
+               {"", "/home/u", "/home/u/.local/share"},
+               {"datos", "/home/u", "/home/u/.local/share"},  // relative: ignored
+               {nullptr, "/home/u", "/home/u/.local/share"},
+               {nullptr, "", ""},
+               {nullptr, nullptr, ""}};
+  for (const auto& c : cases)
+    EXPECT_EQ(platform::xdgDataHome(c.xdg, c.home), c.want) << (c.xdg ? c.xdg : "unset");
+  ::setenv("XDG_DATA_HOME", "/x/d", 1);
+  EXPECT_EQ(platform::PosixFiles().userDataFolder(), "/x/d");
+  ::unsetenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string saved = home ? home : "";
+  ::unsetenv("HOME");
+  EXPECT_EQ(platform::PosixFiles().userDataFolder(), std::string(::getpwuid(::getuid())->pw_dir) + "/.local/share");
+  if (home) ::setenv("HOME", saved.c_str(), 1);
 }

@@ -8,6 +8,7 @@
 #include "platform/freshkeys.h"
 #include "platform/keytracker.h"
 #include "platform/random.h"
+#include "platform/testing/fakes.h"
 
 namespace vk = platform::vk;
 
@@ -97,4 +98,31 @@ TEST(FileNames, WhatWindowsCannotHoldIsRefusedByItsRule) {
       {"a.CON", F::None}, {".x", F::None},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::portableNameFault(c.name), c.fault) << c.name;
+}
+
+// A program whose folder holds a "mapas" folder is portable: it ships and
+// keeps everything there. Any other is installed: it reads the prefix's
+// share/tarnwick and keeps the player's files in his data folder.
+TEST(FindFolders, PortableBesideAMapsFolderElseInstalled) {
+  platform::testing::TempFiles files;
+  const auto at = [&](const char* relative) {
+    return *relative ? files.path(relative) : platform::testing::TempFiles::utf8(files.root);
+  };
+  const struct {
+    const char* setup;  // "portable", "installed", "maps file": a file named mapas, "no home"
+    const char *shipped, *player;
+  } cases[] = {{"portable", "", ""},
+               {"installed", "usr/share/tarnwick", "home/.local/share/tarnwick"},
+               {"maps file", "usr/share/tarnwick", "home/.local/share/tarnwick"},
+               {"no home", "usr/share/tarnwick", nullptr}};
+  for (const auto& c : cases) {
+    const std::string setup = c.setup;
+    if (setup != "portable") files.install();
+    if (setup == "maps file") files.put("usr/games/mapas", "");
+    if (setup == "no home") files.userData.clear();
+    const platform::Folders f = platform::findFolders(files);
+    const std::string player = c.player ? at(c.player) : platform::underFolder(".", "\\tarnwick");
+    EXPECT_EQ(f.shipped + " " + f.player, at(c.shipped) + " " + player) << setup;
+    EXPECT_EQ(f.installed(), setup != "portable") << setup;
+  }
 }

@@ -1,9 +1,11 @@
 // The Windows file layer against a real temporary folder, under the same
 // promises as the POSIX one: regular files only, size caps, atomic saves.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "platform/testing/fakes.h"
 
@@ -68,4 +70,10 @@ TEST_F(Win32FilesTest, FoldersAreMadeWithTheirParentsAndTheProgramFolderIsTheExe
   const std::string folder = real.programFolder();
   EXPECT_TRUE(fs::exists(fs::path(std::u8string(folder.begin(), folder.end())) / "platform_tests.exe"))
       << real.programFolder();
+  // A folder, a file, and neither; %APPDATA% is the user's data folder.
+  for (const auto& [name, folder, file] : {std::tuple{"a\\b", true, false}, {"a\\archivo", false, true},
+                                           {"falta", false, false}})
+    EXPECT_EQ(std::pair(files.isFolder(path(name)), files.isFile(path(name))), std::pair(folder, file)) << name;
+  SetEnvironmentVariableW(L"APPDATA", L"C:\\Datos de \u00e1");
+  EXPECT_EQ(real.userDataFolder(), "C:\\Datos de \u00e1");
 }

@@ -131,4 +131,33 @@ bool Win32Files::makeFolder(const std::string& path) {
   return std::filesystem::is_directory(folder, error);
 }
 
+namespace {
+
+DWORD attributesOf(const std::string& path) {
+  const std::wstring name = wide(path);
+  return name.empty() || deviceNamespace(name) ? INVALID_FILE_ATTRIBUTES
+                                               : GetFileAttributesW(name.c_str());
+}
+
+}  // namespace
+
+bool Win32Files::isFolder(const std::string& path) const {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::isFile(const std::string& path) const {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+
+std::string Win32Files::userDataFolder() const {
+  std::wstring value(32768, L'\0');
+  const DWORD n = GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size()));
+  if (n == 0 || n >= value.size()) return {};
+  value.resize(n);
+  return utf8(value);
+}
+
 }  // namespace platform

@@ -13,6 +13,9 @@ class Win32Files : public Files {
   bool writeAtomic(const std::string& path, std::string_view data) override;
   bool remove(const std::string& path) override;
   bool makeFolder(const std::string& path) override;
+  bool isFolder(const std::string& path) const override;
+  bool isFile(const std::string& path) const override;
+  std::string userDataFolder() const override;
 };
 
 }  // namespace platform

@@ -35,14 +35,16 @@ def expected_tile(figure, row):
 
 
 class Session:
-    """A copy of build/bin in a temporary folder, with its own X display and buses."""
+    """A copy of build/bin in a temporary folder (or the programs' folder given, as it is),
+    with its own X display and buses."""
 
-    def __init__(self, name):
+    def __init__(self, name, programs=None):
         global pyatspi
         self.name, self.procs = name, []
         self.folder = tempfile.mkdtemp(prefix="tarnwick-e2e-")  # private: the runtime folder too
-        self.bin, self.maps = self.folder + "/bin", self.folder + "/bin/mapas/"
-        shutil.copytree(os.environ.get("TARNWICK_BIN", os.path.join(ROOT, "build", "bin")), self.bin)
+        self.bin, self.maps = programs or self.folder + "/bin", self.folder + "/bin/mapas/"
+        if not programs:
+            shutil.copytree(os.environ.get("TARNWICK_BIN", os.path.join(ROOT, "build", "bin")), self.bin)
         os.environ.update(XDG_RUNTIME_DIR=self.folder, LC_ALL="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ.pop("QT_QPA_PLATFORM", None)
         os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
@@ -128,11 +130,13 @@ class Session:
         wait_for("the message box to close", lambda: not self.nodes("alert"))
         assert text == want, "message %r, not %r" % (text, want)
 
-    def dialog(self, name, typed=False):  # into the open file dialog, typed key by key or not, and accepted
+    def dialog(self, name, typed=False):
+        """Into the open file dialog, typed key by key or not, and accepted; None accepts what it proposes."""
         dialog = wait_for("a file dialog", lambda: [d for d in self.nodes("dialog")
                                                     if d.name in ("Abrir", "Guardar como")])[0]
         field = [n for n in walk(dialog, "text") if n.getState().contains(pyatspi.STATE_EDITABLE)][-1]
-        field.queryEditableText().setTextContents("" if typed else name)
+        if name is not None:
+            field.queryEditableText().setTextContents("" if typed else name)
         title = dialog.name
         if typed:
             self.keys("type", "--delay", "40", name, title=title)
