@@ -1,5 +1,6 @@
 """Watching the programs from outside, for both end-to-end harnesses: waiting for a
-condition, the CPU time a process used, and when its windows were mapped."""
+condition, the CPU time a process used, when its windows were mapped and where
+they lie, and the window manager the tests run under, if any."""
 
 import os, subprocess, threading, time  # noqa: E401
 
@@ -27,14 +28,22 @@ class MapWatch:
         self.mapped, ready = [], threading.Event()
         xev = spawn("xev", "-root", "-event", "substructure", "-event", "property", stdout=subprocess.PIPE)
 
+        # A window manager puts each window in a frame of its own before it maps the
+        # frame: the frame's mapping shows the window it holds.
+        framed = {}
+
         def read():
-            mapped = None
+            event = None
             for line in xev.stdout:
-                if line.startswith(b"MapNotify"):
-                    mapped = time.monotonic()
-                elif mapped and b" window " in line:  # the mapped window is named on the next line
-                    self.mapped.append((mapped, line.split(b" window ")[1].split(b",")[0].decode()))
-                    mapped = None
+                if line[:1].isalpha():
+                    event = line.split(b" ")[0], time.monotonic()
+                elif event and b" window " in line:  # the window is named on the next line
+                    window = line.split(b" window ")[1].split(b",")[0].decode()
+                    if event[0] == b"MapNotify":
+                        self.mapped.append((event[1], framed.get(window, window)))
+                    elif event[0] == b"ReparentNotify":
+                        framed[line.split(b" parent ")[1].split(b",")[0].decode()] = window
+                    event = None
                 ready.set()
         threading.Thread(target=read, daemon=True).start()
         # Listening once a change to the root window comes back: only then may a program start.
@@ -48,3 +57,24 @@ class MapWatch:
             return name == title + "\n"
         return wait_for("the window " + title, lambda: next(
             (t - since for t, w in list(self.mapped) if t >= since and named(w)), None), interval=0.005)
+
+
+def geometry(window):
+    """Where an X window lies on the screen, inside a window manager's frame too: x, y, width, height."""
+    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True, text=True).stdout
+    found = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return tuple(int(found[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def window_manager(spawn):
+    """Starts the window manager named by TARNWICK_WM on the display, if any, and
+    returns its name once it manages the screen: "openbox" (Debian's), or None
+    for a bare X server, where nothing moves the keyboard focus but the programs."""
+    name = os.environ.get("TARNWICK_WM") or None
+    if name is None:
+        return None
+    assert name == "openbox", "TARNWICK_WM=%s: only openbox is known" % name
+    spawn("openbox", "--sm-disable")
+    wait_for("openbox", lambda: b"window id" in subprocess.run(
+        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True).stdout)
+    return name

@@ -7,7 +7,7 @@ TARNWICK_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xclip
+  xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xclip openbox
   python3-pyatspi at-spi2-core dbus-daemon
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix ready for the tests, once: booted, with Wine's fonts,
 # and with Wine's windows unmanaged, without which every closing window or
-# dialog stalls 2 s under an X server with no window manager.
+# dialog stalls 2 s under an X server with no window manager. With a second
+# argument "managed", for tests under a window manager, they stay managed.
 set -uo pipefail
 export WINEPREFIX="$1" WINEDEBUG=-all
+managed=N
+[ "${2:-}" = managed ] && managed=Y
 [ -f "$WINEPREFIX/.tarnwick-ready" ] && exit 0
 log="$WINEPREFIX.log"
 
@@ -12,7 +15,7 @@ prepare() {
     # Debian's fonts-wine: the bitmap "MS Sans Serif" and the Marlett glyphs
     # of Wine's caption buttons, found only inside the prefix.
     { [ ! -d /usr/share/wine/fonts ] || cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"; } &&
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d $managed /f &&
     wineserver -w
 }
 

@@ -124,13 +124,26 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       command(LOWORD(wParam));
       return 0;
+    // A button pressed on the view keeps the mouse's moves there until the
+    // last button is let go, wherever it is dragged, as on Linux; one pressed
+    // elsewhere keeps them from the view.
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (onView) principal_.mainpic_MouseDown(x, y);
+      if (onView) {
+        SetCapture(hwnd);
+        principal_.mainpic_MouseDown(x, y);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd)
+        ReleaseCapture();
       return 0;
     case WM_MOUSEMOVE:
-      if (onView) principal_.mainpic_MouseMove(x, y);
+      if (GetCapture() == hwnd || (onView && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))))
+        principal_.mainpic_MouseMove(x, y);
       return 0;
     default:
       break;

@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "platform/qt/qtmodal.h"
+
 namespace platform {
 
 namespace {
@@ -98,7 +100,7 @@ std::optional<FileChoice> QtFileDialog::run(bool saving, const std::string& prop
     }
   }
 
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (execModal(dialog) != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
   const QFileInfo info(chosen.first());

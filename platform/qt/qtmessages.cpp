@@ -1,6 +1,7 @@
 #include "platform/qt/qtmessages.h"
 
 #include "platform/freshkeys.h"
+#include "platform/qt/qtmodal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,7 +59,7 @@ void QtMessages::show(const std::string& text, Icon icon) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(qicon, title_, shown, QMessageBox::Ok, parent_);
   const FreshKeysOnly guard(&box);
-  box.exec();
+  execModal(box);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/win32/text.h"
+#include "platform/win32/win32modal.h"
 
 namespace platform {
 
@@ -29,9 +30,10 @@ std::optional<FileChoice> Win32FileDialog::run(bool saving, const std::string& p
     if (name.size() < file.size()) file.replace(0, name.size(), name);  // else no room: no name
   }
 
+  const ModalScope modal(owner_);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner_;
+  dialog.hwndOwner = modal.owner();
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();

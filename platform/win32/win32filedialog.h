@@ -10,6 +10,8 @@ namespace platform {
 
 class Win32FileDialog final : public FileDialog {
  public:
+  // Owns what opens while no window of the program is active; otherwise the
+  // active window does, and every other one is disabled (win32modal.h).
   void setOwner(HWND owner) { owner_ = owner; }
 
   std::optional<FileChoice> open(const std::string& proposed) override;

@@ -2,6 +2,7 @@
 
 #include "platform/freshkeys.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32modal.h"
 
 namespace platform {
 
@@ -32,7 +33,8 @@ void Win32Messages::show(const std::string& text, Icon icon) {
   FreshKeys* outer = current;
   current = &keys;
   const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD, onlyFreshKeys, nullptr, GetCurrentThreadId());
-  MessageBoxW(owner_, wide(text).c_str(), title_.c_str(), style);
+  const ModalScope modal(owner_);
+  MessageBoxW(modal.owner(), wide(text).c_str(), title_.c_str(), style);
   if (hook) UnhookWindowsHookEx(hook);
   current = outer;
 }

@@ -14,6 +14,8 @@ namespace platform {
 class Win32Messages final : public Messages {
  public:
   explicit Win32Messages(std::wstring title) : title_(std::move(title)) {}
+  // Owns what opens while no window of the program is active; otherwise the
+  // active window does, and every other one is disabled (win32modal.h).
   void setOwner(HWND owner) { owner_ = owner; }
 
   // Modal; returns when the user presses OK or closes the box. A key held

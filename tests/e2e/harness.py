@@ -3,7 +3,7 @@
 import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from watch import MapWatch, cpu_seconds, wait_for  # noqa: E402
+from watch import MapWatch, cpu_seconds, geometry, wait_for, window_manager  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROGRAMS = {"TarnwickQuest": ("Tarnwick quest 1.0", "Juego"), "TarnwickEdit": ("Tarnwick Editor", "Edit")}
@@ -49,6 +49,7 @@ class Session:
         os.environ.pop("QT_QPA_PLATFORM", None)
         os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
                                                   "-nolisten", "tcp")
+        self.wm = window_manager(self.spawn)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.daemon("dbus-daemon", "--session", "--nofork",
                                                              "--print-address=1")
         self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
@@ -86,7 +87,11 @@ class Session:
         return shown
 
     def idle(self, seconds):
-        """Percent of one core the program uses over `seconds` left alone, and the seconds taken."""
+        """Percent of one core the program uses over `seconds` left alone, and the seconds taken.
+        Under a window manager None, after a second: the figures are the bare server's."""
+        if self.wm:
+            time.sleep(1)
+            return None
         before, started = cpu_seconds(self.program.pid), time.monotonic()
         time.sleep(seconds)
         elapsed = time.monotonic() - started
@@ -104,8 +109,27 @@ class Session:
                      "windowfocus", "--sync")
         self.xdotool(*args)  # chained after the search, xdotool would send synthetic events instead
 
+    def screen(self, x, y):  # a point of the drawing surface, on the screen
+        return str(self.origin[0] + x), str(self.origin[1] + y)
+
     def click(self, x, y):  # on the drawing surface
-        self.xdotool("mousemove", str(self.origin[0] + x), str(self.origin[1] + y), "click", "1")
+        self.xdotool("mousemove", *self.screen(x, y), "click", "1")
+
+    def window(self, title):  # the X window of the window so titled, once it shows
+        return self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % title).split()[0]
+
+    def shown(self, title):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                              capture_output=True).stdout.strip() != b""
+
+    def closed(self, title):
+        wait_for("%s to close" % title, lambda: not self.shown(title))
+
+    def move(self, title, to):
+        """Moves the window so titled to `to` on the screen; returns where its top left lies then."""
+        found = self.window(title)
+        self.xdotool("windowmove", "--sync", found, str(to[0]), str(to[1]))
+        return geometry(found)[:2]
 
     def fill(self, title, *texts):
         for text in texts:
@@ -119,28 +143,39 @@ class Session:
         wait_for("%s %s" % (role, name), lambda: self.nodes(role, name))
         subprocess.Popen(["/usr/bin/python3", __file__, self.app_name, role, name])
 
-    def label(self, which, want):  # the first line of the label the window names which
-        wait_for("label %s to read %r" % (which, want), lambda: [
-            n.name.split("\n")[0] for n in self.nodes("label") if n.description == which] == [want])
+    def caption(self, which):  # the first line of the label the window names which
+        return next((n.name.split("\n")[0] for n in self.nodes("label") if n.description == which), None)
 
-    def message(self, want):
+    def label(self, which, want):
+        wait_for("label %s to read %r" % (which, want), lambda: self.caption(which) == want)
+
+    def message(self, want, typed=False):
+        """Checks the text of the message box and answers it: with its button, or with
+        Return typed wherever the keyboard is, as a player does with the box just opened."""
         box = wait_for("a message box", lambda: self.nodes("alert"))[0]
         text = "\n".join(n.name for n in walk(box, "label") if n.name)
-        walk(box, "push button", "Aceptar")[0].queryAction().doAction(0)
+        if typed:
+            time.sleep(0.2)  # a box takes no key pressed just after the release of one held as it opened
+            self.xdotool("key", "Return")
+        else:
+            walk(box, "push button", "Aceptar")[0].queryAction().doAction(0)
         wait_for("the message box to close", lambda: not self.nodes("alert"))
         assert text == want, "message %r, not %r" % (text, want)
 
-    def dialog(self, name, typed=False):
-        """Into the open file dialog, typed key by key or not, and accepted; None accepts what it proposes."""
+    def dialog(self, name, typed=False, focus=True):
+        """Into the open file dialog, typed key by key or not, and accepted (None accepts what it
+        proposes): typed into the dialog, or, if not `focus`, wherever the keyboard is, as a player
+        types into the dialog that has just opened."""
         dialog = wait_for("a file dialog", lambda: [d for d in self.nodes("dialog")
                                                     if d.name in ("Abrir", "Guardar como")])[0]
         field = [n for n in walk(dialog, "text") if n.getState().contains(pyatspi.STATE_EDITABLE)][-1]
         if name is not None:
             field.queryEditableText().setTextContents("" if typed else name)
         title = dialog.name
+        into = self.keys if focus else lambda *args, title: self.xdotool(*args)
         if typed:
-            self.keys("type", "--delay", "40", name, title=title)
-        self.keys("key", "Return", title=title)
+            into("type", "--delay", "40", name, title=title)
+        into("key", "Return", title=title)
         wait_for("the file dialog to close", lambda: not self.nodes("dialog", title))
 
 

@@ -1,4 +1,5 @@
-"""The game in its window, and figures printed for the record: start, idle CPU, memory."""
+"""The game in its window; the keys acting on play after every box and dialog with no
+click; and figures printed for the record: start, idle CPU, memory."""
 
 import os, time  # noqa: E401
 
@@ -8,6 +9,11 @@ from harness import Session, wait_for
 def write_map(s, name, number, row, rows, hero, units):
     open(s.maps + name, "w").write("%d,%d/inf/%s/fin/%s/fin/%d,%d/fin/%s/fin/" % (
         row.count(","), rows, number, row * rows, *hero, "".join("%d,%d:%d/unit/" % u for u in units)))
+
+
+CONTROLES = "\n".join(("Flecha izquierda = Mover Izquierda", "Flecha derecha = Mover Derecha",
+                       "Flecha Arriba = Mover Arriba", "Flecha Abajo = Mover Abajo", "Barra de Espacio = Atacar",
+                       "H = Usar pocion", "R = Revivir", "G = Guardar Rápido"))
 
 
 def resident_mb(s):
@@ -25,7 +31,8 @@ with Session("game") as s:
             ("label", "nombre", "Nombre: Hugo Garcia R - Nivel 1"),
             ("press", "Cargar mapa"), ("dialog", s.maps + "default.mapa"),
             ("label", "nenemigos", enemies("default.mapa"))])
-    print("idle play, 10 ticks a second: %.2f %% of one core over %.0f s" % s.idle(30))
+    if cpu := s.idle(30):
+        print("idle play, 10 ticks a second: %.2f %% of one core over %.0f s" % cpu)
     assert not s.nodes("alert"), "a key typed into a dialog acted on play"
 
     # "Cargar mapa" pauses play until a character is loaded again.
@@ -47,3 +54,19 @@ with Session("game") as s:
     assert s.nodes("alert"), "a held key answered the end-of-level box"
     s.play([("message", "Has terminado el nivel!\nGuardado con éxito!"),
             ("label", "nenemigos", enemies("mapa2.mapa"))])
+
+    # After each file dialog and box the arrows and Space act on play again with no
+    # click: the keys go wherever the keyboard is, as a player's do. A tap is one step.
+    write_map(s, "teclas.mapa", "", "0," * 30, 20, (5, 5), [(15, 5, 0)])
+    s.play([("press", "Cargar mapa"), ("dialog", s.maps + "teclas.mapa", False, False),
+            ("press", "Cargar jugador"), ("dialog", "Hugo Garcia R", False, False), ("label", "nenemigos", "Enemigos: 1"),
+            ("xdotool", "key", "Down"), ("label", "exy", "Persona (5,6)"),
+            ("press", "Controles"), ("message", CONTROLES, True),
+            ("xdotool", "key", "Up"), ("label", "exy", "Persona (5,5)"),
+            ("xdotool", "keydown", "Right", "space")])
+    wait_for("the kill", lambda: s.nodes("alert"), timeout=30)
+    s.xdotool("keyup", "Right", "space")
+    s.message("Has terminado el nivel!\nGuardado con éxito!", typed=True)
+    x, y = map(int, s.caption("exy")[9:-1].split(","))
+    s.xdotool("key", "Left")
+    s.label("exy", "Persona (%d,%d)" % (x - 1, y))

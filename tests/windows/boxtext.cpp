@@ -1,7 +1,8 @@
-// Prints the text of a message box of a program running in the same Wine
-// session: the static controls of the visible dialog window with the
-// given title, one per line, in UTF-8. What the box says, as Windows holds
-// it, whatever font draws it. Exits 1 while no such box is open.
+// Prints the texts of a window of a program running in the same Wine
+// session: the static controls of the visible top-level window with the
+// given title, one per line, in UTF-8. What a message box says, or the
+// editor's labels, as Windows holds them, whatever font draws them. Exits 1
+// while no such window is open.
 #include <windows.h>
 
 #include <cstdio>
@@ -29,8 +30,8 @@ BOOL CALLBACK printStatic(HWND child, LPARAM) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) return 2;
-  const HWND box = FindWindowW(L"#32770", argv[1]);  // the class of dialogs and message boxes
-  if (!box || !IsWindowVisible(box)) return 1;
-  EnumChildWindows(box, printStatic, 0);
+  const HWND window = FindWindowW(nullptr, argv[1]);
+  if (!window || !IsWindowVisible(window)) return 1;
+  EnumChildWindows(window, printStatic, 0);
   return 0;
 }

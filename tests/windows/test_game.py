@@ -1,5 +1,6 @@
 """The Windows game under Wine: its window, a new hero, the first map, a step, a box and a held key;
-and a character named so that Windows would reach another one's file."""
+a character named so that Windows would reach another one's file; and the keys acting on play
+after every box and dialog with no click."""
 
 import os, time  # noqa: E401
 
@@ -38,8 +39,9 @@ with Session("game") as s:
     s.keys("keydown", "Right", "sleep", "0.4", "keyup", "Right")
     moved = wait_for("the hero to step right", lambda: (h := hero(s.shot(), s.x0, s.y0)) and h[:2] != start[:2] and h)
     assert moved[0] > start[0] and moved[1] == start[1], "from %s to %s" % (start, moved)
-    print("idle play under Wine, 10 ticks a second: %.2f %% of one core over %.0f s, "
-          "the game's process and the wineserver together" % s.idle(30, "TarnwickQuest.exe"))
+    if cpu := s.idle(30, "TarnwickQuest.exe"):
+        print("idle play under Wine, 10 ticks a second: %.2f %% of one core over %.0f s, "
+              "the game's process and the wineserver together" % cpu)
 
     # Space held as a box opens ("Controles", picked with the mouse so that
     # Space goes on repeating) neither answers it with its repeats nor when it is let go.
@@ -65,3 +67,32 @@ with Session("game") as s:
     assert said == "El nombre del personaje no puede terminar en punto ni en espacio.", said
     s.dialog("Juego")
     assert open(other).read() == "x,7,0,", open(other).read()
+
+    # After each file dialog and box the arrows and Space act on play again with no
+    # click: the keys go wherever the keyboard is, as a player's do. A tap is one
+    # step. The menus are opened with the mouse, whose clicks come before the dialogs.
+    def tap(key, want):
+        s.xdotool("key", key)
+        wait_for("a step %s to %s" % (key, want), lambda: (h := hero(s.shot(), s.x0, s.y0)) and h[:2] == want)
+
+    open(os.path.join(s.bin, "mapas", "teclas.mapa"), "w").write(
+        "30,20/inf//fin/%s/fin/5,5/fin/15,5:0/unit//fin/" % ("0," * 600))
+    s.click(25, -10)  # "Archivo"
+    s.click(40, 44)  # "Cargar jugador", which empties the field
+    s.dialog("Open", s.windows_path("personajes", "Hugo"), focus=False)
+    s.click(25, -10)
+    s.click(40, 61)  # "Cargar mapa"
+    s.dialog("Open", s.windows_path("mapas", "teclas.mapa"), focus=False)
+    tap("Down", (5, 6))
+    s.click(69, -10)  # "Ayuda"
+    s.click(89, 10)  # "Controles"
+    s.dialog("Juego", focus=False)
+    tap("Up", (5, 5))
+    s.xdotool("keydown", "Right", "space")
+    wait_for("the kill", lambda: not s.gone("Juego"), timeout=30)
+    s.xdotool("keyup", "Right", "space")
+    said = s.box_text("Juego")
+    assert said == "Has terminado el nivel!\nGuardado con éxito!", said
+    s.dialog("Juego", focus=False)
+    x, y, _ = hero(s.shot(), s.x0, s.y0)
+    tap("Left", (x - 1, y))

@@ -3,7 +3,7 @@
 import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from watch import MapWatch, cpu_seconds, wait_for  # noqa: E402
+from watch import MapWatch, cpu_seconds, geometry, wait_for, window_manager  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -36,8 +36,11 @@ class Session:
                           stdout=subprocess.PIPE)
         os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEDEBUG="-all",
                           WINEPREFIX=os.path.join(self.folder, "prefix"))
+        self.wm = window_manager(self.spawn)
         started = time.monotonic()
-        subprocess.run([os.path.join(ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]], check=True)
+        # Under a window manager Wine's windows are its to manage, as on a desktop.
+        subprocess.run([os.path.join(ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]]
+                       + (["managed"] if self.wm else []), check=True)
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
         self.watch = MapWatch(self.spawn)
 
@@ -47,7 +50,11 @@ class Session:
 
     def idle(self, seconds, exe):
         """Percent of one core that the program's process and the wineserver, which
-        serves its every call, use together over `seconds` left alone; and the seconds."""
+        serves its every call, use together over `seconds` left alone; and the seconds.
+        Under a window manager None, after a second: the figures are the bare server's."""
+        if self.wm:
+            time.sleep(1)
+            return None
         prefix = ("WINEPREFIX=%s\0" % os.environ["WINEPREFIX"]).encode()
 
         def counted(pid):  # by the prefix in its environment: other tests' Wine may be running
@@ -103,15 +110,17 @@ class Session:
         shot, self.x0, self.y0 = shot
         assert (shot.w, shot.h) == (width + 2 * self.x0, self.y0 + height + self.x0), \
             "client area of %s in a %dx%d window at (%d, %d)" % (title, shot.w, shot.h, self.x0, self.y0)
-        geometry = self.xdotool("getwindowgeometry", "--shell", self.main)
-        self.left, self.top = (int(line.split("=")[1]) for line in geometry.split()[1:3])
+        self.left, self.top = geometry(self.main)[:2]
         return shown
 
     def shot(self):
         return Picture("x:" + self.main)
 
+    def screen(self, x, y):  # a point of the main window's client area, on the screen
+        return str(self.left + self.x0 + x), str(self.top + self.y0 + y)
+
     def click(self, x, y):  # client coordinates of the main window
-        self.xdotool("mousemove", str(self.left + self.x0 + x), str(self.top + self.y0 + y), "click", "1")
+        self.xdotool("mousemove", *self.screen(x, y), "click", "1")
 
     def keys(self, *args):
         self.xdotool("windowfocus", "--sync", self.main)
@@ -119,27 +128,60 @@ class Session:
 
     def menu(self, downs):
         """The item `downs` below the first of the first menu, from the keyboard."""
-        self.keys("key", "F10", "Return", *["Down"] * downs, "Return")
+        # Wine opens the menu's window a moment after each key, later under a window manager.
+        self.keys("key", "--delay", "100", "F10", "Return", *["Down"] * downs, "Return")
 
-    def dialog(self, title, path=None):
-        """Answers a file dialog or a message box: types the path if given, then Return."""
+    def dialog(self, title, path=None, focus=True):
+        """Answers a file dialog or a message box: types the path if given, then Return;
+        into the window so titled, or, if not `focus`, wherever the keyboard is, as a
+        player types into the dialog that has just opened."""
         found = self.window(title)
         # As a person would: a box takes no key pressed within 100 ms of the
         # release of one held when it opened (the Return that closed the dialog before).
         time.sleep(0.2)
+        into = ["windowfocus", "--sync", found] if focus else []
         if path:
-            self.xdotool("windowfocus", "--sync", found, "key", "ctrl+a", "type", "--delay", "20", path)
-        self.xdotool("windowfocus", "--sync", found, "key", "Return")
+            self.xdotool(*into, "key", "ctrl+a", "type", "--delay", "20", path)
+        self.xdotool(*into, "key", "Return")
         wait_for("%s to close" % title, lambda: self.gone(title))
 
-    def box_text(self, title):
-        """The text of the message box so titled, read from its controls inside Wine."""
-        self.window(title)
+    def count(self, title):
+        """How many windows so titled show."""
+        return len(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                  capture_output=True, text=True).stdout.split())
 
-        def said():
-            got = subprocess.run(["wine", os.environ["TARNWICK_BOXTEXT"], title], capture_output=True, timeout=20)
-            return got.returncode == 0 and got.stdout.decode("utf-8").replace("\r", "").strip()
-        return wait_for("the text of the box %s" % title, said)
+    def move(self, title, width, height, to):
+        """Drags the window so titled by its caption, as a person would, until its
+        width x height client area lies at `to` on the screen."""
+        found = self.window(title)
+
+        def client():
+            x, y, w, h = geometry(found)
+            side = (w - width) // 2  # the frame Wine draws, or none inside a window manager's
+            return x + side, y + h - side - height
+        start = client()
+        grip = start[0] + 60, start[1] - 8  # on the caption
+        self.xdotool("mousemove", str(grip[0]), str(grip[1]), "mousedown", "1")
+        for i in range(1, 11):
+            self.xdotool("mousemove", str(grip[0] + (to[0] - start[0]) * i // 10),
+                         str(grip[1] + (to[1] - start[1]) * i // 10))
+        self.xdotool("mouseup", "1")
+        wait_for("%s to move" % title, lambda: client() == tuple(to))
+
+    def texts(self, title):
+        """The texts of the window so titled (a message box's, or the editor's labels),
+        read from its controls inside Wine, one per line; None while it is not open."""
+        got = subprocess.run(["wine", os.environ["TARNWICK_BOXTEXT"], title], capture_output=True, timeout=20)
+        return got.stdout.decode("utf-8").replace("\r", "").strip() if got.returncode == 0 else None
+
+    def box_text(self, title):
+        """The text of the message box so titled."""
+        self.window(title)
+        return wait_for("the text of the box %s" % title, lambda: self.texts(title))
+
+    def label(self, title, start):
+        """The text of the label of the window so titled that starts with `start`."""
+        return next((t for t in (self.texts(title) or "").splitlines() if t.startswith(start)), None)
 
     def windows_path(self, *parts):
         return "Z:" + os.path.join(self.bin, *parts).replace("/", "\\")
