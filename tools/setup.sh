@@ -12,7 +12,7 @@ TARNWICK_PACKAGES=(
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
-  dpkg-dev file lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream procps
 )
 
 tarnwick_install_packages() {
