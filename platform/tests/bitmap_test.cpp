@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <optional>
+#include <string>
 
 using namespace platform;
 
@@ -135,5 +137,26 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
             ASSERT_EQ(target.at(x, y), 0xFF123456u);
           }
     }
+  }
+}
+
+// A picture button, raised and held: every pixel of a 6 x 6 face round a
+// 2 x 2 picture. L light, D dark, S shadow, f face, p picture.
+TEST(ButtonFace, RaisedAndSunkenBevelsRoundThePicture) {
+  const platform::Bitmap picture(2, 2, 0xFF123456);
+  const std::map<char, uint32_t> colour = {
+      {'L', 0xFFFFFFFF}, {'D', 0xFF696969}, {'S', 0xFFA0A0A0}, {'f', 0xFFF0F0F0}, {'p', 0xFF123456}};
+  const char* raised[] = {"LLLLLD", "LfffSD", "LfppSD", "LfppSD", "LSSSSD", "DDDDDD"};
+  const char* sunken[] = {"DDDDDL", "DSSSfL", "DSfffL", "DSfppL", "DffppL", "LLLLLL"};
+  for (bool down : {false, true}) {
+    const platform::Bitmap b = platform::buttonFace(picture, 6, 6, 0xF0F0F0, down);
+    std::string got, want;
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 6; ++x) {
+        const char c = (down ? sunken : raised)[y][x];
+        want += c;
+        got += b.at(x, y) == colour.at(c) ? c : '?';
+      }
+    EXPECT_EQ(got, want) << down;
   }
 }
