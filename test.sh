@@ -5,6 +5,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$root/tools/setup.sh"
 
 tarnwick_install_packages
+tarnwick_check_format "$root"
 tarnwick_build "$root"
 
 # Qt needs a private runtime folder; tests run headless.

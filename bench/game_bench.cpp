@@ -79,7 +79,8 @@ void BM_TickFight101(benchmark::State& state) {
   }
   if (p.m.enemigosrestantes != game::kSlots || !p.m.conmapa) state.SkipWithError("the fight ended");
   state.counters["enemies"] = p.m.enemigosrestantes;
-  state.counters["damage/tick"] = benchmark::Counter(static_cast<double>(golpes), benchmark::Counter::kAvgIterations);
+  state.counters["damage/tick"] =
+      benchmark::Counter(static_cast<double>(golpes), benchmark::Counter::kAvgIterations);
   state.counters["hero strikes/tick"] =
       benchmark::Counter(static_cast<double>(p.sound.plays), benchmark::Counter::kAvgIterations);
 }

@@ -58,5 +58,6 @@ BENCHMARK(BM_WorstCaseFrameTileField)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return bench::runSideBySide(argc, argv, {{"BM_WorstCaseFrameTwoPasses", "BM_WorstCaseFrameTileField"}});
+  return bench::runSideBySide(argc, argv,
+                              {{"BM_WorstCaseFrameTwoPasses", "BM_WorstCaseFrameTileField"}});
 }

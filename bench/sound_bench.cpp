@@ -23,7 +23,8 @@ void BM_PlaySound(benchmark::State& state) {
   QCoreApplication::processEvents();
   for (auto _ : state) {
     sound.play(path);
-    QCoreApplication::processEvents();  // as between two ticks, where the replaced effect is deleted
+    QCoreApplication::processEvents();  // as between two ticks, where the replaced effect is
+                                        // deleted
   }
 }
 BENCHMARK(BM_PlaySound)->Unit(benchmark::kMicrosecond);

@@ -49,7 +49,8 @@ void run(benchmark::State& state, Juego juego) {
       v.key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left);
     }
     const long long before = platform::testing::allocations.load();
-    platform::testing::traceAllocations = ticks >= 50 && ticks < 60 && std::getenv("TARNWICK_TRACE_ALLOCATIONS");
+    platform::testing::traceAllocations =
+        ticks >= 50 && ticks < 60 && std::getenv("TARNWICK_TRACE_ALLOCATIONS");
     v.w.tick();
     QApplication::processEvents();  // the paint, as the event loop does after the timer
     platform::testing::traceAllocations = false;
@@ -59,7 +60,8 @@ void run(benchmark::State& state, Juego juego) {
   const game::Main& m = v.w.rules();
   if (juego == Juego::Luchando && (m.enemigosrestantes != game::kSlots || m.jugador.muerto))
     state.SkipWithError("the fight ended");
-  state.counters["allocations/tick"] = static_cast<double>(allocations) / static_cast<double>(ticks);
+  state.counters["allocations/tick"] =
+      static_cast<double>(allocations) / static_cast<double>(ticks);
 }
 
 void BM_WindowTickIdle(benchmark::State& s) { run(s, Juego::Quieto); }

@@ -77,19 +77,32 @@ namespace neww {
 inline constexpr const char* kTitulo = "Nuevo Mapa";
 inline constexpr int kAncho = 252, kAlto = 123;
 inline constexpr uint32_t kFondo = platform::kBlanco;
-inline constexpr platform::Label kEncabezado{
-    "Label1", {40, 8, 177, 13}, &kNegrita, platform::kNegro, false, 0, "Seleccione el tamaño del mapa"};
+inline constexpr platform::Label kEncabezado{"Label1",
+                                             {40, 8, 177, 13},
+                                             &kNegrita,
+                                             platform::kNegro,
+                                             false,
+                                             0,
+                                             "Seleccione el tamaño del mapa"};
 struct Caja {
   const char* name;
   platform::Label label;
   platform::Box box;
   std::span<const char* const> items;  // the first is proposed
 };
-inline constexpr const char* kAnchos[] = {"30", "40", "50", "60", "70", "80", "90", "100", "120", "150", "200"};
-inline constexpr const char* kAltos[] = {"20", "30", "40", "50", "60", "70", "80", "90", "100", "120", "150", "200"};
+inline constexpr const char* kAnchos[] = {"30", "40",  "50",  "60",  "70", "80",
+                                          "90", "100", "120", "150", "200"};
+inline constexpr const char* kAltos[] = {"20", "30", "40",  "50",  "60",  "70",
+                                         "80", "90", "100", "120", "150", "200"};
 inline constexpr std::array<Caja, 2> kCajas = {{
-    {"ancho", {"Label2", {32, 32, 41, 17}, &kLetra, platform::kNegro, false, 0, "Ancho"}, {88, 32, 129, 21}, kAnchos},
-    {"alto", {"Label3", {32, 64, 33, 17}, &kLetra, platform::kNegro, false, 0, "Alto"}, {88, 64, 129, 21}, kAltos},
+    {"ancho",
+     {"Label2", {32, 32, 41, 17}, &kLetra, platform::kNegro, false, 0, "Ancho"},
+     {88, 32, 129, 21},
+     kAnchos},
+    {"alto",
+     {"Label3", {32, 64, 33, 17}, &kLetra, platform::kNegro, false, 0, "Alto"},
+     {88, 64, 129, 21},
+     kAltos},
 }};
 inline constexpr const char* kCrear = "Crear";
 inline constexpr platform::Box kBotonCrear{80, 96, 105, 17};

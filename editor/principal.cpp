@@ -171,7 +171,8 @@ void Principal::dibujar() {
       if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
       // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
       if (c.tipoenemigo >= 0 && c.tipoenemigo <= 2)
-        pila.push(bloque(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], kTile, kFila, 0, kFila));
+        pila.push(bloque(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], kTile, kFila, 0,
+                         kFila));
       campo_.draw(k, r, pila);
     }
   }

@@ -1,6 +1,6 @@
 // The fuzz targets for the map reader (FUZZ_MAP) and the sound layer's WAV
-// reader (FUZZ_WAV), and their replay for CTest (FUZZ_REPLAY). Random maps written and read back are the round-trip unit
-// tests' ground; the character reader's few fields are the game tests'.
+// reader (FUZZ_WAV), and their replay for CTest (FUZZ_REPLAY). Random maps written and read back
+// are the round-trip unit tests' ground; the character reader's few fields are the game tests'.
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -24,9 +24,9 @@ bool Main::guardable(const std::string& path, const std::string& nombre) {
     return false;
   }
   if (const auto otro = personajeAjeno(s_.files, path, nombre)) {
-    s_.messages.show("Ya hay otro personaje guardado en ese archivo, «" + *otro +
-                         "»: no se ha guardado nada.",
-                     platform::Icon::Critical);
+    s_.messages.show(
+        "Ya hay otro personaje guardado en ese archivo, «" + *otro + "»: no se ha guardado nada.",
+        platform::Icon::Critical);
     return false;
   }
   return true;

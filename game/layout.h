@@ -24,7 +24,13 @@ inline constexpr platform::Font kTira{"MS Sans Serif", 11, false};
 // In the order of Etiqueta. The panels' labels span the rest of their
 // panel, so that a new text never needs a bigger box.
 inline constexpr std::array<platform::Label, 8> kEtiquetas = {{
-    {"nombre", {104, 410, kFieldWidth - 104, kSurfaceHeight - 410}, &kEstado, platform::kNegro, false, 0, ""},
+    {"nombre",
+     {104, 410, kFieldWidth - 104, kSurfaceHeight - 410},
+     &kEstado,
+     platform::kNegro,
+     false,
+     0,
+     ""},
     {"enedata0", {608, 120, kSurfaceWidth - 608, 16}, &kEnemigo, platform::kNegro, false, 0, ""},
     {"enedata1", {608, 152, kSurfaceWidth - 608, 16}, &kEnemigo, platform::kNegro, false, 0, ""},
     {"enedata2", {608, 168, kSurfaceWidth - 608, 16}, &kEnemigo, platform::kNegro, false, 0, ""},

@@ -119,10 +119,10 @@ class Main {
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;
   std::string textoExy_, textoMapa_, textoEnemigos_;
-  platform::Folders carpetas_;  // what the game ships with, and the player's files
+  platform::Folders carpetas_;                 // what the game ships with, and the player's files
   std::array<std::string, kSonidos> sonidos_;  // their files, by Sonido
-  std::array<bool, kSonidos> sonadoEnTick_{};   // asked for since the tick began
-  mapformat::MapData leido_;  // a map file is read here, then applied if whole
+  std::array<bool, kSonidos> sonadoEnTick_{};  // asked for since the tick began
+  mapformat::MapData leido_;                   // a map file is read here, then applied if whole
 };
 
 }  // namespace game

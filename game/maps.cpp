@@ -98,7 +98,8 @@ void Main::mnumapa_Click() {
   // Play pauses until a character is created or loaded again, even if the
   // dialog is cancelled.
   if (conmapa && conjugador) conjugador = false;
-  const auto elegido = s_.dialogo.open(platform::underFolder(carpetas_.shipped, "\\mapas\\default.mapa"));
+  const auto elegido =
+      s_.dialogo.open(platform::underFolder(carpetas_.shipped, "\\mapas\\default.mapa"));
   if (!elegido || elegido->path.empty()) return;
   cargarmapa(elegido->path);
 }

@@ -95,14 +95,22 @@ FaltaNombre faltaEnNombre(std::string_view nombre) {
     if (*c == ',') return FaltaNombre::Coma;
   }
   switch (platform::portableNameFault(nombre)) {
-    case platform::NameFault::None: return FaltaNombre::Ninguna;
-    case platform::NameFault::Empty: return FaltaNombre::Vacio;
-    case platform::NameFault::Separator: return FaltaNombre::Barra;
-    case platform::NameFault::Control: return FaltaNombre::Control;
-    case platform::NameFault::WindowsCharacter: return FaltaNombre::Signo;
-    case platform::NameFault::TrailingDotOrSpace: return FaltaNombre::Final;
-    case platform::NameFault::DeviceName: return FaltaNombre::Dispositivo;
-    case platform::NameFault::TooLong: return FaltaNombre::Largo;
+    case platform::NameFault::None:
+      return FaltaNombre::Ninguna;
+    case platform::NameFault::Empty:
+      return FaltaNombre::Vacio;
+    case platform::NameFault::Separator:
+      return FaltaNombre::Barra;
+    case platform::NameFault::Control:
+      return FaltaNombre::Control;
+    case platform::NameFault::WindowsCharacter:
+      return FaltaNombre::Signo;
+    case platform::NameFault::TrailingDotOrSpace:
+      return FaltaNombre::Final;
+    case platform::NameFault::DeviceName:
+      return FaltaNombre::Dispositivo;
+    case platform::NameFault::TooLong:
+      return FaltaNombre::Largo;
   }
   return FaltaNombre::Alfabeto;  // not reached: every fault is named above
 }
@@ -111,14 +119,18 @@ bool nombrevalido(std::string_view nombre) { return faltaEnNombre(nombre) == Fal
 
 const char* mensajeFalta(FaltaNombre falta) {
   switch (falta) {
-    case FaltaNombre::Ninguna: return "";
-    case FaltaNombre::Vacio: return "El nombre del personaje no puede estar vacío.";
+    case FaltaNombre::Ninguna:
+      return "";
+    case FaltaNombre::Vacio:
+      return "El nombre del personaje no puede estar vacío.";
     case FaltaNombre::Alfabeto:
       return "El nombre del personaje solo puede llevar letras y signos del alfabeto occidental.";
     case FaltaNombre::Control:
       return "El nombre del personaje no puede llevar caracteres de control.";
-    case FaltaNombre::Coma: return "El nombre del personaje no puede llevar comas.";
-    case FaltaNombre::Barra: return "El nombre del personaje no puede llevar barras (/ ni \\).";
+    case FaltaNombre::Coma:
+      return "El nombre del personaje no puede llevar comas.";
+    case FaltaNombre::Barra:
+      return "El nombre del personaje no puede llevar barras (/ ni \\).";
     case FaltaNombre::Signo:
       return "El nombre del personaje no puede llevar ninguno de estos signos: < > : \" | ? *";
     case FaltaNombre::Final:

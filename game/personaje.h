@@ -44,7 +44,7 @@ std::optional<std::string> a1252(std::string_view utf8);
 enum class FaltaNombre {
   Ninguna,
   Vacio,
-  Alfabeto,     // not UTF-8, or a character Windows-1252 lacks
+  Alfabeto,  // not UTF-8, or a character Windows-1252 lacks
   Control,
   Coma,
   Barra,

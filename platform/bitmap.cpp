@@ -121,8 +121,9 @@ Bitmap buttonFace(const Bitmap& picture, int w, int h, uint32_t face, bool down)
   constexpr uint32_t kLight = 0xFFFFFFFF, kShadow = 0xFFA0A0A0, kDark = 0xFF696969;
   Bitmap b(w, h, 0xFF000000 | face);
   // Outer ring then inner ring: top and left edges, then bottom and right.
-  const uint32_t rings[2][2] = {{down ? kDark : kLight, down ? kLight : kDark},
-                                {down ? kShadow : face | 0xFF000000, down ? face | 0xFF000000 : kShadow}};
+  const uint32_t rings[2][2] = {
+      {down ? kDark : kLight, down ? kLight : kDark},
+      {down ? kShadow : face | 0xFF000000, down ? face | 0xFF000000 : kShadow}};
   for (int r = 0; r < 2; ++r) {
     for (int x = r; x < w - r; ++x) {
       b.set(x, r, rings[r][0]);

@@ -24,8 +24,8 @@ bool deviceName(std::string_view name) {
   const std::string_view stem = base.substr(0, 3), number = base.substr(3);
   if (!equalsUpper(stem, "COM") && !equalsUpper(stem, "LPT")) return false;
   // A digit, or the superscripts one to three of Windows' code pages.
-  return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
-         number == "\u00B9" || number == "\u00B2" || number == "\u00B3";
+  return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
+         number == "\u00B2" || number == "\u00B3";
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class FreshKeys {
   // 25 times a second).
   static constexpr std::int64_t kRepeatGapMs = 100;
   struct Estado {
-    bool fresh;                             // pressed while the box was open
+    bool fresh;                              // pressed while the box was open
     std::optional<std::int64_t> releasedAt;  // a stale key's last release, if it is up
   };
   std::map<int, Estado> keys_;

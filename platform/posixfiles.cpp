@@ -86,8 +86,8 @@ bool PosixFiles::writeAtomic(const std::string& path, std::string_view data) {
   std::string temp = folder + ".tarnwick-XXXXXX";
   Descriptor file{::mkostemp(temp.data(), O_CLOEXEC)};
   if (file.fd < 0) return false;
-  bool ok = ::fchmod(file.fd, creationMode()) == 0 && writeAll(file.fd, data) &&
-            sync_(file.fd) == 0;
+  bool ok =
+      ::fchmod(file.fd, creationMode()) == 0 && writeAll(file.fd, data) && sync_(file.fd) == 0;
   ok = ::close(file.release()) == 0 && ok;
   // rename() replaces whatever the name is, a symbolic link included, and
   // refuses to replace a folder or to take a name ending in a separator.

@@ -28,7 +28,6 @@ bool whiteOver(const Bitmap& b, int w, int h) {
   return true;
 }
 
-
 }  // namespace
 
 bool TileField::Stack::operator==(const Stack& o) const {
@@ -53,8 +52,8 @@ void TileField::invalidate() { std::fill(valid_.begin(), valid_.end(), false); }
 
 void TileField::draw(int k, int r, const Stack& stack) {
   if (k < 0 || r < 0 || k >= cols_ || r >= rows_) return;
-  const std::size_t i = static_cast<std::size_t>(r) * static_cast<std::size_t>(cols_) +
-                        static_cast<std::size_t>(k);
+  const std::size_t i =
+      static_cast<std::size_t>(r) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(k);
   if (valid_[i] && shown_[i] == stack) return;
   shown_[i] = stack;
   valid_[i] = true;
@@ -101,9 +100,9 @@ std::size_t slot(const TileField::Stack& stack) {
   std::size_t h = static_cast<std::size_t>(stack.count);
   for (int i = 0; i < stack.count; ++i) {
     const Layer& l = stack.layers[static_cast<std::size_t>(i)];
-    for (std::size_t v : {reinterpret_cast<std::size_t>(l.sheet) >> 4, std::size_t(uint16_t(l.maskX)),
-                          std::size_t(uint16_t(l.maskY)), std::size_t(uint16_t(l.figX)),
-                          std::size_t(uint16_t(l.figY))})
+    for (std::size_t v : {reinterpret_cast<std::size_t>(l.sheet) >> 4,
+                          std::size_t(uint16_t(l.maskX)), std::size_t(uint16_t(l.maskY)),
+                          std::size_t(uint16_t(l.figX)), std::size_t(uint16_t(l.figY))})
       h = (h ^ v) * 0x100000001B3ull;
   }
   return (h ^ (h >> 29)) % TileField::kCached;
@@ -121,9 +120,11 @@ void TileField::compose(int k, int r, const Stack& stack) {
   if (!fast) return composeSlow(k, r, stack);
 
   const auto stride = static_cast<std::size_t>(target_.width);
-  uint32_t* d = target_.pixels.data() + static_cast<std::size_t>(dy) * stride + static_cast<std::size_t>(dx);
+  uint32_t* d =
+      target_.pixels.data() + static_cast<std::size_t>(dy) * stride + static_cast<std::size_t>(dx);
   if (!whiteGround_)
-    return blend(d, stride, row(background_, dx, dy), static_cast<std::size_t>(background_.width), stack);
+    return blend(d, stride, row(background_, dx, dy), static_cast<std::size_t>(background_.width),
+                 stack);
   // On white a tile depends on its stack alone, and most of a view is a
   // few kinds of ground: each stack is composed once and then copied.
   Composed& c = cache_[slot(stack)];

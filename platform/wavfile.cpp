@@ -25,8 +25,8 @@ void append(std::string& out, uint64_t value, std::size_t width) {
 int16_t sample16(std::string_view bytes, std::size_t at, std::size_t width, bool isFloat) {
   if (!isFloat) return static_cast<int16_t>(little(bytes, at + width - 2, 2));
   const uint64_t bits = little(bytes, at, width);
-  const double value = width == 4 ? std::bit_cast<float>(static_cast<uint32_t>(bits))
-                                  : std::bit_cast<double>(bits);
+  const double value =
+      width == 4 ? std::bit_cast<float>(static_cast<uint32_t>(bits)) : std::bit_cast<double>(bits);
   if (std::isnan(value)) return 0;
   return static_cast<int16_t>(std::lround(std::clamp(value, -1.0, 1.0) * 32767));
 }

@@ -10,7 +10,7 @@ TARNWICK_PACKAGES=(
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xclip openbox
   python3-pyatspi at-spi2-core dbus-daemon
   pulseaudio pulseaudio-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file lintian desktop-file-utils appstream procps
 )
@@ -30,6 +30,17 @@ tarnwick_install_packages() {
   fi
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq || return 1
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+}
+
+# tarnwick_check_format ROOT: fails, naming the files, when a C++ source
+# drifts from .clang-format; clang-format -i on them mends it.
+tarnwick_check_format() {
+  local drift
+  drift=$(cd "$1" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run 2>&1 | grep -oE '^[^:]+\.(cpp|h)' | sort -u)
+  [ -z "$drift" ] && return 0
+  echo "== Not formatted as .clang-format says (clang-format -i mends them):" >&2
+  echo "$drift" >&2
+  return 1
 }
 
 # tarnwick_build ROOT [TARGET...]: configures build/ and builds the targets

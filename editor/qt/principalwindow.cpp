@@ -54,7 +54,8 @@ void PrincipalWindow::buildControls() {
   for (const layout::Boton& b : layout::kBotones) {
     const platform::Bitmap picture =
         platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(b.picture)));
-    auto* boton = new platform::QtPictureButton(client, picture, layout::kLadoBoton, layout::kFondo);
+    auto* boton =
+        new platform::QtPictureButton(client, picture, layout::kLadoBoton, layout::kFondo);
     boton->setObjectName(QString::fromUtf8(b.name));
     // Said by screen readers only: the window shows pictures, never these names.
     boton->setAccessibleName(QString::fromUtf8(b.what));

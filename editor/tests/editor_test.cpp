@@ -45,7 +45,8 @@ struct Editor : editor::View, platform::Messages {
       const int b = std::atoi(w.c_str() + (w.find(',') + 1));  // npos + 1 is 0
       if (w[1] == ':')
         dialog.answers.push_back(
-            {{files.path(w.substr(2)), w.substr(w.find_last_of(platform::kSeparators + std::string("/")) + 1)}});
+            {{files.path(w.substr(2)),
+              w.substr(w.find_last_of(platform::kSeparators + std::string("/")) + 1)}});
       if (w[0] == 'a') p.mnuabrir_Click();
       if (w[0] == 'g') p.mnuguardar_Click();
       if (w[0] == 'n') p.nuevomapa(static_cast<int16_t>(a), static_cast<int16_t>(b));
@@ -105,7 +106,8 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
   e.run("t2 3,0 g:mapas/a.mapa");
   for (auto* f : {"a.mapa", "v1.0/a.mapa"})
     EXPECT_EQ(e.files.get(std::string("mapas/") + f),
-              "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/") << f;
+              "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/")
+        << f;
   e.p.mnuacerca_Click();
   EXPECT_EQ(e.said, "Tienes(x) El(x) Guardado(i) Guardado(i) No(x) Diseñado(i) ");
 }
@@ -116,8 +118,12 @@ TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {
   EXPECT_EQ(editor::tamanonuevo("200", " 200"), (Size{{200, 200}}));
   EXPECT_EQ(editor::tamanonuevo("30.5", "21.5"), (Size{{30, 22}}));
   EXPECT_EQ(editor::tamanonuevo("199,5", "20", ','), (Size{{200, 20}}));
-  for (auto [w, h] : {std::pair{"29.9", "20"}, {"201", "20"}, {"treinta", "20"}, {"30", "19.9"},
-                      {"30", "200.1"}, {"30", ""}})
+  for (auto [w, h] : {std::pair{"29.9", "20"},
+                      {"201", "20"},
+                      {"treinta", "20"},
+                      {"30", "19.9"},
+                      {"30", "200.1"},
+                      {"30", ""}})
     EXPECT_EQ(editor::tamanonuevo(w, h), std::nullopt) << w << " x " << h;
 }
 
@@ -167,12 +173,29 @@ TEST(Files, GuardarRefusesNamesWindowsCannotHold) {
     std::string title;
     bool saved;
   } cases[] = {
-      {"CON", false}, {"nul.x", false}, {"COM1", false}, {"LPT1.txt", false}, {"aux", false},
-      {"Com\u00B9.txt", false}, {"lpt0", false}, {"nul .txt", false}, {"a<b", false},
-      {"a:b.txt", false}, {"a|b", false}, {"a?b", false}, {"a*b", false}, {"a\"b", false},
-      {"x .txt", false}, {"tab\tx", false}, {std::string(251, 'a'), false},
-      {"CONSOLA", true}, {"COM10.txt", true}, {"nulo", true}, {"lpt", true},
-      {"Com\u00B9a", true}, {std::string(250, 'a'), true},
+      {"CON", false},
+      {"nul.x", false},
+      {"COM1", false},
+      {"LPT1.txt", false},
+      {"aux", false},
+      {"Com\u00B9.txt", false},
+      {"lpt0", false},
+      {"nul .txt", false},
+      {"a<b", false},
+      {"a:b.txt", false},
+      {"a|b", false},
+      {"a?b", false},
+      {"a*b", false},
+      {"a\"b", false},
+      {"x .txt", false},
+      {"tab\tx", false},
+      {std::string(251, 'a'), false},
+      {"CONSOLA", true},
+      {"COM10.txt", true},
+      {"nulo", true},
+      {"lpt", true},
+      {"Com\u00B9a", true},
+      {std::string(250, 'a'), true},
   };
   Editor e;
   e.run("n30,20 p 1,1");
@@ -182,7 +205,9 @@ TEST(Files, GuardarRefusesNamesWindowsCannotHold) {
     e.dialog.answers.push_back(platform::FileChoice{e.files.path("mapas/" + c.title), c.title});
     e.p.mnuguardar_Click();
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(e.files.root / "mapas")) ++files;
+    for ([[maybe_unused]] const auto& f :
+         std::filesystem::directory_iterator(e.files.root / "mapas"))
+      ++files;
     EXPECT_EQ(e.said, c.saved ? "Guardado(i) " : "El(x) ") << c.title;
     EXPECT_EQ(e.files.get("mapas/" + stem + ".mapa").has_value(), c.saved) << c.title;
     EXPECT_EQ(files, c.saved ? 1u : 0u) << c.title;  // nothing else written
@@ -199,7 +224,8 @@ TEST(Files, InstalledDialogsOpenInThePlayersMapsFolder) {
   e.p.Form_Load();
   portable.run("n30,20 p 1,1 g a");
   e.run("n30,20 p 1,1 g:home/.local/share/tarnwick/mapas/mio a");
-  const std::string folder = e.files.path("home/.local/share/tarnwick/mapas") + platform::kSeparator;
+  const std::string folder =
+      e.files.path("home/.local/share/tarnwick/mapas") + platform::kSeparator;
   std::string proposed;
   for (const auto& asked : portable.dialog.asked) proposed += "[" + asked.proposed + "]";
   for (const auto& asked : e.dialog.asked) proposed += "[" + asked.proposed + "]";

@@ -31,8 +31,8 @@ TEST(Win32Editor, NuevoMapaReusesItsFontsAndShowsTheTablesTexts) {
     ASSERT_TRUE(used);
     if (opening > 0) EXPECT_EQ(used, font) << opening;
     font = used;
-    EXPECT_EQ(text(d) + L"|" + text(GetDlgItem(d, IDC_TITULO)) + L"|" + text(GetDlgItem(d, IDOK)) + L"|" +
-                  text(GetDlgItem(d, IDC_ANCHO_TEXTO)) + L"|" + text(ancho),
+    EXPECT_EQ(text(d) + L"|" + text(GetDlgItem(d, IDC_TITULO)) + L"|" + text(GetDlgItem(d, IDOK)) +
+                  L"|" + text(GetDlgItem(d, IDC_ANCHO_TEXTO)) + L"|" + text(ancho),
               L"Nuevo Mapa|Seleccione el tamaño del mapa|Crear|Ancho|30");
     EXPECT_EQ(SendMessageW(ancho, CB_GETCOUNT, 0, 0), 11);
     SendMessageW(d, WM_COMMAND, IDCANCEL, 0);  // Escape

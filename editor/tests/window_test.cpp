@@ -35,10 +35,12 @@ TEST_F(Window, TimerLayoutAndTheNewMapDialog) {
   QString texts = w.windowTitle() + at(mainpic);
   for (auto* label : w.findChildren<QLabel*>()) texts += "|" + label->text() + at(label);
   // What a screen reader says for each palette picture.
-  for (auto* b : w.centralWidget()->findChildren<QAbstractButton*>()) texts += "|" + b->accessibleName();
-  EXPECT_EQ(texts, "Tarnwick Editor@0,0,600,400|Terrenos@624,8,64,16|Personaje@624,104,72,16|"
-                   "Enemigos@624,168,70,16|Mouse@40,408,121,17|Mapa@184,408,137,17|"
-                   "Pasto|Tierra|Árbol|Agua|Jugador|Mancha asesina|Rata voladora|Borrego mutante");
+  for (auto* b : w.centralWidget()->findChildren<QAbstractButton*>())
+    texts += "|" + b->accessibleName();
+  EXPECT_EQ(texts,
+            "Tarnwick Editor@0,0,600,400|Terrenos@624,8,64,16|Personaje@624,104,72,16|"
+            "Enemigos@624,168,70,16|Mouse@40,408,121,17|Mapa@184,408,137,17|"
+            "Pasto|Tierra|Árbol|Agua|Jugador|Mancha asesina|Rata voladora|Borrego mutante");
 
   // The 100 ms tick redraws the map view, and the window repaints only
   // what changed: an idle view costs no painting.

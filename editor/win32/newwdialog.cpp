@@ -18,7 +18,8 @@ namespace neww = layout::neww;
 
 std::string texto(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return platform::utf8(text);
 }
 
@@ -47,8 +48,8 @@ NewwDialog::~NewwDialog() {
 
 void NewwDialog::show(HWND owner) {
   if (!hwnd_)
-    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NEWW), owner, &NewwDialog::proc,
-                       reinterpret_cast<LPARAM>(this));
+    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NEWW), owner,
+                       &NewwDialog::proc, reinterpret_cast<LPARAM>(this));
   if (!hwnd_) return;
   ShowWindow(hwnd_, SW_SHOW);
   SetActiveWindow(hwnd_);
@@ -73,7 +74,7 @@ INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM) {
       SetBkColor(reinterpret_cast<HDC>(wParam), platform::colorRef(neww::kFondo));
       return reinterpret_cast<INT_PTR>(white_);
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK) crear_Click();  // the button, or Return anywhere
+      if (LOWORD(wParam) == IDOK) crear_Click();             // the button, or Return anywhere
       if (LOWORD(wParam) == IDCANCEL) DestroyWindow(hwnd_);  // Escape or the close box
       return TRUE;
     case WM_NCDESTROY:
@@ -104,7 +105,8 @@ void NewwDialog::layOut() {
     platform::Box alto = c.box;
     alto.h += 14 * static_cast<int>(c.items.size() + 1);
     const HWND box = place(ids[i][0], alto, font_);
-    for (const char* item : c.items) SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(item).c_str()));
+    for (const char* item : c.items)
+      SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(item).c_str()));
     SendMessageW(box, CB_SETCURSEL, 0, 0);
     // The label's text on the line of the text in the box.
     COMBOBOXINFO info{};
@@ -129,8 +131,8 @@ void NewwDialog::layOut() {
   RECT owner{};
   GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
   const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, (owner.left + owner.right - w) / 2, (owner.top + owner.bottom - h) / 2,
-               w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, (owner.left + owner.right - w) / 2,
+               (owner.top + owner.bottom - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void NewwDialog::crear_Click() {

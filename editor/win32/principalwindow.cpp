@@ -16,11 +16,11 @@ namespace {
 
 constexpr wchar_t kClass[] = L"TarnwickEdit";
 
-HWND control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, const platform::Box& b,
-             int id, HFONT font) {
-  const HWND c = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.x, b.y, b.w, b.h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
+HWND control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style,
+             const platform::Box& b, int id, HFONT font) {
+  const HWND c = CreateWindowExW(
+      0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.x, b.y, b.w, b.h, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return c;
 }
@@ -48,8 +48,8 @@ PrincipalWindow::PrincipalWindow(HINSTANCE instance)
       font_(platform::makeFont(layout::kLetra)),
       bold_(platform::makeFont(layout::kNegrita)),
       fondo_(CreateSolidBrush(platform::colorRef(layout::kFondo))) {
-  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), WS_CLIPCHILDREN, fondo_, layout::kAncho,
-         layout::kAlto, platform::makeMenuBar<Principal>(layout::kMenus));
+  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), WS_CLIPCHILDREN, fondo_,
+         layout::kAncho, layout::kAlto, platform::makeMenuBar<Principal>(layout::kMenus));
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   principal_.Form_Load();
@@ -73,9 +73,11 @@ void PrincipalWindow::buildControls() {
     const layout::Boton& b = layout::kBotones[i];
     const platform::Bitmap picture = platform::loadPicture(platform::wide(b.picture).c_str());
     for (bool down : {false, true})
-      caras_[i][down] = platform::buttonFace(picture, layout::kLadoBoton, layout::kLadoBoton, layout::kFondo, down);
+      caras_[i][down] = platform::buttonFace(picture, layout::kLadoBoton, layout::kLadoBoton,
+                                             layout::kFondo, down);
     control(hwnd(), L"BUTTON", platform::wide(b.what), BS_OWNERDRAW,
-            {b.x, b.y, layout::kLadoBoton, layout::kLadoBoton}, IDC_TERR0 + static_cast<int>(i), font_);
+            {b.x, b.y, layout::kLadoBoton, layout::kLadoBoton}, IDC_TERR0 + static_cast<int>(i),
+            font_);
   }
 
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {

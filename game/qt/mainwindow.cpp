@@ -52,7 +52,8 @@ void MainWindow::buildControls() {
   const platform::Box& marco = layout::kMarcoRetrato;
   platform::Bitmap retrato(marco.w, marco.h, 0xFF000000);
   platform::copy(retrato, 1, 1,
-                 platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(layout::kRetrato))));
+                 platform::loadBitmap(
+                     QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(layout::kRetrato))));
   auto* persona = new QLabel(mainpic_);
   persona->setObjectName(QString::fromUtf8(layout::kRetrato));
   persona->setGeometry(marco.x, marco.y, marco.w, marco.h);

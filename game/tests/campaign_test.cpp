@@ -15,9 +15,16 @@ constexpr int kPasoY[] = {-1, -1, -1, 0, 1, 1, 1, 0};
 constexpr int kVista = 4;  // enemies see this far on both axes
 
 int lejos(int ax, int ay, int bx, int by) { return std::max(std::abs(ax - bx), std::abs(ay - by)); }
-int facing(int dx, int dy) { return std::array{0, 1, 2, 7, -1, 3, 6, 5, 4}.at(3 * (dy + 1) + dx + 1); }
+int facing(int dx, int dy) {
+  return std::array{0, 1, 2, 7, -1, 3, 6, 5, 4}.at(3 * (dy + 1) + dx + 1);
+}
 std::set<int> arrows(int d) {
-  std::set<int> k{kPasoX[d] < 0 ? vk::Left : kPasoX[d] ? vk::Right : 0, kPasoY[d] < 0 ? vk::Up : kPasoY[d] ? vk::Down : 0};
+  std::set<int> k{kPasoX[d] < 0 ? vk::Left
+                  : kPasoX[d]   ? vk::Right
+                                : 0,
+                  kPasoY[d] < 0 ? vk::Up
+                  : kPasoY[d]   ? vk::Down
+                                : 0};
   k.erase(0);
   return k;
 }
@@ -27,17 +34,22 @@ struct Jugador : Game {
   int deaths = 0;
   std::vector<int> vistos;  // per cell of the map: how many live enemies see it
   Jugador(bool c, unsigned seed) : careful(c) {
-    for (std::mt19937 rng(seed); random.next_.size() < 2000;) random.next_.push_back(std::uniform_real_distribution<>(0, 0.999)(rng));
+    for (std::mt19937 rng(seed); random.next_.size() < 2000;)
+      random.next_.push_back(std::uniform_real_distribution<>(0, 0.999)(rng));
   }
   bool vivo(int i) { return e(i).activo && !e(i).muerto; }
   static int golpe(int ataque, int defensa) { return std::max(1, ataque - defensa); }
   // Life a whole fight with enemy i costs, the enemy striking first.
-  int coste(int i) { return (e(i).vida - 1) / golpe(j.ataque, e(i).defensa) * golpe(e(i).ataque, j.defensa) + golpe(e(i).ataque, j.defensa); }
+  int coste(int i) {
+    return (e(i).vida - 1) / golpe(j.ataque, e(i).defensa) * golpe(e(i).ataque, j.defensa) +
+           golpe(e(i).ataque, j.defensa);
+  }
   // A live enemy within reach of (x, y); the careful player looks for one he
   // can beat at full life, and lures the others only when none is left.
   int cerca(int x, int y, int alcance, bool batible = false) {
     for (int i = 0; i < game::kSlots && e(i).activo; ++i)
-      if (vivo(i) && lejos(x, y, e(i).x, e(i).y) <= alcance && (!batible || coste(i) < j.vidamax)) return i;
+      if (vivo(i) && lejos(x, y, e(i).x, e(i).y) <= alcance && (!batible || coste(i) < j.vidamax))
+        return i;
     return -1;
   }
   // The first step of a shortest walk to a cell where `meta` holds (-1 when
@@ -54,8 +66,10 @@ struct Jugador : Game {
         if (meta(x, y)) return std::pair{primero[c], c};
         for (int d = 0; d < 8; ++d) {
           const int nx = x + kPasoX[d], ny = y + kPasoY[d], nc = nx + w * ny;
-          if (!m.enMapa(nx, ny) || primero[nc] != -2 || m.casilla(nx, ny).ocupada || m.casilla(nx, ny).bloqueada ||
-              (evitar && vistos[nc] > (objetivo >= 0 && lejos(nx, ny, e(objetivo).x, e(objetivo).y) <= kVista)))
+          if (!m.enMapa(nx, ny) || primero[nc] != -2 || m.casilla(nx, ny).ocupada ||
+              m.casilla(nx, ny).bloqueada ||
+              (evitar && vistos[nc] > (objetivo >= 0 &&
+                                       lejos(nx, ny, e(objetivo).x, e(objetivo).y) <= kVista)))
             continue;
           primero[nc] = primero[c] < 0 ? d : primero[c];
           cola.push_back(nc);
@@ -85,10 +99,13 @@ struct Jugador : Game {
       return k;
     }
     const auto aqui = camino([&](int x, int y) { return cerca(x, y, 1, careful) >= 0; }, -1);
-    if (!careful || !aqui) return hacia(aqui ? aqui : camino([&](int x, int y) { return cerca(x, y, kVista) >= 0; }, -1));
+    if (!careful || !aqui)
+      return hacia(aqui ? aqui
+                        : camino([&](int x, int y) { return cerca(x, y, kVista) >= 0; }, -1));
     const int objetivo = cerca(aqui->second % w, aqui->second / w, 1, careful);
     if (j.vida >= std::min(coste(objetivo) + 2, j.vidamax))
-      return hacia(camino([&](int x, int y) { return lejos(x, y, e(objetivo).x, e(objetivo).y) == 1; }, objetivo));
+      return hacia(camino(
+          [&](int x, int y) { return lejos(x, y, e(objetivo).x, e(objetivo).y) == 1; }, objetivo));
     if (j.pociones > 0 && j.vidamax - j.vida >= 20) return {vk::H};
     // Out of everyone's sight, life comes back on its own.
     return hacia(camino([&](int x, int y) { return vistos[x + w * y] == 0; }, -1));
@@ -103,7 +120,8 @@ TEST(Campaign, CarefulAndCarelessPlayersFinish) {
       Jugador p(careful, seed);
       const std::array<std::string, 3> nombres{"default", "mapa1", "mapa2"};
       for (const std::string& name : nombres)
-        p.files.put("mapas/" + name + ".mapa", p.files.read(TARNWICK_MAPAS "/" + name + ".mapa", 1 << 20).value());
+        p.files.put("mapas/" + name + ".mapa",
+                    p.files.read(TARNWICK_MAPAS "/" + name + ".mapa", 1 << 20).value());
       p.nuevoHeroe("valiente");
       p.answer("mapas/default.mapa", "default.mapa");
       p.m.mnumapa_Click();
@@ -113,9 +131,9 @@ TEST(Campaign, CarefulAndCarelessPlayersFinish) {
         p.tick(p.decidir());
         if (p.m.nummapa == antes && p.m.enemigosrestantes > 0) continue;
         muertes.push_back(p.deaths), ticks.push_back(t);
-        std::printf("%s player, seed %u, %s: %d deaths, %.1f minutes of play, level %d\n", careful ? "careful" : "careless",
-                    seed, nombres.at(ticks.size() - 2).c_str(), muertes.back() - muertes.end()[-2],
-                    (t - ticks.end()[-2]) / 600.0, p.j.nivel);
+        std::printf("%s player, seed %u, %s: %d deaths, %.1f minutes of play, level %d\n",
+                    careful ? "careful" : "careless", seed, nombres.at(ticks.size() - 2).c_str(),
+                    muertes.back() - muertes.end()[-2], (t - ticks.end()[-2]) / 600.0, p.j.nivel);
       }
       ASSERT_EQ(ticks.size(), 4u);
       EXPECT_LE(p.deaths, careful ? 3 : 15);

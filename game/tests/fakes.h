@@ -116,7 +116,9 @@ struct Game {
     keys.held = std::move(held);
     m.maintimer_Timer();
   }
-  std::string lastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+  std::string lastMessage() const {
+    return messages.shown.empty() ? "" : messages.shown.back().text;
+  }
   // "x y facing life" of the hero and of enemy i.
   std::string heroe() const { return str(j.x, j.y, j.direccion, j.vida); }
   std::string enemigo(int i) { return str(e(i).x, e(i).y, e(i).direccion, e(i).vida); }
@@ -154,13 +156,17 @@ inline platform::Bitmap dosPasadas(const game::Main& m) {
       par(p.terrenos, t, 0, t, 0);
       if (c.terreno == 3) {
         const bool claro = m.cuadro >= 5 && m.cuadro <= 10, blanco = m.cuadro >= 11;
-        par(p.terrenos, blanco ? 20 : t, claro || blanco ? 20 : 0, blanco ? 20 : t, claro || blanco ? 20 : 0);
+        par(p.terrenos, blanco ? 20 : t, claro || blanco ? 20 : 0, blanco ? 20 : t,
+            claro || blanco ? 20 : 0);
       }
-      if (c.heroe && !m.jugador.muerto) par(p.yo, 20, 20 * m.jugador.direccion, 0, 20 * m.jugador.direccion);
+      if (c.heroe && !m.jugador.muerto)
+        par(p.yo, 20, 20 * m.jugador.direccion, 0, 20 * m.jugador.direccion);
       if (c.heroe && m.jugador.muerto) par(p.sangre, 20, 0, 0, 0);
       if (c.enemigo >= 0) {
         const game::Enemigo& e = m.listaenemigos[static_cast<std::size_t>(c.enemigo)];
-        if (!e.muerto) par(p.enemigos[static_cast<std::size_t>(e.tipo)], 20, 20 * e.direccion, 0, 20 * e.direccion);
+        if (!e.muerto)
+          par(p.enemigos[static_cast<std::size_t>(e.tipo)], 20, 20 * e.direccion, 0,
+              20 * e.direccion);
       }
     }
   return f;

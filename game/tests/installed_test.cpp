@@ -20,7 +20,8 @@ std::map<std::string, std::string> prefix(platform::testing::TempFiles& files) {
   std::map<std::string, std::string> all;
   for (const auto& entry : fs::recursive_directory_iterator(files.root / "usr")) {
     const std::string name = fs::relative(entry.path(), files.root).generic_string();
-    all[name] = entry.is_regular_file() ? files.read(entry.path().string(), 1 << 20).value_or("?") : "/";
+    all[name] =
+        entry.is_regular_file() ? files.read(entry.path().string(), 1 << 20).value_or("?") : "/";
   }
   return all;
 }
@@ -57,7 +58,8 @@ TEST_F(Installed, ReadsWhatItShipsAndWritesOnlyInThePlayersFolder) {
   // loads the next map from the prefix.
   killTheBlot(*this);
   EXPECT_EQ(sound.played, std::vector{files.path(kShipped + "sonidos/hit0.wav")});
-  EXPECT_EQ(files.get(kPlayer + "personajes/pepe").value_or("") + lastMessage(), std::string("pepe,1,25,") + kFin);
+  EXPECT_EQ(files.get(kPlayer + "personajes/pepe").value_or("") + lastMessage(),
+            std::string("pepe,1,25,") + kFin);
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
   EXPECT_EQ(prefix(files), before);
 }
@@ -81,10 +83,7 @@ TEST(NextMap, ThePlayersOwnFirstThenTheShippedOne) {
   const struct {
     const char* own;  // the player's mapas/mapa2.mapa: text, "/" a folder, null none
     const char* want;
-  } cases[] = {{nullptr, "Enemigos: 2"},
-               {"/", "Enemigos: 2"},
-               {"", kMalo},
-               {"3", "Enemigos: 3"}};
+  } cases[] = {{nullptr, "Enemigos: 2"}, {"/", "Enemigos: 2"}, {"", kMalo}, {"3", "Enemigos: 3"}};
   for (const auto& c : cases) {
     Game g(true);
     ship(g);

@@ -19,14 +19,16 @@ static constexpr const char* kMalo = "El mapa no existe o está corrupto";
 
 TEST_F(Play, NewCharacterAndGuardar) {
   m.mnuguardar_Click();  // no character yet: silent
-  m.mnunuevo_Click();  // cancelled: still enables "Cargar mapa"
-  EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save) + dialog.asked[0].proposed,
+  m.mnunuevo_Click();    // cancelled: still enables "Cargar mapa"
+  EXPECT_EQ(str(messages.shown.size(), *view.mapMenu, m.conjugador, dialog.asked[0].save) +
+                dialog.asked[0].proposed,
             "0 1 0 1" + files.path("personajes/nuevo"));
 
   nuevoHeroe();
   EXPECT_EQ(files.get("personajes/pepe"), "pepe,1,0,");
-  EXPECT_EQ(view[Etiqueta::nombre], "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
-                                    "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
+  EXPECT_EQ(view[Etiqueta::nombre],
+            "Nombre: pepe - Nivel 1\r\nVida: 60/60 - Pociones: 0\r\n"
+            "Ataque: 5\r\nDefensa: 0\r\nExperiencia: 0/200");
   m.mnuguardar_Click();  // before any map: no enemies left, so the two-line text
   EXPECT_TRUE(lastMessage() == kFin && messages.shown.back().icon == Icon::Information);
   j.nivel = 3;
@@ -58,7 +60,8 @@ TEST_F(Play, CharacterItemsWhilePlayingBlankTheField) {
 TEST_F(Play, LoadingCharacterFiles) {
   files.put("personajes/pepe", "pepe,4,1000,");
   cargarPersonaje("personajes/pepe");
-  EXPECT_EQ(view[Etiqueta::nombre].substr(0, 22) + str(j.experiencia, j.vida, j.ataque, j.expsiguiente, *view.mapMenu),
+  EXPECT_EQ(view[Etiqueta::nombre].substr(0, 22) +
+                str(j.experiencia, j.vida, j.ataque, j.expsiguiente, *view.mapMenu),
             "Nombre: pepe - Nivel 41000 67 6 1000 1");
 
   // Missing or past the size cap: the load goes on with the figures there were.
@@ -70,9 +73,10 @@ TEST_F(Play, LoadingCharacterFiles) {
     EXPECT_EQ(str(j.nivel, j.pociones, j.muerto, j.vida), "4 0 0 67") << nombre;
   }
   // Fields that are missing or not numbers keep what was there.
-  for (const auto& [texto, nombre, nivel, exp] :
-       {std::tuple{"ana,tres,2.5,basura", "ana", 4, 2}, {"ana,,7,", "ana", 4, 7},
-        {"solo", "solo", 4, 7}, {"x,2,-9,", "x", 2, -9}}) {
+  for (const auto& [texto, nombre, nivel, exp] : {std::tuple{"ana,tres,2.5,basura", "ana", 4, 2},
+                                                  {"ana,,7,", "ana", 4, 7},
+                                                  {"solo", "solo", 4, 7},
+                                                  {"x,2,-9,", "x", 2, -9}}) {
     files.put("personajes/f", texto);
     cargarPersonaje("personajes/f");
     EXPECT_EQ(j.nombre + " " + str(j.nivel, j.experiencia), nombre + (" " + str(nivel, exp)));
@@ -84,7 +88,8 @@ TEST_F(Play, LoadingCharacterFiles) {
   // A missing folder is made before the dialog and again on saving.
   fs::remove_all(files.root / "personajes");
   m.mnuguardar_Click();
-  EXPECT_EQ(*files.get("personajes/maria") + *files.get("fuera.txt"), "maria,5,1600,maria,5,1600,extra");
+  EXPECT_EQ(*files.get("personajes/maria") + *files.get("fuera.txt"),
+            "maria,5,1600,maria,5,1600,extra");
   fs::remove_all(files.root / "personajes");
   m.mnunuevo_Click();
   EXPECT_TRUE(fs::is_directory(files.root / "personajes"));
@@ -92,7 +97,8 @@ TEST_F(Play, LoadingCharacterFiles) {
 
 TEST_F(Play, UnsafeNamesAndFailedWritesAreRefused) {
   nuevoHeroe("a,b");
-  EXPECT_TRUE(!m.conjugador && !files.get("personajes/a,b") && messages.shown.back().icon == Icon::Critical);
+  EXPECT_TRUE(!m.conjugador && !files.get("personajes/a,b") &&
+              messages.shown.back().icon == Icon::Critical);
   files.failWrites = true;  // neither created nor saved, and both say so
   messages.shown.clear();
   nuevoHeroe();
@@ -119,12 +125,17 @@ TEST_F(Play, NamesAreWindows1252InTheFile) {
     EXPECT_EQ(game::a1252(game::desde1252(byte)), byte) << b;
   }
   EXPECT_EQ(game::desde1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
-  for (const char* foreign : {"\u0080", "\u0100", "\u20AD"}) EXPECT_FALSE(game::a1252(foreign)) << foreign;
-  files.put("fuera", "Pe\xF1" "a\x80,2,150,");
+  for (const char* foreign : {"\u0080", "\u0100", "\u20AD"})
+    EXPECT_FALSE(game::a1252(foreign)) << foreign;
+  files.put("fuera",
+            "Pe\xF1"
+            "a\x80,2,150,");
   cargarPersonaje("fuera");
   EXPECT_EQ(view[Etiqueta::nombre].find("Nombre: Peña€ - Nivel 2"), 0u);
   m.mnuguardar_Click();
-  EXPECT_EQ(files.get("personajes/Peña€"), "Pe\xF1" "a\x80,2,150,");
+  EXPECT_EQ(files.get("personajes/Peña€"),
+            "Pe\xF1"
+            "a\x80,2,150,");
   // An undefined byte loads as a control character: no file may bear it.
   files.put("fuera3", "x\x81,1,0,");
   cargarPersonaje("fuera3");
@@ -148,32 +159,63 @@ TEST_F(Play, NamesEveryPlatformCanHoldAndWhyOthersAreNot) {
     F falta;
     const char* dice;  // a word of the message
   } casos[] = {
-      {"Señor Ñandú 2", F::Ninguna, ""}, {"€uro Œuvre", F::Ninguna, ""}, {"...x", F::Ninguna, ""},
-      {"ÿ", F::Ninguna, ""}, {"no\u00A0break", F::Ninguna, ""}, {" x", F::Ninguna, ""},
-      {"x.y", F::Ninguna, ""}, {"CONSOLA", F::Ninguna, ""}, {"COM10", F::Ninguna, ""},
-      {"nulo", F::Ninguna, ""}, {"LPT", F::Ninguna, ""}, {largo255, F::Ninguna, ""},
+      {"Señor Ñandú 2", F::Ninguna, ""},
+      {"€uro Œuvre", F::Ninguna, ""},
+      {"...x", F::Ninguna, ""},
+      {"ÿ", F::Ninguna, ""},
+      {"no\u00A0break", F::Ninguna, ""},
+      {" x", F::Ninguna, ""},
+      {"x.y", F::Ninguna, ""},
+      {"CONSOLA", F::Ninguna, ""},
+      {"COM10", F::Ninguna, ""},
+      {"nulo", F::Ninguna, ""},
+      {"LPT", F::Ninguna, ""},
+      {largo255, F::Ninguna, ""},
       {euros85, F::Ninguna, ""},
       {"", F::Vacio, "vacío"},
-      {"Ωmega", F::Alfabeto, "alfabeto"}, {"😀", F::Alfabeto, "alfabeto"},
-      {"\xF1o", F::Alfabeto, "alfabeto"}, {"\xC3", F::Alfabeto, "alfabeto"},
-      {"\xED\xA0\x80", F::Alfabeto, "alfabeto"}, {"\xC1\xBF", F::Alfabeto, "alfabeto"},
-      {"tab\there", F::Control, "control"}, {"del\x7F", F::Control, "control"},
-      {"nel\u0085", F::Alfabeto, "alfabeto"}, {"x\u0081", F::Control, "control"},
+      {"Ωmega", F::Alfabeto, "alfabeto"},
+      {"😀", F::Alfabeto, "alfabeto"},
+      {"\xF1o", F::Alfabeto, "alfabeto"},
+      {"\xC3", F::Alfabeto, "alfabeto"},
+      {"\xED\xA0\x80", F::Alfabeto, "alfabeto"},
+      {"\xC1\xBF", F::Alfabeto, "alfabeto"},
+      {"tab\there", F::Control, "control"},
+      {"del\x7F", F::Control, "control"},
+      {"nel\u0085", F::Alfabeto, "alfabeto"},
+      {"x\u0081", F::Control, "control"},
       {"a,b", F::Coma, "comas"},
-      {"a/b", F::Barra, "barras"}, {"a\\b", F::Barra, "barras"},
-      {"a:b", F::Signo, "signos"}, {"x:", F::Signo, "signos"}, {"x::$DATA", F::Signo, "signos"},
-      {"a*b", F::Signo, "signos"}, {"a?b", F::Signo, "signos"}, {"a\"b", F::Signo, "signos"},
-      {"a<b", F::Signo, "signos"}, {"a>b", F::Signo, "signos"}, {"a|b", F::Signo, "signos"},
-      {".", F::Final, "terminar"}, {"..", F::Final, "terminar"}, {"...", F::Final, "terminar"},
-      {"   ", F::Final, "terminar"}, {"x.", F::Final, "terminar"}, {"x ", F::Final, "terminar"},
+      {"a/b", F::Barra, "barras"},
+      {"a\\b", F::Barra, "barras"},
+      {"a:b", F::Signo, "signos"},
+      {"x:", F::Signo, "signos"},
+      {"x::$DATA", F::Signo, "signos"},
+      {"a*b", F::Signo, "signos"},
+      {"a?b", F::Signo, "signos"},
+      {"a\"b", F::Signo, "signos"},
+      {"a<b", F::Signo, "signos"},
+      {"a>b", F::Signo, "signos"},
+      {"a|b", F::Signo, "signos"},
+      {".", F::Final, "terminar"},
+      {"..", F::Final, "terminar"},
+      {"...", F::Final, "terminar"},
+      {"   ", F::Final, "terminar"},
+      {"x.", F::Final, "terminar"},
+      {"x ", F::Final, "terminar"},
       {"x...", F::Final, "terminar"},
-      {"CON", F::Dispositivo, "reserva"}, {"nul", F::Dispositivo, "reserva"},
-      {"COM1", F::Dispositivo, "reserva"}, {"PRN", F::Dispositivo, "reserva"},
-      {"LPT1.txt", F::Dispositivo, "reserva"}, {"aux.x", F::Dispositivo, "reserva"},
-      {"COM\u00B9", F::Dispositivo, "reserva"}, {"lpt\u00B3.a", F::Dispositivo, "reserva"},
-      {"Lpt9", F::Dispositivo, "reserva"}, {"com0", F::Dispositivo, "reserva"},
-      {"nul .txt", F::Dispositivo, "reserva"}, {"CONIN$", F::Dispositivo, "reserva"},
-      {largo255 + "a", F::Largo, "largo"}, {std::string(300, 'a'), F::Largo, "largo"},
+      {"CON", F::Dispositivo, "reserva"},
+      {"nul", F::Dispositivo, "reserva"},
+      {"COM1", F::Dispositivo, "reserva"},
+      {"PRN", F::Dispositivo, "reserva"},
+      {"LPT1.txt", F::Dispositivo, "reserva"},
+      {"aux.x", F::Dispositivo, "reserva"},
+      {"COM\u00B9", F::Dispositivo, "reserva"},
+      {"lpt\u00B3.a", F::Dispositivo, "reserva"},
+      {"Lpt9", F::Dispositivo, "reserva"},
+      {"com0", F::Dispositivo, "reserva"},
+      {"nul .txt", F::Dispositivo, "reserva"},
+      {"CONIN$", F::Dispositivo, "reserva"},
+      {largo255 + "a", F::Largo, "largo"},
+      {std::string(300, 'a'), F::Largo, "largo"},
       {euros85 + "a", F::Largo, "largo"},
   };
   files.put("personajes/x", "x,7,0,");
@@ -198,9 +240,11 @@ TEST_F(Play, NamesEveryPlatformCanHoldAndWhyOthersAreNot) {
         j.nombre = c.nombre;
         m.mnuguardar_Click();
       }
-      ASSERT_EQ(messages.shown.size(), c.falta == F::Ninguna ? std::size_t{!nuevo} : 1u) << c.nombre;
+      ASSERT_EQ(messages.shown.size(), c.falta == F::Ninguna ? std::size_t{!nuevo} : 1u)
+          << c.nombre;
       if (c.falta == F::Ninguna) {
-        EXPECT_EQ(files.get("personajes/" + c.nombre), *game::a1252(c.nombre) + ",1,0,") << c.nombre;
+        EXPECT_EQ(files.get("personajes/" + c.nombre), *game::a1252(c.nombre) + ",1,0,")
+            << c.nombre;
         files.remove(files.path("personajes/" + c.nombre));
         continue;
       }
@@ -223,7 +267,8 @@ TEST_F(Play, NeverSavesOverAnotherCharacter) {
 #else
   constexpr bool caseBlind = false;
 #endif
-  const std::string ajeno = "Ya hay otro personaje guardado en ese archivo, «x»: no se ha guardado nada.";
+  const std::string ajeno =
+      "Ya hay otro personaje guardado en ese archivo, «x»: no se ha guardado nada.";
   files.put("personajes/x", "x,7,0,");
   files.put("personajes/y", "x,3,0,");  // made by hand
   files.put("personajes/vacio", "");
@@ -244,7 +289,9 @@ TEST_F(Play, NeverSavesOverAnotherCharacter) {
       tick({vk::Space});
     }
     ASSERT_FALSE(messages.shown.empty()) << via;
-    EXPECT_EQ(messages.shown[0].text, "El nombre del personaje no puede terminar en punto ni en espacio.") << via;
+    EXPECT_EQ(messages.shown[0].text,
+              "El nombre del personaje no puede terminar en punto ni en espacio.")
+        << via;
   }
   EXPECT_EQ(files.get("personajes/x"), "x,7,0,");
   EXPECT_EQ(game::personajeAjeno(files, files.path("personajes/x."), "x."),
@@ -253,19 +300,22 @@ TEST_F(Play, NeverSavesOverAnotherCharacter) {
   m.enemigosrestantes = 1;
   j.muerto = false;
   m.conjugador = true;
-  for (const auto& [nombre, dice, queda] :
-       {std::tuple{"y", ajeno, "x,3,0,"}, {"x", "Guardado con éxito!", "x,2,0,"},
-        {"vacio", "Guardado con éxito!", "vacio,2,0,"}}) {
+  for (const auto& [nombre, dice, queda] : {std::tuple{"y", ajeno, "x,3,0,"},
+                                            {"x", "Guardado con éxito!", "x,2,0,"},
+                                            {"vacio", "Guardado con éxito!", "vacio,2,0,"}}) {
     j.nombre = nombre;
     j.nivel = 2;
     j.experiencia = 0;
     m.mnuguardar_Click();
-    EXPECT_EQ(lastMessage() + *files.get(std::string("personajes/") + nombre), dice + queda) << nombre;
+    EXPECT_EQ(lastMessage() + *files.get(std::string("personajes/") + nombre), dice + queda)
+        << nombre;
   }
   j.nombre = "X";
   m.mnuguardar_Click();
-  EXPECT_EQ(lastMessage(), caseBlind ? "Ya hay otro personaje guardado en ese archivo, «x»: no se ha guardado nada."
-                                     : "Guardado con éxito!");
+  EXPECT_EQ(lastMessage(),
+            caseBlind
+                ? "Ya hay otro personaje guardado en ese archivo, «x»: no se ha guardado nada."
+                : "Guardado con éxito!");
   answer("personajes/X", "X");  // "Jugador Nuevo" likewise
   m.mnunuevo_Click();
   EXPECT_EQ(lastMessage(), caseBlind ? ajeno : "Guardado con éxito!");
@@ -273,13 +323,16 @@ TEST_F(Play, NeverSavesOverAnotherCharacter) {
 #ifdef _WIN32
   // The short name Windows gives a long one opens it too.
   files.put("personajes/Alejandro Magno", "Alejandro Magno,5,0,");
-  const std::wstring largo = std::filesystem::path(files.path("personajes/Alejandro Magno")).wstring();
+  const std::wstring largo =
+      std::filesystem::path(files.path("personajes/Alejandro Magno")).wstring();
   wchar_t corto[MAX_PATH];
   ASSERT_GT(GetShortPathNameW(largo.c_str(), corto, MAX_PATH), 0u);
   j.nombre = std::filesystem::path(corto).filename().string();
   ASSERT_NE(j.nombre, "Alejandro Magno");
   m.mnuguardar_Click();
-  EXPECT_EQ(lastMessage(), "Ya hay otro personaje guardado en ese archivo, «Alejandro Magno»: no se ha guardado nada.");
+  EXPECT_EQ(
+      lastMessage(),
+      "Ya hay otro personaje guardado en ese archivo, «Alejandro Magno»: no se ha guardado nada.");
   EXPECT_EQ(files.get("personajes/Alejandro Magno"), "Alejandro Magno,5,0,");
 #endif
 }
@@ -291,10 +344,13 @@ TEST_F(Play, MapLoadsWholeOrChangesNothing) {
   ASSERT_TRUE(cargar("3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:1/unit/0,0:0/unit//fin/"));
   EXPECT_EQ(str(m.maxx, m.maxy, m.contvida, m.enemigosel), "2 1 0 5");
   EXPECT_EQ(m.nummapa + " " + heroe(), "1 1 1 5 60");
-  EXPECT_EQ(str(m.casilla(2, 0).bloqueada, m.casilla(0, 1).bloqueada, m.casilla(1, 0).bloqueada), "1 1 0");
+  EXPECT_EQ(str(m.casilla(2, 0).bloqueada, m.casilla(0, 1).bloqueada, m.casilla(1, 0).bloqueada),
+            "1 1 0");
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
-  EXPECT_EQ(e(0).nombre + " " + str(e(0).tipo, e(0).vuela, e(0).vida, e(0).vidamax, e(0).ataque, e(0).defensa,
-                                     e(0).experiencia, e(1).tipo), "Rata voladora 1 1 45 45 5 1 120 0");
+  EXPECT_EQ(e(0).nombre + " " +
+                str(e(0).tipo, e(0).vuela, e(0).vida, e(0).vidamax, e(0).ataque, e(0).defensa,
+                    e(0).experiencia, e(1).tipo),
+            "Rata voladora 1 1 45 45 5 1 120 0");
   EXPECT_EQ(str(e(2).activo, m.casilla(0, 0).enemigo), "0 1");
   // A corrupt or missing file changes nothing, and says so.
   for (const char* malo : {"3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:3/unit//fin/",
@@ -302,7 +358,8 @@ TEST_F(Play, MapLoadsWholeOrChangesNothing) {
     EXPECT_FALSE(cargar(malo));
   m.cargarmapa(files.path("mapas/no-existe.mapa"));
   ASSERT_EQ(messages.shown.size(), 4u);
-  EXPECT_TRUE(lastMessage() == kMalo && messages.shown[0].text == kMalo && messages.shown[0].icon == Icon::None);
+  EXPECT_TRUE(lastMessage() == kMalo && messages.shown[0].text == kMalo &&
+              messages.shown[0].icon == Icon::None);
   EXPECT_EQ(m.nummapa + " " + heroe() + " " + enemigo(0), "1 1 1 5 60 2 1 0 45");
   EXPECT_EQ(str(m.maxx, m.casilla(2, 0).bloqueada, m.enemigosrestantes, e(1).activo), "2 1 2 1");
 }
@@ -314,10 +371,18 @@ TEST_F(Play, MapNumbersInAnySpelling) {
   nuevoHeroe();
   files.put("mapas/mapa2.mapa", mapa(6, 6, {"@"}, "2"));
   std::string status;  // as the end-of-level box opens over it
-  messages.whileShown = [&] { status += view[Etiqueta::nombre].substr(view[Etiqueta::nombre].rfind(' ')); };
-  for (const auto& [numero, sigue] : {std::pair{" 1", true}, {"1.0", true}, {"01", true},
-                                      {"1e0", true}, {"", false}, {"abc", false},
-                                      {"1.5", false}, {"7", false}, {"2", false}}) {
+  messages.whileShown = [&] {
+    status += view[Etiqueta::nombre].substr(view[Etiqueta::nombre].rfind(' '));
+  };
+  for (const auto& [numero, sigue] : {std::pair{" 1", true},
+                                      {"1.0", true},
+                                      {"01", true},
+                                      {"1e0", true},
+                                      {"", false},
+                                      {"abc", false},
+                                      {"1.5", false},
+                                      {"7", false},
+                                      {"2", false}}) {
     ASSERT_TRUE(cargar(mapa(5, 5, {"@m"}, numero)));
     j.direccion = game::kEste;
     j.espera = 0;

@@ -5,25 +5,30 @@
 using namespace gametest;
 using namespace game;
 
-
 TEST_F(Play, ArrowRulesKeyOrderAndLabels) {
   jugando(mapa(40, 30, {"", "", "", "", "", "", "", "", "", "", "..........@"}));
   keys.queries.clear();
   // The first rule whose keys are all held wins.
   const std::pair<std::set<int>, const char*> rows[] = {
-      {{vk::Left, vk::Right}, "11 10 3 60"},          {{vk::Up, vk::Down}, "11 9 1 60"},
-      {{vk::Left, vk::Up, vk::Right}, "10 8 0 60"},   {{vk::Up, vk::Right, vk::Down}, "11 7 2 60"},
-      {{vk::Right, vk::Down, vk::Left}, "12 8 4 60"}, {{vk::Down, vk::Left}, "11 9 6 60"},
-      {{vk::Left}, "10 9 7 60"},                      {{vk::Down}, "10 10 5 60"}};
+      {{vk::Left, vk::Right}, "11 10 3 60"},
+      {{vk::Up, vk::Down}, "11 9 1 60"},
+      {{vk::Left, vk::Up, vk::Right}, "10 8 0 60"},
+      {{vk::Up, vk::Right, vk::Down}, "11 7 2 60"},
+      {{vk::Right, vk::Down, vk::Left}, "12 8 4 60"},
+      {{vk::Down, vk::Left}, "11 9 6 60"},
+      {{vk::Left}, "10 9 7 60"},
+      {{vk::Down}, "10 10 5 60"}};
   for (const auto& [held, want] : rows) {
     tick(held);
     EXPECT_EQ(heroe(), want);
   }
   const auto& q = keys.queries;  // each key once a tick, in this order
-  EXPECT_EQ(str(q.size(), q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]), "64 37 39 38 40 32 72 82 71");
+  EXPECT_EQ(str(q.size(), q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]),
+            "64 37 39 38 40 32 72 82 71");
   EXPECT_EQ(view[Etiqueta::exy] + " " + view[Etiqueta::labmapa], "Persona (10,10) Mapa (0,0)");
   EXPECT_EQ(str(m.casilla(10, 10).heroe, m.casilla(10, 10).ocupada, m.casilla(10, 9).heroe,
-                m.casilla(10, 9).ocupada), "1 1 0 0");
+                m.casilla(10, 9).ocupada),
+            "1 1 0 0");
 }
 
 TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
@@ -70,16 +75,22 @@ TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
 TEST_F(Play, LevelFormulas) {
   // Level: defense, attack, experience for the next, life (and its maximum).
   for (const auto& [n, figures] :
-       {std::pair{1, "0 5 100 61 61"}, {10, "2 8 5500 79 79"}, {327, "65 114 5362800 713 713"},
-        {10000, "2000 3338 2147483647 20059 20059"}, {0, "0 5 0 59 59"}, {-1, "-1 4 0 57 57"},
-        {-6, "-2 3 0 47 47"}, {INT32_MAX, "429496729 715827887 2147483647 2147483647 2147483647"},
+       {std::pair{1, "0 5 100 61 61"},
+        {10, "2 8 5500 79 79"},
+        {327, "65 114 5362800 713 713"},
+        {10000, "2000 3338 2147483647 20059 20059"},
+        {0, "0 5 0 59 59"},
+        {-1, "-1 4 0 57 57"},
+        {-6, "-2 3 0 47 47"},
+        {INT32_MAX, "429496729 715827887 2147483647 2147483647 2147483647"},
         {INT32_MIN, "-429496730 -715827878 0 -2147483648 -2147483648"}}) {
     j.vida = 1;
     j.nivel = n;
     m.calcularnivel();
     EXPECT_EQ(str(j.defensa, j.ataque, j.expsiguiente, j.vidamax, j.vida), figures) << n;
   }
-  for (const auto& [n, piso] : {std::pair{3, 300}, {1, 0}, {-5, 0}, {1000000000, INT32_MAX}, {INT32_MAX, INT32_MAX}})
+  for (const auto& [n, piso] :
+       {std::pair{3, 300}, {1, 0}, {-5, 0}, {1000000000, INT32_MAX}, {INT32_MAX, INT32_MAX}})
     EXPECT_EQ(Main::pisonivel(n), piso) << n;
 }
 
@@ -98,7 +109,8 @@ TEST_F(Play, RegenerationReviveAndPotions) {
   j.pociones = 3;
   const int presents = view.presents;
   tick({vk::R});  // he is drawn again at once, then twice by the tick
-  EXPECT_EQ(str(j.vida, j.pociones, j.experiencia, j.muerto, view.presents - presents), "60 0 0 0 3");
+  EXPECT_EQ(str(j.vida, j.pociones, j.experiencia, j.muerto, view.presents - presents),
+            "60 0 0 0 3");
   j.nivel = 3;
   m.calcularnivel();
   for (const auto& [antes, despues] : {std::pair{500, 425}, {350, 300}}) {  // 300: level 3's floor
@@ -110,17 +122,19 @@ TEST_F(Play, RegenerationReviveAndPotions) {
 
   // Potions, drunk while pushing against the edge, which cuts the tick short:
   // none left; at full life it is kept; up to the maximum; the dead drink and stay dead.
-  for (const auto& [pociones, vida, muerto, after] :
-       {std::tuple{0, 10, false, "10 0 0"}, {1, 65, false, "65 1 0"}, {1, 60, false, "65 0 0"},
-        {1, 0, true, "20 0 1"}}) {
+  for (const auto& [pociones, vida, muerto, after] : {std::tuple{0, 10, false, "10 0 0"},
+                                                      {1, 65, false, "65 1 0"},
+                                                      {1, 60, false, "65 0 0"},
+                                                      {1, 0, true, "20 0 1"}}) {
     j.pociones = pociones;
     j.vida = vida;
     j.muerto = muerto;
     tick({vk::H, vk::Left});
     EXPECT_EQ(str(j.vida, j.pociones, j.muerto), after);
   }
-  EXPECT_EQ(view[Etiqueta::nombre], "Nombre: pepe - Nivel 3\r\nVida: 20/65 - Pociones: 0\r\n"
-                                    "Ataque: 6\r\nDefensa: 0\r\nExperiencia: 300/600");
+  EXPECT_EQ(view[Etiqueta::nombre],
+            "Nombre: pepe - Nivel 3\r\nVida: 20/65 - Pociones: 0\r\n"
+            "Ataque: 6\r\nDefensa: 0\r\nExperiencia: 300/600");
 }
 
 TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
@@ -155,8 +169,8 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
 
   // Facing right from the last column strikes nothing; the last column and
   // row themselves are on the map.
-  for (const auto& [rows, facing, hits] : {std::tuple{std::vector<std::string>{"m.@"}, kEste, 0},
-                                           {{".@", "..m"}, kSureste, 1}}) {
+  for (const auto& [rows, facing, hits] :
+       {std::tuple{std::vector<std::string>{"m.@"}, kEste, 0}, {{".@", "..m"}, kSureste, 1}}) {
     Game edge;
     edge.jugando(mapa(3, 2, rows));
     edge.j.direccion = facing;
@@ -169,13 +183,15 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   jugando(mapa(40, 30, {"@m", ".m"}));
   j.direccion = kEste;
   e(0).vida = 5;
-  j.experiencia = 175;  // the blot's 25 reach the new character's 200 exactly
+  j.experiencia = 175;    // the blot's 25 reach the new character's 200 exactly
   random.next_ = {0.58};  // 5: a potion
   tick({vk::Space});
-  EXPECT_EQ(str(e(0).muerto, e(0).activo, m.enemigosel, m.casilla(1, 0).enemigo, m.casilla(1, 0).ocupada),
-            "1 1 -1 -1 0");
+  EXPECT_EQ(
+      str(e(0).muerto, e(0).activo, m.enemigosel, m.casilla(1, 0).enemigo, m.casilla(1, 0).ocupada),
+      "1 1 -1 -1 0");
   EXPECT_EQ(view[Etiqueta::enedata0] + view[Etiqueta::nenemigos], "Enemigos: 1");
-  EXPECT_EQ(str(j.pociones, random.seeded, j.experiencia, j.nivel, j.expsiguiente), "1 1 200 2 300");
+  EXPECT_EQ(str(j.pociones, random.seeded, j.experiencia, j.nivel, j.expsiguiente),
+            "1 1 200 2 300");
 
   j.experiencia = 5000;  // past several thresholds: still one level
   j.direccion = kSureste;
@@ -186,7 +202,8 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   std::string shown;
   messages.whileShown = [&] { shown = view[Etiqueta::nombre] + (grass(1, 1) ? " gone" : ""); };
   tick({vk::Space});
-  EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia) + shown.substr(shown.rfind('\n')), "3 2 5025\nExperiencia: 5025/600 gone");
+  EXPECT_EQ(str(j.nivel, j.pociones, j.experiencia) + shown.substr(shown.rfind('\n')),
+            "3 2 5025\nExperiencia: 5025/600 gone");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(view[Etiqueta::nenemigos] + " " + lastMessage() + " " + *files.get("personajes/pepe"),
             "Enemigos: 0 Has terminado el nivel!\r\nGuardado con éxito! pepe,3,5025,");
@@ -195,8 +212,8 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
 TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
   // Hero at (4, 4): eight enemies two cells away on every side, one at four
   // diagonally, two at five on one axis.
-  jugando(mapa(40, 30, {"", "", "..m.m.m", "", "..m.@.m..m", "", "..m.m.m", "", "........m",
-                        "....m"}));
+  jugando(
+      mapa(40, 30, {"", "", "..m.m.m", "", "..m.@.m..m", "", "..m.m.m", "", "........m", "....m"}));
   for (auto& en : m.listaenemigos) en.direccion = 9;  // no facing yet
   m.turnoenemigos();
   const char* want[] = {"3 3 4 20", "4 3 5 20", "5 3 6 20", "3 4 3 20", "5 4 7 20", "9 4 9 20",
@@ -207,7 +224,9 @@ TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
   // waits behind another.
   for (const auto& [rows, i, at] :
        {std::tuple{std::vector<std::string>{"@", "", "", "..Tm"}, 0, "3 2"},
-        {{"@.Tm"}, 0, "3 0"}, {{"@", "", "", "..~~r"}, 0, "3 2"}, {{"@mm"}, 1, "2 0"}}) {
+        {{"@.Tm"}, 0, "3 0"},
+        {{"@", "", "", "..~~r"}, 0, "3 2"},
+        {{"@mm"}, 1, "2 0"}}) {
     Game g;
     g.jugando(mapa(40, 30, rows));
     g.m.turnoenemigos();

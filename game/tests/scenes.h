@@ -35,13 +35,16 @@ inline std::string walkMap() {
     for (int x = 0; x < 60; ++x) {
       const bool lago = (x - 22) * (x - 22) + (y - 14) * (y - 14) < 20;
       map.terrain[static_cast<std::size_t>(y * 60 + x)] =
-          static_cast<int16_t>(lago ? 3 : (x * 7 + y * 3) % 11 == 0 ? 2 : (x + y) % 4 == 0);
+          static_cast<int16_t>(lago                        ? 3
+                               : (x * 7 + y * 3) % 11 == 0 ? 2
+                                                           : (x + y) % 4 == 0);
     }
   map.px = 30;
   map.py = 20;
   for (int i = 0; i < 14; ++i)
-    map.units[static_cast<std::size_t>(map.unitCount++)] = {
-        static_cast<int16_t>(2 + 4 * i), static_cast<int16_t>(i % 2 ? 2 : 37), static_cast<int16_t>(i % 3)};
+    map.units[static_cast<std::size_t>(map.unitCount++)] = {static_cast<int16_t>(2 + 4 * i),
+                                                            static_cast<int16_t>(i % 2 ? 2 : 37),
+                                                            static_cast<int16_t>(i % 3)};
   return mapformat::write(map);
 }
 

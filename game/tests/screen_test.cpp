@@ -5,17 +5,21 @@
 using namespace gametest;
 
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
-  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu), "30.000000 20.000000 2 0 0");
+  EXPECT_EQ(str(m.vistaancho, m.vistaalto, m.ultimomapa, m.enemigosel, *view.mapMenu),
+            "30.000000 20.000000 2 0 0");
   const char* tipos[] = {"Mancha asesina 20 25 2 0 0", "Rata voladora 45 120 5 1 1",
                          "Borrego mutante 65 300 7 2 0"};
   for (int t = 0; t < 3; ++t) {
     const auto& k = m.tipos[static_cast<std::size_t>(t)];
-    EXPECT_EQ(k.nombre + (" " + str(k.vida, k.experiencia, k.ataque, k.defensa, k.vuela)), tipos[t]);
+    EXPECT_EQ(k.nombre + (" " + str(k.vida, k.experiencia, k.ataque, k.defensa, k.vuela)),
+              tipos[t]);
   }
   // The panels, painted once: corners of the right one and the bottom one.
   const auto& p = pictures();
-  EXPECT_TRUE(m.mainpic().at(600, 0) == p.derecha.at(0, 0) && m.mainpic().at(719, 499) == p.derecha.at(119, 499) &&
-              m.mainpic().at(0, 400) == p.abajo.at(0, 0) && m.mainpic().at(599, 499) == p.abajo.at(599, 99));
+  EXPECT_TRUE(m.mainpic().at(600, 0) == p.derecha.at(0, 0) &&
+              m.mainpic().at(719, 499) == p.derecha.at(119, 499) &&
+              m.mainpic().at(0, 400) == p.abajo.at(0, 0) &&
+              m.mainpic().at(599, 499) == p.abajo.at(599, 99));
   // Ticks before a character and a map change nothing.
   const auto before = m.mainpic().pixels;
   nuevoHeroe();
@@ -31,8 +35,10 @@ TEST_F(Play, ClickSelectsTheEnemyUnderThePointer) {
   m.mapay = 20;
   e(7) = game::Enemigo{"Rata voladora", 1, 12, 45, 5, 1};
   m.casilla(39, 39).enemigo = 7;  // the bottom-right tile of the view
-  const auto panel = [&] { return view[Etiqueta::enedata0] + "|" + view[Etiqueta::enedata1] + "|" +
-                                  view[Etiqueta::enedata2] + "|" + view[Etiqueta::enedata3]; };
+  const auto panel = [&] {
+    return view[Etiqueta::enedata0] + "|" + view[Etiqueta::enedata1] + "|" +
+           view[Etiqueta::enedata2] + "|" + view[Etiqueta::enedata3];
+  };
   m.mainpic_MouseDown(599, 399);
   EXPECT_EQ(panel(), "Rata voladora|Vida: 12/45|Ataque: 5|Defensa: 1");
   m.mainpic_MouseDown(600, 10);  // presses on the panels change nothing
@@ -57,15 +63,19 @@ TEST_F(Play, HelpMenuAndQuit) {
   m.mnucontroles_Click();
   m.mnuacerca_Click();
   m.mnusalir_Click();
-  ASSERT_EQ(str(messages.shown.size(), view.quitted, messages.shown[0].icon == platform::Icon::Information,
-                messages.shown[1].icon == platform::Icon::Information), "2 1 1 1");
+  ASSERT_EQ(str(messages.shown.size(), view.quitted,
+                messages.shown[0].icon == platform::Icon::Information,
+                messages.shown[1].icon == platform::Icon::Information),
+            "2 1 1 1");
 }
 
 // Random play states, frame after frame: each frame equals the plain passes
 // pixel for pixel, and what it changed lies within what it presents.
 TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
   uint32_t seed = 11;
-  const auto azar = [&seed](int n) { return static_cast<int>(((seed = seed * 1664525u + 1013904223u) >> 8) % n); };
+  const auto azar = [&seed](int n) {
+    return static_cast<int>(((seed = seed * 1664525u + 1013904223u) >> 8) % n);
+  };
   for (int i = 0; i < game::kSlots; ++i) {
     e(i).tipo = static_cast<int16_t>(azar(3));
     e(i).direccion = static_cast<int16_t>(azar(8));
@@ -103,7 +113,8 @@ TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
     for (int y = 0; y < 500; ++y)
       for (int x = 0; x < 720; ++x)
         if (m.mainpic().at(x, y) != antes.at(x, y)) {
-          ASSERT_TRUE(x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h) << frame << " " << x << "," << y;
+          ASSERT_TRUE(x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h)
+              << frame << " " << x << "," << y;
         }
     antes = m.mainpic();
   }

@@ -21,10 +21,12 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnwick quest 1.0"));
   EXPECT_EQ(w.centralWidget()->geometry(), QRect(0, w.menuBar()->height(), 720, 526));
   EXPECT_TRUE(w.minimumSize() == w.maximumSize() && !w.windowIcon().isNull());
-  EXPECT_EQ(text("exy") + text("labmapa") + text("nenemigos") + text("nombre"), QStringLiteral("PersonaMapaEnemigos: "));
+  EXPECT_EQ(text("exy") + text("labmapa") + text("nenemigos") + text("nombre"),
+            QStringLiteral("PersonaMapaEnemigos: "));
   // The panels' texts in bold Arial's stand-in, 9 and 8.25 points.
   const QFont status = child("nombre")->font(), enemy = child("enedata2")->font();
-  EXPECT_TRUE(status.bold() && enemy.bold() && status.pixelSize() == 12 && enemy.pixelSize() == 11 &&
+  EXPECT_TRUE(status.bold() && enemy.bold() && status.pixelSize() == 12 &&
+              enemy.pixelSize() == 11 &&
               QFontInfo(status).family() == QStringLiteral("Liberation Sans"));
   // The status text shows its line breaks as lines.
   w.setCaption(game::Etiqueta::nombre, "Nombre: A - Nivel 1\r\nVida: 1/1 - Pociones: 0");
@@ -35,11 +37,14 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
   QStringList names;
   for (QAction* top : w.menuBar()->actions()) {
     names << top->text() + ":";
-    for (QAction* a : top->menu()->actions()) names << a->text() + (a->shortcut().isEmpty() ? "" : "!");
+    for (QAction* a : top->menu()->actions())
+      names << a->text() + (a->shortcut().isEmpty() ? "" : "!");
   }
-  EXPECT_EQ(names.join(","), QStringLiteral("Archivo:,Jugador Nuevo,Guardar,Cargar jugador,Cargar mapa,"
-                                            "Salir,Ayuda:,Controles,Acerca..."));
-  EXPECT_TRUE(!w.findChild<QAction*>("mnumapa")->isEnabled() && w.findChild<QAction*>("mnunuevo")->isEnabled());
+  EXPECT_EQ(names.join(","),
+            QStringLiteral("Archivo:,Jugador Nuevo,Guardar,Cargar jugador,Cargar mapa,"
+                           "Salir,Ayuda:,Controles,Acerca..."));
+  EXPECT_TRUE(!w.findChild<QAction*>("mnumapa")->isEnabled() &&
+              w.findChild<QAction*>("mnunuevo")->isEnabled());
 }
 
 // Idle play shows nothing new: a tick through the whole window, its paint
@@ -47,7 +52,8 @@ TEST_F(Window, TitleSizeLabelsAndMenus) {
 TEST_F(Window, AnIdleTickCostsNoAllocationAndNoPaint) {
   w.show();
   platform::testing::TempFiles files;
-  files.put("mapas/prueba.mapa", gametest::mapa(40, 30, {"", "  @", "", "", "", "", "", "", "", "", ",,,T"}));
+  files.put("mapas/prueba.mapa",
+            gametest::mapa(40, 30, {"", "  @", "", "", "", "", "", "", "", "", ",,,T"}));
   game::Main& m = w.rules();
   gametest::heroeEn(m, files.path("mapas/prueba.mapa"));
   ASSERT_TRUE(m.conmapa);

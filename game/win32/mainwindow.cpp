@@ -37,8 +37,8 @@ MainWindow::MainWindow(HINSTANCE instance)
   }
   nuevo_.reserve(256);
   fondo_ = CreateSolidBrush(platform::colorRef(layout::kFondo));
-  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), 0, fondo_, layout::kAncho, layout::kAlto,
-         platform::makeMenuBar<Main>(layout::kMenus));
+  create(instance, kClass, platform::wide(layout::kTitulo).c_str(), 0, fondo_, layout::kAncho,
+         layout::kAlto, platform::makeMenuBar<Main>(layout::kMenus));
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   main_.Form_Load();
@@ -69,7 +69,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
       const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-      if (x >= 0 && y >= 0 && x < kSurfaceWidth && y < kSurfaceHeight) main_.mainpic_MouseDown(x, y);
+      if (x >= 0 && y >= 0 && x < kSurfaceWidth && y < kSurfaceHeight)
+        main_.mainpic_MouseDown(x, y);
       return 0;
     }
     default:
@@ -102,7 +103,7 @@ void MainWindow::paint() {
     backDc_ = CreateCompatibleDC(screen);
     back_ = CreateCompatibleBitmap(screen, layout::kAncho, layout::kAlto);
     backOld_ = SelectObject(backDc_, back_);
-    }
+  }
   const HDC dc = backDc_;
   const RECT& area = ps.rcPaint;
   // Text drawn twice over itself would thicken its edges: nothing is drawn outside the area.
@@ -148,7 +149,9 @@ void MainWindow::setMapMenuEnabled(bool enabled) {
       if (layout::kArchivo[k].handler == &Main::mnumapa_Click) return platform::menuId(0, k);
     return 0;
   }();
-  if (hwnd()) EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  if (hwnd())
+    EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(id),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::quit() { destroy(); }

@@ -34,8 +34,9 @@ class DetallesEnEspanol final : public QIdentityProxyModel {
     const QLocale es(QLocale::Spanish, QLocale::Spain);
     switch (index.column()) {
       case 1:
-        return info.isDir() ? QString()
-                            : es.formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
+        return info.isDir()
+                   ? QString()
+                   : es.formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
       case 2:
         if (info.isRoot()) return QStringLiteral("Unidad");
         if (info.isDir()) return QStringLiteral("Carpeta");
@@ -59,7 +60,8 @@ void makeRoom(QFileDialog& dialog) {
   auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
   auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
   if (!places || !splitter || !view) return;
-  const int width = std::min(places->sizeHintForColumn(0) + 2 * places->frameWidth() + 4, dialog.width() / 4);
+  const int width =
+      std::min(places->sizeHintForColumn(0) + 2 * places->frameWidth() + 4, dialog.width() / 4);
   splitter->setSizes({width, dialog.width() - width});
   QHeaderView* header = view->header();
   header->setStretchLastSection(false);

@@ -33,7 +33,8 @@ void makeMenus(QMenuBar* bar, std::span<const Menu<Rules>> menus, Run run) {
     for (const auto& item : m.items) {
       QAction* action = menu->addAction(QString::fromUtf8(item.text));
       action->setObjectName(QString::fromUtf8(item.name));
-      QObject::connect(action, &QAction::triggered, bar, [run, handler = item.handler] { run(handler); });
+      QObject::connect(action, &QAction::triggered, bar,
+                       [run, handler = item.handler] { run(handler); });
     }
   }
 }

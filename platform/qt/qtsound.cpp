@@ -55,7 +55,8 @@ void QtSound::play(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
   Loaded& sound = sounds_[path];
-  const long long modified = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  const long long modified =
+      static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
   if (sound.size != st.st_size || sound.modified != modified) {
     sound.size = st.st_size;
     sound.modified = modified;

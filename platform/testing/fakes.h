@@ -44,7 +44,9 @@ struct FakeKeys : platform::Keys {
 // run neither grows nor allocates.
 struct HeldKeys : platform::Keys {
   std::bitset<256> held;
-  bool pressed(int vk) override { return vk >= 0 && vk < 256 && held[static_cast<std::size_t>(vk)]; }
+  bool pressed(int vk) override {
+    return vk >= 0 && vk < 256 && held[static_cast<std::size_t>(vk)];
+  }
 };
 
 struct CountingSound : platform::Sound {
@@ -111,7 +113,8 @@ struct TempFiles : NativeFiles {
     std::random_device pick;
     for (int attempt = 0; root.empty(); ++attempt) {
       if (attempt == 100) throw std::runtime_error("no temporary folder");
-      const auto name = std::filesystem::temp_directory_path() / ("tarnwick-" + std::to_string(pick()));
+      const auto name =
+          std::filesystem::temp_directory_path() / ("tarnwick-" + std::to_string(pick()));
       if (std::filesystem::create_directory(name)) root = name;
     }
     std::filesystem::create_directories(root / "mapas");
@@ -144,7 +147,9 @@ struct TempFiles : NativeFiles {
     return root / std::u8string(relative.begin(), relative.end());
   }
   // "a/b" written with this platform's separators, as the rules build paths.
-  std::string path(const std::string& relative) const { return utf8(at(relative).make_preferred()); }
+  std::string path(const std::string& relative) const {
+    return utf8(at(relative).make_preferred());
+  }
   void put(const std::string& relative, const std::string& text) const {
     std::ofstream(at(relative), std::ios::binary) << text;
   }

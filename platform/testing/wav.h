@@ -21,8 +21,9 @@ inline std::string little(uint64_t v, int bytes) {
 // frame, and `extra` after its 16 bytes), the chunks given, then the data.
 inline std::string wav(int codec, int channels, int rate, int frame, const std::string& data,
                        const std::string& chunks = "", const std::string& extra = "") {
-  const std::string fmt = little(codec, 2) + little(channels, 2) + little(rate, 4) + little(rate * frame, 4) +
-                          little(frame, 2) + little(8 * frame / std::max(channels, 1), 2) + extra;
+  const std::string fmt = little(codec, 2) + little(channels, 2) + little(rate, 4) +
+                          little(rate * frame, 4) + little(frame, 2) +
+                          little(8 * frame / std::max(channels, 1), 2) + extra;
   const std::string body =
       "WAVEfmt " + little(fmt.size(), 4) + fmt + chunks + "data" + little(data.size(), 4) + data;
   return "RIFF" + little(body.size(), 4) + body;
@@ -33,7 +34,9 @@ inline std::string wav(int codec, int channels, int rate, int frame, const std::
 inline bool writeTone(const std::string& path, double hz, double seconds = 0.05) {
   std::string samples;
   for (int i = 0; i < static_cast<int>(22050 * seconds); ++i)
-    samples += little(static_cast<uint16_t>(std::lround(8000 * std::sin(2 * std::numbers::pi * hz * i / 22050))), 2);
+    samples += little(
+        static_cast<uint16_t>(std::lround(8000 * std::sin(2 * std::numbers::pi * hz * i / 22050))),
+        2);
   std::ofstream file(path, std::ios::binary);
   return static_cast<bool>(file << wav(1, 1, 22050, 2, samples));
 }

@@ -66,25 +66,32 @@ TEST(Bitblt, MatchesTheReferenceAtEveryEdge) {
 // whose stack changed are drawn, and changed() bounds exactly those.
 TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
   uint32_t seed = 7;
-  const auto next = [&seed](uint32_t n) { return ((seed = seed * 1664525u + 1013904223u) >> 8) % n; };
+  const auto next = [&seed](uint32_t n) {
+    return ((seed = seed * 1664525u + 1013904223u) >> 8) % n;
+  };
   // Sheets of black, white and colours, as masks and figures are.
   Bitmap sheets[2] = {Bitmap(80, 60), Bitmap(40, 40)};
   for (Bitmap& s : sheets)
-    for (auto& p : s.pixels) p = 0xFF000000u | (next(3) == 0 ? 0 : next(2) ? 0xFFFFFF : next(1 << 24));
+    for (auto& p : s.pixels)
+      p = 0xFF000000u | (next(3) == 0 ? 0 : next(2) ? 0xFFFFFF : next(1 << 24));
   const Bitmap empty;
   const auto layer = [&] {
     const Bitmap* sheet = next(12) == 0 ? &empty : &sheets[next(2)];
     // Mostly whole blocks, now and then one across an edge.
     const auto at = [&](int side) {
-      return static_cast<int16_t>(next(8) ? 5 * static_cast<int>(next(static_cast<uint32_t>(std::max(side - 15, 5)) / 5))
-                                          : side - 10);
+      return static_cast<int16_t>(
+          next(8) ? 5 * static_cast<int>(next(static_cast<uint32_t>(std::max(side - 15, 5)) / 5))
+                  : side - 10);
     };
     return Layer{sheet, at(sheet->width), at(sheet->height), at(sheet->width), at(sheet->height)};
   };
   const struct {
     int groundW, groundH, targetW, targetH;
     bool white;
-  } cases[] = {{100, 60, 110, 70, true}, {100, 60, 110, 70, false}, {100, 60, 95, 55, true}, {90, 50, 110, 70, false}};
+  } cases[] = {{100, 60, 110, 70, true},
+               {100, 60, 110, 70, false},
+               {100, 60, 95, 55, true},
+               {90, 50, 110, 70, false}};
   for (const auto& k : cases) {
     Bitmap ground(k.groundW, k.groundH);
     if (!k.white)
@@ -99,14 +106,24 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
         const TileField::Stack was = st;
         // Now and then a frame where nothing changes; one tile starts empty.
         switch (frame == 0 ? (i == 14 ? 9 : 0) : frame % 5 == 4 ? 9 : next(8)) {
-          case 0: st.push(layer()); break;
-          case 1: st.count = std::max(st.count - 1, 0); break;
-          case 2: if (st.count > 0) st.layers[static_cast<std::size_t>(st.count - 1)] = layer(); break;
-          case 3: st.count = 0; break;
-          default: break;
+          case 0:
+            st.push(layer());
+            break;
+          case 1:
+            st.count = std::max(st.count - 1, 0);
+            break;
+          case 2:
+            if (st.count > 0) st.layers[static_cast<std::size_t>(st.count - 1)] = layer();
+            break;
+          case 3:
+            st.count = 0;
+            break;
+          default:
+            break;
         }
-        const bool same = st.count == was.count && std::equal(st.layers.begin(), st.layers.begin() + st.count,
-                                                              was.layers.begin());
+        const bool same =
+            st.count == was.count &&
+            std::equal(st.layers.begin(), st.layers.begin() + st.count, was.layers.begin());
         if (frame == 0 || !same) want = unite(want, {20 * int(i % 5), 20 * int(i / 5), 20, 20});
       }
       // Someone else drew over the target: every tile is drawn again.
@@ -118,19 +135,22 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
       }
       field.begin();
       for (std::size_t i = 0; i < stacks.size(); ++i) field.draw(int(i % 5), int(i / 5), stacks[i]);
-      for (auto [c, r] : {std::pair{-1, 0}, {5, 0}, {0, 3}, {0, -1}}) field.draw(c, r, stacks[0]);  // no such tiles
+      for (auto [c, r] : {std::pair{-1, 0}, {5, 0}, {0, 3}, {0, -1}})
+        field.draw(c, r, stacks[0]);  // no such tiles
       EXPECT_EQ(field.changed(), want) << frame;
       Bitmap ref(k.targetW, k.targetH, 0xFF123456);
       platform::copy(ref, 0, 0, ground);
       for (std::size_t i = 0; i < stacks.size(); ++i)
         for (int l = 0; l < stacks[i].count; ++l) {
           const Layer& y = stacks[i].layers[static_cast<std::size_t>(l)];
-          drawMasked(ref, 20 * int(i % 5), 20 * int(i / 5), *y.sheet, y.maskX, y.maskY, y.figX, y.figY);
+          drawMasked(ref, 20 * int(i % 5), 20 * int(i / 5), *y.sheet, y.maskX, y.maskY, y.figX,
+                     y.figY);
         }
       // Beyond the ground, what a pass leaves depends on what was there before.
       for (int y = 0; y < std::min(k.groundH, k.targetH); ++y)
         for (int x = 0; x < std::min(k.groundW, k.targetW); ++x)
-          ASSERT_EQ(target.at(x, y), ref.at(x, y)) << k.white << " " << frame << " " << x << "," << y;
+          ASSERT_EQ(target.at(x, y), ref.at(x, y))
+              << k.white << " " << frame << " " << x << "," << y;
       for (int y = 0; y < k.targetH; ++y)
         for (int x = 0; x < k.targetW; ++x)
           if ((x >= 100 || y >= 60) && k.groundW == 100) {
@@ -144,8 +164,11 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
 // 2 x 2 picture. L light, D dark, S shadow, f face, p picture.
 TEST(ButtonFace, RaisedAndSunkenBevelsRoundThePicture) {
   const platform::Bitmap picture(2, 2, 0xFF123456);
-  const std::map<char, uint32_t> colour = {
-      {'L', 0xFFFFFFFF}, {'D', 0xFF696969}, {'S', 0xFFA0A0A0}, {'f', 0xFFF0F0F0}, {'p', 0xFF123456}};
+  const std::map<char, uint32_t> colour = {{'L', 0xFFFFFFFF},
+                                           {'D', 0xFF696969},
+                                           {'S', 0xFFA0A0A0},
+                                           {'f', 0xFFF0F0F0},
+                                           {'p', 0xFF123456}};
   const char* raised[] = {"LLLLLD", "LfffSD", "LfppSD", "LfppSD", "LSSSSD", "DDDDDD"};
   const char* sunken[] = {"DDDDDL", "DSSSfL", "DSfffL", "DSfppL", "DffppL", "LLLLLL"};
   for (bool down : {false, true}) {

@@ -66,7 +66,8 @@ TEST_F(FilesTest, ReadsOnlyRegularFilesWithinTheCap) {
   // A FIFO swapped in between the look at the path and the open is refused too.
   std::atomic<bool> done = false;
   std::thread swapper([&] {
-    while (!done) ::renameat2(AT_FDCWD, path("ten").c_str(), AT_FDCWD, path("fifo").c_str(), RENAME_EXCHANGE);
+    while (!done)
+      ::renameat2(AT_FDCWD, path("ten").c_str(), AT_FDCWD, path("fifo").c_str(), RENAME_EXCHANGE);
   });
   int wrong = 0;
   for (int i = 0; i < 20000; ++i) wrong += get("ten").value_or("0123456789") != "0123456789";
@@ -124,7 +125,8 @@ TEST_F(FilesTest, KindsOfEntryFollowLinks) {
   fs::create_symlink(path("missing"), path("dangling"));
   std::string kinds;
   for (const char* name : {"file", "to-file", "folder", "to-folder", "fifo", "dangling", "missing"})
-    kinds += std::string(files.isFolder(path(name)) ? "d" : "") + (files.isFile(path(name)) ? "f" : "") + " ";
+    kinds += std::string(files.isFolder(path(name)) ? "d" : "") +
+             (files.isFile(path(name)) ? "f" : "") + " ";
   EXPECT_EQ(kinds, "f f d d    ");
 }
 
@@ -147,6 +149,7 @@ TEST(UserDataFolder, FollowsTheXdgRule) {
   const char* home = std::getenv("HOME");
   const std::string saved = home ? home : "";
   ::unsetenv("HOME");
-  EXPECT_EQ(platform::PosixFiles().userDataFolder(), std::string(::getpwuid(::getuid())->pw_dir) + "/.local/share");
+  EXPECT_EQ(platform::PosixFiles().userDataFolder(),
+            std::string(::getpwuid(::getuid())->pw_dir) + "/.local/share");
   if (home) ::setenv("HOME", saved.c_str(), 1);
 }

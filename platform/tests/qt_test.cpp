@@ -105,7 +105,8 @@ TEST_F(QtTest, MessageHasTitleTextIconAndOneSpanishButton) {
 TEST_F(QtTest, FileDialogIsSpanishToTheLastWord) {
   QTemporaryDir dir;
   QFile map(dir.filePath("uno.mapa"));
-  ASSERT_TRUE(QDir(dir.path()).mkdir("mapas") && map.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+  ASSERT_TRUE(QDir(dir.path()).mkdir("mapas") &&
+              map.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
               map.write(QByteArray(1536, 'x')) == 1536);
   QString texts;
   answerNext([&](QWidget* dialog) {
@@ -116,17 +117,23 @@ TEST_F(QtTest, FileDialogIsSpanishToTheLastWord) {
     QTest::qWait(100);  // sorted, folders first, and laid out
     for (int c = 0; c < 4; ++c) {
       texts += tree->model()->headerData(c, Qt::Horizontal).toString() + "|";
-      for (int r = 0; r < 2; ++r) texts += tree->model()->index(r, c, tree->rootIndex()).data().toString() + "|";
+      for (int r = 0; r < 2; ++r)
+        texts += tree->model()->index(r, c, tree->rootIndex()).data().toString() + "|";
       EXPECT_GE(tree->header()->sectionSize(c), tree->header()->sectionSizeHint(c)) << c;
     }
-    texts += child("fileNameLabel")->property("text").toString() + child("toParentButton")->accessibleDescription();
+    texts += child("fileNameLabel")->property("text").toString() +
+             child("toParentButton")->accessibleDescription();
     qobject_cast<QDialog*>(dialog)->reject();
   });
   EXPECT_FALSE(platform::QtFileDialog(&window).open(map.fileName().toStdString()));
-  const auto date = [&](const char* f) { return QFileInfo(dir.filePath(f)).lastModified().toString("dd/MM/yyyy HH:mm"); };
-  EXPECT_EQ(texts.toStdString(), ("Nombre|mapas|uno.mapa|Tamaño||1,5 kB|Tipo|Carpeta|Archivo mapa|Última modificación|" +
-                                  date("mapas") + "|" + date("uno.mapa") + "|&Nombre de archivo:Ir al directorio superior")
-                                     .toStdString());
+  const auto date = [&](const char* f) {
+    return QFileInfo(dir.filePath(f)).lastModified().toString("dd/MM/yyyy HH:mm");
+  };
+  EXPECT_EQ(
+      texts.toStdString(),
+      ("Nombre|mapas|uno.mapa|Tamaño||1,5 kB|Tipo|Carpeta|Archivo mapa|Última modificación|" +
+       date("mapas") + "|" + date("uno.mapa") + "|&Nombre de archivo:Ir al directorio superior")
+          .toStdString());
 }
 
 // Space held in a fight when the end-of-level box opens: neither its
@@ -163,15 +170,20 @@ TEST_F(QtTest, SoundPlaysOrSkipsAnyPathQuietly) {
   qWarning("No audio device detected");
   qWarning("tarnwick marker");
   const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(err.find("No audio device") == std::string::npos && err.find("tarnwick marker") != std::string::npos) << err;
+  EXPECT_TRUE(err.find("No audio device") == std::string::npos &&
+              err.find("tarnwick marker") != std::string::npos)
+      << err;
 }
 
 // At a fractional display scale a position is the pixel it falls in, not the
 // nearest: 599.6 is still the field's last column, and -0.4 is left of it.
 TEST_F(QtTest, MousePositionsAreThePixelTheyFallIn) {
-  const QMouseEvent in(QEvent::MouseMove, QPointF(599.6, 399.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
-  const QMouseEvent out(QEvent::MouseMove, QPointF(-0.4, -20.5), QPointF(), Qt::NoButton, Qt::NoButton, {});
-  EXPECT_TRUE(platform::QtSurface::pixel(&in) == QPoint(599, 399) && platform::QtSurface::pixel(&out) == QPoint(-1, -21));
+  const QMouseEvent in(QEvent::MouseMove, QPointF(599.6, 399.5), QPointF(), Qt::NoButton,
+                       Qt::NoButton, {});
+  const QMouseEvent out(QEvent::MouseMove, QPointF(-0.4, -20.5), QPointF(), Qt::NoButton,
+                        Qt::NoButton, {});
+  EXPECT_TRUE(platform::QtSurface::pixel(&in) == QPoint(599, 399) &&
+              platform::QtSurface::pixel(&out) == QPoint(-1, -21));
 }
 
 // Captions reach the label decoded from UTF-8 as Qt decodes it, once per
@@ -188,11 +200,14 @@ TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
       {"x\x80y\xE2\x82", QStringLiteral("x\uFFFDy\uFFFD\uFFFD")},
       {"\xC0\xAF\xED\xA0\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD")},
       // The first and last of each length, and the surrogates' neighbours.
-      {"\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
-       QString::fromUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")},
+      {"\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4"
+       "\x8F\xBF\xBF",
+       QString::fromUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0"
+                         "\x90\x80\x80\xF4\x8F\xBF\xBF")},
       // Overlong forms, a surrogate's end, past U+10FFFF, bytes no sequence starts with.
       {"\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF|\xF4\x90\x80\x80|\xC1\xBF|\xF5\x80",
-       QStringLiteral("\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFD")},
+       QStringLiteral("\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|"
+                      "\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFD")},
       {"a\r", QStringLiteral("a\r")},
       {"a\r\n", QStringLiteral("a\n")},
       {"\x81\x80\x80\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD")},

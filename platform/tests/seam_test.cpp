@@ -44,7 +44,8 @@ TEST(ClockRandom, IsSeededFromTheClockAndStaysInTheHalfOpenUnitRange) {
 
 TEST(UnderFolder, TurnsBackslashesIntoThisPlatformsSeparator) {
   const std::string s(1, platform::kSeparator);
-  EXPECT_EQ(platform::underFolder("/opt/t q", "\\mapas\\a.mapa"), "/opt/t q" + s + "mapas" + s + "a.mapa");
+  EXPECT_EQ(platform::underFolder("/opt/t q", "\\mapas\\a.mapa"),
+            "/opt/t q" + s + "mapas" + s + "a.mapa");
 }
 
 // A box takes a key only if it was pressed after the box appeared: one down
@@ -57,8 +58,8 @@ TEST(FreshKeys, KeysHeldWhenTheBoxOpenedAreWithheldUntilPressedAnew) {
     std::vector<std::pair<char, int>> events;
     std::string want;
   } cases[] = {
-      {{{'p', 0}, {'P', 30}, {'r', 40}, {'p', 50}}, ".w.."},          // fresh: only its repeats held back
-      {{{'r', 0}, {'p', 50}, {'r', 60}, {'p', 161}, {'r', 170}}, "www.."},  // stale, then anew
+      {{{'p', 0}, {'P', 30}, {'r', 40}, {'p', 50}}, ".w.."},  // fresh: only its repeats held back
+      {{{'r', 0}, {'p', 50}, {'r', 60}, {'p', 161}, {'r', 170}}, "www.."},    // stale, then anew
       {{{'r', 0}, {'p', 100}, {'r', 110}, {'p', 210}, {'p', 400}}, "wwwww"},  // 100 ms is no gap
       {{{'P', 0}, {'r', 5}, {'p', 500}, {'P', 520}}, "ww.w"},
   };
@@ -80,22 +81,50 @@ TEST(FileNames, WhatWindowsCannotHoldIsRefusedByItsRule) {
     F fault;
   } cases[] = {
       {"", F::Empty},
-      {"a/b", F::Separator}, {"\\", F::Separator},
-      {"a\x1F", F::Control}, {std::string("a\0b", 3), F::Control}, {"a\x7F", F::Control},
-      {"<", F::WindowsCharacter}, {">", F::WindowsCharacter}, {":", F::WindowsCharacter},
-      {"\"", F::WindowsCharacter}, {"|", F::WindowsCharacter}, {"?", F::WindowsCharacter},
+      {"a/b", F::Separator},
+      {"\\", F::Separator},
+      {"a\x1F", F::Control},
+      {std::string("a\0b", 3), F::Control},
+      {"a\x7F", F::Control},
+      {"<", F::WindowsCharacter},
+      {">", F::WindowsCharacter},
+      {":", F::WindowsCharacter},
+      {"\"", F::WindowsCharacter},
+      {"|", F::WindowsCharacter},
+      {"?", F::WindowsCharacter},
       {"*", F::WindowsCharacter},
-      {".", F::TrailingDotOrSpace}, {"a ", F::TrailingDotOrSpace}, {"CON.", F::TrailingDotOrSpace},
-      {"CON", F::DeviceName}, {"con", F::DeviceName}, {"Prn.txt", F::DeviceName},
-      {"aux.tar.gz", F::DeviceName}, {"NUL   .x", F::DeviceName}, {"CONIN$", F::DeviceName},
-      {"conout$.a", F::DeviceName}, {"COM0", F::DeviceName}, {"com9", F::DeviceName},
-      {"LPT1", F::DeviceName}, {"lpt9.x", F::DeviceName}, {"COM\u00B9", F::DeviceName},
-      {"COM\u00B2", F::DeviceName}, {"LPT\u00B3", F::DeviceName},
+      {".", F::TrailingDotOrSpace},
+      {"a ", F::TrailingDotOrSpace},
+      {"CON.", F::TrailingDotOrSpace},
+      {"CON", F::DeviceName},
+      {"con", F::DeviceName},
+      {"Prn.txt", F::DeviceName},
+      {"aux.tar.gz", F::DeviceName},
+      {"NUL   .x", F::DeviceName},
+      {"CONIN$", F::DeviceName},
+      {"conout$.a", F::DeviceName},
+      {"COM0", F::DeviceName},
+      {"com9", F::DeviceName},
+      {"LPT1", F::DeviceName},
+      {"lpt9.x", F::DeviceName},
+      {"COM\u00B9", F::DeviceName},
+      {"COM\u00B2", F::DeviceName},
+      {"LPT\u00B3", F::DeviceName},
       {std::string(256, 'a'), F::TooLong},
-      {std::string(255, 'a'), F::None}, {" a", F::None}, {"a b.c", F::None}, {"CONS", F::None},
-      {"COM", F::None}, {"COM10", F::None}, {"COMa", F::None}, {"COM\u00B4", F::None},
-      {"LPT\u00B9\u00B9", F::None}, {"xCON", F::None}, {"NUL_", F::None}, {"ñ€", F::None},
-      {"a.CON", F::None}, {".x", F::None},
+      {std::string(255, 'a'), F::None},
+      {" a", F::None},
+      {"a b.c", F::None},
+      {"CONS", F::None},
+      {"COM", F::None},
+      {"COM10", F::None},
+      {"COMa", F::None},
+      {"COM\u00B4", F::None},
+      {"LPT\u00B9\u00B9", F::None},
+      {"xCON", F::None},
+      {"NUL_", F::None},
+      {"ñ€", F::None},
+      {"a.CON", F::None},
+      {".x", F::None},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::portableNameFault(c.name), c.fault) << c.name;
 }

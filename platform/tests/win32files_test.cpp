@@ -34,7 +34,7 @@ TEST_F(Win32FilesTest, ReadsWholeRegularFilesUpToTheCapAndNothingElse) {
     std::size_t cap;
     std::optional<std::string> want;
   } cases[] = {
-      {path("mapas/ñandú.mapa"), 6, "hola\r\n"},  // UTF-8 name, exactly the cap
+      {path("mapas/ñandú.mapa"), 6, "hola\r\n"},     // UTF-8 name, exactly the cap
       {path("mapas\\ñandú.mapa"), 5, std::nullopt},  // one byte over
       {path("falta.mapa"), 100, std::nullopt},
       {path("carpeta"), 100, std::nullopt},
@@ -68,12 +68,15 @@ TEST_F(Win32FilesTest, FoldersAreMadeWithTheirParentsAndTheProgramFolderIsTheExe
   EXPECT_FALSE(files.makeFolder(path("a\\archivo")));
   platform::Win32Files real;
   const std::string folder = real.programFolder();
-  EXPECT_TRUE(fs::exists(fs::path(std::u8string(folder.begin(), folder.end())) / "platform_tests.exe"))
+  EXPECT_TRUE(
+      fs::exists(fs::path(std::u8string(folder.begin(), folder.end())) / "platform_tests.exe"))
       << real.programFolder();
   // A folder, a file, and neither; %APPDATA% is the user's data folder.
-  for (const auto& [name, folder, file] : {std::tuple{"a\\b", true, false}, {"a\\archivo", false, true},
-                                           {"falta", false, false}})
-    EXPECT_EQ(std::pair(files.isFolder(path(name)), files.isFile(path(name))), std::pair(folder, file)) << name;
+  for (const auto& [name, folder, file] :
+       {std::tuple{"a\\b", true, false}, {"a\\archivo", false, true}, {"falta", false, false}})
+    EXPECT_EQ(std::pair(files.isFolder(path(name)), files.isFile(path(name))),
+              std::pair(folder, file))
+        << name;
   SetEnvironmentVariableW(L"APPDATA", L"C:\\Datos de \u00e1");
   EXPECT_EQ(real.userDataFolder(), "C:\\Datos de \u00e1");
 }

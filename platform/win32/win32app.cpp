@@ -9,8 +9,8 @@ namespace platform {
 // Crisp, as the Linux windows draw the same faces: no grey edges.
 HFONT makeFont(const wchar_t* face, int pixels, bool bold) {
   return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, face);
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
 }
 
 void setClientSize(HWND window, int w, int h) {
@@ -48,9 +48,10 @@ void drawBitmap(HDC dc, int x, int y, const Bitmap& picture, const RECT& area) {
   // The rows wanted, described as a picture of their own.
   BITMAPINFO info = describe(picture);
   info.bmiHeader.biHeight = -(bottom - top);
-  SetDIBitsToDevice(dc, x + left, y + top, static_cast<DWORD>(right - left), static_cast<DWORD>(bottom - top),
-                    left, 0, 0, static_cast<UINT>(bottom - top),
-                    picture.pixels.data() + static_cast<std::size_t>(top) * static_cast<std::size_t>(picture.width),
+  SetDIBitsToDevice(dc, x + left, y + top, static_cast<DWORD>(right - left),
+                    static_cast<DWORD>(bottom - top), left, 0, 0, static_cast<UINT>(bottom - top),
+                    picture.pixels.data() +
+                        static_cast<std::size_t>(top) * static_cast<std::size_t>(picture.width),
                     &info, DIB_RGB_COLORS);
 }
 

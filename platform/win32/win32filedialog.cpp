@@ -20,7 +20,8 @@ std::optional<FileChoice> Win32FileDialog::run(bool saving, const std::string& p
   std::wstring file(32768, L'\0');
   std::wstring folder;
   const std::wstring given = wide(proposed);
-  const DWORD attributes = given.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(given.c_str());
+  const DWORD attributes =
+      given.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(given.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     folder = given;
   } else if (!given.empty()) {

@@ -86,7 +86,8 @@ bool Win32Files::writeAtomic(const std::string& path, std::string_view data) {
   const std::wstring name = wide(path);
   if (name.empty() || deviceNamespace(name)) return false;
   const std::size_t cut = name.find_last_of(L"\\/");
-  const std::wstring folder = cut == std::wstring::npos ? std::wstring(L".\\") : name.substr(0, cut + 1);
+  const std::wstring folder =
+      cut == std::wstring::npos ? std::wstring(L".\\") : name.substr(0, cut + 1);
 
   // A fresh name in the same folder, so the final move stays on one volume.
   static std::mt19937 pick{std::random_device{}() ^ GetCurrentProcessId()};
@@ -96,8 +97,8 @@ bool Win32Files::writeAtomic(const std::string& path, std::string_view data) {
     wchar_t suffix[16];
     swprintf(suffix, 16, L"%08x", static_cast<unsigned>(pick()));
     temp = folder + L".tarnwick-" + suffix;
-    file.h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    file.h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
     if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (file.h == INVALID_HANDLE_VALUE) return false;
@@ -113,8 +114,8 @@ bool Win32Files::writeAtomic(const std::string& path, std::string_view data) {
   ok = CloseHandle(file.release()) && ok;
   // Replaces a file (a symbolic link itself, not its target); refuses a
   // folder and a name ending in a separator.
-  ok = ok && MoveFileExW(temp.c_str(), name.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  ok = ok &&
+       MoveFileExW(temp.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temp.c_str());
   return ok;
 }
@@ -154,7 +155,8 @@ bool Win32Files::isFile(const std::string& path) const {
 
 std::string Win32Files::userDataFolder() const {
   std::wstring value(32768, L'\0');
-  const DWORD n = GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size()));
+  const DWORD n =
+      GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size()));
   if (n == 0 || n >= value.size()) return {};
   value.resize(n);
   return utf8(value);

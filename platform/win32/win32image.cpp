@@ -50,8 +50,8 @@ Bitmap loadPicture(const wchar_t* name) {
     return {};
   // Rows of 0x??RRGGBB, as the rules keep them, only opaque.
   for (int y = 0; y < h; ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const BYTE*>(data.Scan0) +
-                                                        static_cast<std::ptrdiff_t>(y) * data.Stride);
+    const auto* row = reinterpret_cast<const uint32_t*>(
+        static_cast<const BYTE*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride);
     for (int x = 0; x < w; ++x) picture.set(x, y, row[x] | 0xFF000000u);
   }
   image.UnlockBits(&data);

@@ -59,9 +59,13 @@ int inkLeft(HFONT font, wchar_t c) {
 
 }  // namespace
 
-int inkShift(HFONT font, wchar_t first) { return first ? std::max(kInkLeft - inkLeft(font, first), 0) : 0; }
+int inkShift(HFONT font, wchar_t first) {
+  return first ? std::max(kInkLeft - inkLeft(font, first), 0) : 0;
+}
 
-HFONT makeFont(const Font& font) { return makeFont(wide(font.family).c_str(), font.pixels, font.bold); }
+HFONT makeFont(const Font& font) {
+  return makeFont(wide(font.family).c_str(), font.pixels, font.bold);
+}
 
 void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text) {
   RECT box{label.box.x, label.box.y, label.box.x + label.box.w, label.box.y + label.box.h};

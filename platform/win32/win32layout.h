@@ -12,7 +12,9 @@
 
 namespace platform {
 
-inline COLORREF colorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+inline COLORREF colorRef(uint32_t rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
 // The caller deletes it.
 HFONT makeFont(const Font& font);
@@ -26,7 +28,9 @@ int inkShift(HFONT font, wchar_t first);
 void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text);
 
 // Item k of menu m gets the command id menuId(m, k).
-constexpr int menuId(std::size_t m, std::size_t k) { return 1000 + 100 * static_cast<int>(m) + static_cast<int>(k); }
+constexpr int menuId(std::size_t m, std::size_t k) {
+  return 1000 + 100 * static_cast<int>(m) + static_cast<int>(k);
+}
 
 template <class Rules>
 HMENU makeMenuBar(std::span<const Menu<Rules>> menus) {
@@ -34,7 +38,8 @@ HMENU makeMenuBar(std::span<const Menu<Rules>> menus) {
   for (std::size_t m = 0; m < menus.size(); ++m) {
     const HMENU popup = CreatePopupMenu();
     for (std::size_t k = 0; k < menus[m].items.size(); ++k)
-      AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(menuId(m, k)), wide(menus[m].items[k].text).c_str());
+      AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(menuId(m, k)),
+                  wide(menus[m].items[k].text).c_str());
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), wide(menus[m].text).c_str());
   }
   return bar;

@@ -22,7 +22,8 @@ void Win32Sound::play(const std::string& path) {
     PlaySoundW(nullptr, nullptr, 0);
     kept = std::move(*wav);
   }
-  PlaySoundW(reinterpret_cast<LPCWSTR>(kept.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+  PlaySoundW(reinterpret_cast<LPCWSTR>(kept.data()), nullptr,
+             SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
 }  // namespace platform

@@ -27,9 +27,9 @@ void Win32Window::create(HINSTANCE instance, const wchar_t* className, const wch
   type.lpszClassName = className;
   RegisterClassExW(&type);
   // The user cannot resize the window: it is as big as its contents.
-  CreateWindowExW(0, className, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | style,
-                  CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr,
-                  menu, instance, this);
+  CreateWindowExW(0, className, title,
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | style, CW_USEDEFAULT,
+                  CW_USEDEFAULT, width, height, nullptr, menu, instance, this);
   setClientSize(hwnd_, width, height);
   keys_.attach(hwnd_);
 }
@@ -44,12 +44,14 @@ void Win32Window::destroy() {
 
 LRESULT CALLBACK Win32Window::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+  return self ? self->handle(message, wParam, lParam)
+              : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT Win32Window::base(UINT message, WPARAM wParam, LPARAM lParam) {

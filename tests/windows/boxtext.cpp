@@ -15,12 +15,13 @@ BOOL CALLBACK printStatic(HWND child, LPARAM) {
   GetClassNameW(child, type, 16);
   if (lstrcmpiW(type, L"Static") != 0) return TRUE;
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
   if (text.empty()) return TRUE;  // the icon
   std::string utf8(static_cast<std::size_t>(text.size()) * 3, '\0');
-  utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                           utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                                                           nullptr)));
+  utf8.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   std::fputc('\n', stdout);
   return TRUE;
