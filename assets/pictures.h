@@ -4,18 +4,18 @@
 
 #include <array>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace assets {
 
 struct Pictures {
-  platform::Bitmap terrenos;  // 80 x 40: ground tiles, row 1 black, white, white, second water
-  platform::Bitmap yo;        // 40 x 160: hero figure and mask, one row per facing
-  platform::Bitmap sangre;    // 40 x 20: blood mark and mask
-  std::array<platform::Bitmap, 3> enemigos;  // 40 x 160 each, by enemy kind
-  platform::Bitmap resp;                     // 600 x 400 white: the empty field
-  platform::Bitmap derecha;                  // 120 x 500: right panel
-  platform::Bitmap abajo;                    // 600 x 100: bottom panel
+  media::Bitmap terrenos;  // 80 x 40: ground tiles, row 1 black, white, white, second water
+  media::Bitmap yo;        // 40 x 160: hero figure and mask, one row per facing
+  media::Bitmap sangre;    // 40 x 20: blood mark and mask
+  std::array<media::Bitmap, 3> enemigos;  // 40 x 160 each, by enemy kind
+  media::Bitmap resp;                     // 600 x 400 white: the empty field
+  media::Bitmap derecha;                  // 120 x 500: right panel
+  media::Bitmap abajo;                    // 600 x 100: bottom panel
 };
 
 }  // namespace assets

@@ -11,7 +11,7 @@ namespace {
 
 struct NoView : editor::View {
   void setCaption(editor::Etiqueta, const std::string&) override {}
-  void present(const platform::Rect&) override {}
+  void present(const media::Rect&) override {}
   void quit() override {}
 };
 

@@ -2,9 +2,9 @@
 // the largest map through the real file layer.
 #include <benchmark/benchmark.h>
 
-#include "game/tests/scenes.h"
+#include "game/testing/scenes.h"
 #include "bench/sidebyside.h"
-#include "game/tests/fakes.h"
+#include "game/testing/fakes.h"
 #include "mapformat/reader.h"
 
 namespace {
@@ -22,7 +22,7 @@ void worstFrame(game::Main& m) {
   m.mapax = 10;
   m.mapay = 5;
   m.casilla(25, 15).heroe = true;
-  for (int i = 0; i < game::kSlots; ++i) {
+  for (int i = 0; i < game::kMaxUnits; ++i) {
     auto& e = m.listaenemigos[static_cast<std::size_t>(i)];
     e.activo = true;
     e.tipo = 1;
@@ -77,7 +77,8 @@ void BM_TickFight101(benchmark::State& state) {
     p.tick(Partida::Play::Fighting, n++);
     golpes += (1 << 30) - p.m.jugador.vida;
   }
-  if (p.m.enemigosrestantes != game::kSlots || !p.m.conmapa) state.SkipWithError("the fight ended");
+  if (p.m.enemigosrestantes != game::kMaxUnits || !p.m.conmapa)
+    state.SkipWithError("the fight ended");
   state.counters["enemies"] = p.m.enemigosrestantes;
   state.counters["damage/tick"] =
       benchmark::Counter(static_cast<double>(golpes), benchmark::Counter::kAvgIterations);

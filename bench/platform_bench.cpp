@@ -3,13 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/sidebyside.h"
-#include "platform/bitmap.h"
-#include "platform/tilefield.h"
+#include "media/bitmap.h"
+#include "media/tilefield.h"
 
 namespace {
 
-using platform::Bitmap;
-using platform::Rop;
+using media::Bitmap;
+using media::Rop;
 
 // Every one of the 600 tiles gets ground, water and two figures, each a
 // mask pass and a figure pass, over a field cleared to white.
@@ -17,12 +17,12 @@ void BM_WorstCaseFrameTwoPasses(benchmark::State& state) {
   Bitmap frame(600, 400), sheet(80, 160, 0xFF808080);
   const Bitmap blank(600, 400);
   for (auto _ : state) {
-    platform::copy(frame, 0, 0, blank);
+    media::copy(frame, 0, 0, blank);
     for (int r = 0; r < 20; ++r)
       for (int k = 0; k < 30; ++k)
         for (int pass = 0; pass < 4; ++pass) {
-          platform::bitblt(frame, 20 * k, 20 * r, sheet, 20, 20 * pass, Rop::MergePaint);
-          platform::bitblt(frame, 20 * k, 20 * r, sheet, 0, 20 * pass, Rop::SrcAnd);
+          media::bitblt(frame, 20 * k, 20 * r, sheet, 20, 20 * pass, Rop::MergePaint);
+          media::bitblt(frame, 20 * k, 20 * r, sheet, 0, 20 * pass, Rop::SrcAnd);
         }
     benchmark::DoNotOptimize(frame.pixels.data());
   }
@@ -35,14 +35,14 @@ BENCHMARK(BM_WorstCaseFrameTwoPasses)->Unit(benchmark::kMicrosecond);
 void BM_WorstCaseFrameTileField(benchmark::State& state) {
   Bitmap frame(600, 400), sheet(80, 160, 0xFF808080);
   const Bitmap blank(600, 400);
-  platform::TileField field(frame, blank, 30, 20);
+  media::TileField field(frame, blank, 30, 20);
   int frames = 0;
   const auto at = [](int v) { return static_cast<int16_t>(20 * v); };
   for (auto _ : state) {
     field.begin();
     for (int t = 0; t < 600; ++t) {
       const int u = t + 600 * (frames % 2);
-      platform::TileField::Stack s;
+      media::TileField::Stack s;
       s.push({&sheet, at(u % 4), at(u / 4 % 8), at(u % 4), at(u / 4 % 8)});
       s.push({&sheet, at(u / 32 % 4), at(u / 128 % 8), at(1), at(2)});
       s.push({&sheet, at(1), at(3), at(0), at(4)});

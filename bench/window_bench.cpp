@@ -11,7 +11,7 @@
 #include <fstream>
 
 #include "platform/testing/allocations.h"
-#include "game/tests/scenes.h"
+#include "game/testing/scenes.h"
 #include "game/qt/mainwindow.h"
 
 namespace {
@@ -58,7 +58,7 @@ void run(benchmark::State& state, Juego juego) {
     ++ticks;
   }
   const game::Main& m = v.w.rules();
-  if (juego == Juego::Luchando && (m.enemigosrestantes != game::kSlots || m.jugador.muerto))
+  if (juego == Juego::Luchando && (m.enemigosrestantes != game::kMaxUnits || m.jugador.muerto))
     state.SkipWithError("the fight ended");
   state.counters["allocations/tick"] =
       static_cast<double>(allocations) / static_cast<double>(ticks);

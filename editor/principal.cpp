@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mapformat/numbers.h"
+#include "platform/layout.h"
 
 namespace editor {
 
@@ -25,7 +26,7 @@ Principal::Principal(Services services, const assets::Pictures& pictures, View& 
     : s_(services),
       pics_(pictures),
       view_(view),
-      mapa_(new Celda[static_cast<std::size_t>(kGrid) * kGrid]),
+      mapa_(new Celda[static_cast<std::size_t>(kGridSize) * kGridSize]),
       mainpic_(kViewWidth, kViewHeight, kFondo),
       campo_(mainpic_, pics_.resp, kViewWidth / kTile, kViewHeight / kTile) {}
 
@@ -93,7 +94,7 @@ void Principal::mainpic_MouseDown(int x, int y) {
 }
 
 void Principal::mainpic_MouseMove(int x, int y) {
-  mapformat::setPairText(textoMouse_, "Mouse ", tile(x) + mapax, tile(y) + mapay);
+  platform::setPairText(textoMouse_, "Mouse ", tile(x) + mapax, tile(y) + mapay);
   view_.setCaption(Etiqueta::mousecap, textoMouse_);
 }
 
@@ -121,7 +122,7 @@ void Principal::ajustarorigen() {
 }
 
 void Principal::mostrarorigen() {
-  mapformat::setPairText(textoMapa_, "Mapa ", mapax, mapay);
+  platform::setPairText(textoMapa_, "Mapa ", mapax, mapay);
   view_.setCaption(Etiqueta::mapcap, textoMapa_);
 }
 
@@ -144,17 +145,17 @@ void Principal::nuevomapa(int16_t ancho, int16_t alto) {
 // The view's tiles, each a stack of masked figures; only the tiles whose
 // stack changed are drawn again.
 void Principal::dibujar() {
-  auto bloque = [](const platform::Bitmap& sheet, int x, int y, int fx, int fy) {
-    return platform::Layer{&sheet, a16(x), a16(y), a16(fx), a16(fy)};
+  auto bloque = [](const media::Bitmap& sheet, int x, int y, int fx, int fy) {
+    return media::Layer{&sheet, a16(x), a16(y), a16(fx), a16(fy)};
   };
   campo_.begin();
   // A view other than the whole picture leaves the rest of it white.
   const bool entero = vistaancho == kViewWidth / kTile && vistaalto == kViewHeight / kTile;
   if (!entero) {
-    platform::copy(mainpic_, 0, 0, pics_.resp);
+    media::copy(mainpic_, 0, 0, pics_.resp);
     campo_.invalidate();
   }
-  platform::TileField::Stack pila;
+  media::TileField::Stack pila;
   for (int r = 0; r < vistaalto; ++r) {
     for (int k = 0; k < vistaancho; ++k) {
       const int x = mapax + k, y = mapay + r;
@@ -176,7 +177,7 @@ void Principal::dibujar() {
       campo_.draw(k, r, pila);
     }
   }
-  view_.present(entero ? campo_.changed() : platform::Rect{0, 0, kViewWidth, kViewHeight});
+  view_.present(entero ? campo_.changed() : media::Rect{0, 0, kViewWidth, kViewHeight});
 }
 
 void Principal::mnusalir_Click() { view_.quit(); }

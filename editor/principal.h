@@ -10,12 +10,12 @@
 #include "editor/state.h"
 #include "editor/view.h"
 #include "mapformat/mapdata.h"
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 #include "platform/filedialog.h"
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
-#include "platform/tilefield.h"
+#include "media/tilefield.h"
 
 namespace editor {
 
@@ -50,10 +50,12 @@ class Principal {
   void ajustarorigen();
   void mostrarorigen();
 
-  Celda& mapa(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
-  const Celda& mapa(int x, int y) const { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
+  Celda& mapa(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGridSize + x]; }
+  const Celda& mapa(int x, int y) const {
+    return mapa_[static_cast<std::size_t>(y) * kGridSize + x];
+  }
   bool enMapa(int x, int y) const { return x >= 0 && y >= 0 && x <= maxx && y <= maxy; }
-  const platform::Bitmap& mainpic() const { return mainpic_; }
+  const media::Bitmap& mainpic() const { return mainpic_; }
 
   // The map as a file holds it: what "Guardar" writes.
   void amapa(mapformat::MapData& out) const;
@@ -67,7 +69,7 @@ class Principal {
   bool conmapa = false;
   bool hayjugador = false;
   int16_t jugadorx = 0, jugadory = 0;
-  std::array<Colocacion, kSlots> listaenemigos{};
+  std::array<Colocacion, kMaxUnits> listaenemigos{};
 
  private:
   // Where "Abrir" and "Guardar" open: nowhere in particular in the
@@ -79,8 +81,8 @@ class Principal {
   const assets::Pictures& pics_;
   View& view_;
   std::unique_ptr<Celda[]> mapa_;
-  platform::Bitmap mainpic_;
-  platform::TileField campo_;  // the view's tiles, as last drawn
+  media::Bitmap mainpic_;
+  media::TileField campo_;  // the view's tiles, as last drawn
   std::string textoMouse_, textoMapa_;
   mapformat::MapData archivo_;  // files are read into and written from here
   std::string texto_;

@@ -3,11 +3,14 @@
 
 #include <cstdint>
 
+#include "mapformat/mapdata.h"
+#include "media/bitmap.h"
+
 namespace editor {
 
-inline constexpr int kTile = 20;
-inline constexpr int kGrid = 1000;
-inline constexpr int kSlots = 101;
+using mapformat::kGridSize;
+using mapformat::kMaxUnits;
+using media::kTile;
 inline constexpr int kViewWidth = 600;
 inline constexpr int kViewHeight = 400;
 

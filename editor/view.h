@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace editor {
 
@@ -15,7 +15,7 @@ class View {
   virtual void setCaption(Etiqueta label, const std::string& text) = 0;
   // The map view holds a new complete picture, which differs from the last
   // one only within `changed` (maybe nothing): show it.
-  virtual void present(const platform::Rect& changed) = 0;
+  virtual void present(const media::Rect& changed) = 0;
   // Ends the program at once; unsaved edits are lost.
   virtual void quit() = 0;
 };

@@ -26,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #endif
 
 #ifdef FUZZ_WAV
-#include "platform/wavfile.h"
+#include "media/wavfile.h"
 
 // Any bytes: a sound the reader accepts comes out as a WAV that it reads
 // back byte for byte.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const auto wav = platform::playableWav({reinterpret_cast<const char*>(data), size}, 0.01);
-  if (wav && platform::playableWav(*wav, 0) != wav) abort();
+  const auto wav = media::playableWav({reinterpret_cast<const char*>(data), size}, 0.01);
+  if (wav && media::playableWav(*wav, 0) != wav) abort();
   return 0;
 }
 #endif

@@ -13,7 +13,7 @@ fuzz() {
   shift
   $(command -v ccache || true) clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$root" -D"$name" -o "$out/${name,,}" "$root/fuzz/fuzz.cpp" \
-    "$root"/mapformat/{mapdata,numbers,reader,writer}.cpp "$root/platform/wavfile.cpp"
+    "$root"/mapformat/{mapdata,numbers,reader,writer}.cpp "$root/media/wavfile.cpp"
   work="$(mktemp -d)"
   mkdir "$work/corpus"
   find "$@" -type f -exec cp --backup=numbered -t "$work/corpus" {} +

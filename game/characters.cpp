@@ -49,7 +49,7 @@ std::string Main::carpetaPersonajes() {
 // Blanks the field: a new character must load a map again.
 void Main::pintarvacio() {
   conmapa = false;
-  platform::copy(mainpic_, 0, 0, pics_.resp);
+  media::copy(mainpic_, 0, 0, pics_.resp);
   campo_.invalidate();
   view_.present({0, 0, kFieldWidth, kFieldHeight});
 }

@@ -7,13 +7,13 @@ namespace game {
 
 namespace {
 
-platform::Layer bloque(const platform::Bitmap& sheet, int x, int y) {
+media::Layer bloque(const media::Bitmap& sheet, int x, int y) {
   return {&sheet, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(x),
           static_cast<int16_t>(y)};
 }
 
 // A figure facing `fila` (pixels), its mask in the right-hand column.
-platform::Layer figura(const platform::Bitmap& sheet, int fila) {
+media::Layer figura(const media::Bitmap& sheet, int fila) {
   return {&sheet, static_cast<int16_t>(kTile), static_cast<int16_t>(fila), 0,
           static_cast<int16_t>(fila)};
 }
@@ -28,10 +28,10 @@ void Main::dibujar() {
   // A view other than the whole field leaves the rest of the field white.
   const bool entero = columnas == kFieldWidth / kTile && filas == kFieldHeight / kTile;
   if (!entero) {
-    platform::copy(mainpic_, 0, 0, pics_.resp);
+    media::copy(mainpic_, 0, 0, pics_.resp);
     campo_.invalidate();
   }
-  platform::TileField::Stack pila;
+  media::TileField::Stack pila;
   for (int r = 0; r < filas; ++r) {
     const int y = mapay + r;
     for (int k = 0; k < columnas; ++k) {
@@ -71,7 +71,7 @@ void Main::dibujar() {
       campo_.draw(k, r, pila);
     }
   }
-  view_.present(entero ? campo_.changed() : platform::Rect{0, 0, kFieldWidth, kFieldHeight});
+  view_.present(entero ? campo_.changed() : media::Rect{0, 0, kFieldWidth, kFieldHeight});
 }
 
 }  // namespace game

@@ -43,7 +43,7 @@ void Main::pisar(Enemigo& e, int i, int16_t x, int16_t y) {
 void Main::quedanen(int16_t x, int16_t y) {
   Casilla& c = casilla(x, y);
   c.enemigo = -1;
-  for (int k = 0; k < kSlots; ++k) {
+  for (int k = 0; k < kMaxUnits; ++k) {
     const Enemigo& otro = listaenemigos[static_cast<std::size_t>(k)];
     if (!otro.activo) break;
     if (!otro.muerto && otro.x == x && otro.y == y) {
@@ -57,7 +57,7 @@ void Main::quedanen(int16_t x, int16_t y) {
 // Called by the tick, in play only, once the hero has moved.
 void Main::turnoenemigos() {
   if (jugador.muerto) return;
-  for (int i = 0; i < kSlots; ++i) {
+  for (int i = 0; i < kMaxUnits; ++i) {
     Enemigo& e = listaenemigos[static_cast<std::size_t>(i)];
     if (!e.activo) return;  // the list ends at the first free slot
     if (e.muerto) continue;

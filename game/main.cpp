@@ -29,7 +29,7 @@ Main::Main(Services services, const assets::Pictures& pictures, View& view)
     : s_(services),
       pics_(pictures),
       view_(view),
-      mapa_(new Casilla[static_cast<std::size_t>(kGrid) * kGrid]),
+      mapa_(new Casilla[static_cast<std::size_t>(kGridSize) * kGridSize]),
       mainpic_(kSurfaceWidth, kSurfaceHeight, 0xFF000000),
       campo_(mainpic_, pics_.resp, kFieldWidth / kTile, kFieldHeight / kTile) {
   for (auto& t : textoEnemigo_) t.reserve(64);
@@ -41,8 +41,8 @@ void Main::Form_Load() {
   vistaancho = kFieldWidth / static_cast<double>(kTile);
   vistaalto = kFieldHeight / static_cast<double>(kTile);
   // The panels are painted once; dibujar repaints only the field over them.
-  platform::copy(mainpic_, 0, kFieldHeight, pics_.abajo);
-  platform::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
+  media::copy(mainpic_, 0, kFieldHeight, pics_.abajo);
+  media::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
   view_.present({0, 0, kSurfaceWidth, kSurfaceHeight});
   view_.setMapMenuEnabled(false);
   tipos = kTipos;

@@ -11,14 +11,14 @@
 #include "game/state.h"
 #include "game/view.h"
 #include "mapformat/mapdata.h"
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 #include "platform/filedialog.h"
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/sound.h"
-#include "platform/tilefield.h"
+#include "media/tilefield.h"
 
 namespace game {
 
@@ -61,16 +61,16 @@ class Main {
   // The least experience a hero of level n has: what reaching n took.
   static int32_t pisonivel(int32_t n);
 
-  Casilla& casilla(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGrid + x]; }
+  Casilla& casilla(int x, int y) { return mapa_[static_cast<std::size_t>(y) * kGridSize + x]; }
   const Casilla& casilla(int x, int y) const {
-    return mapa_[static_cast<std::size_t>(y) * kGrid + x];
+    return mapa_[static_cast<std::size_t>(y) * kGridSize + x];
   }
   // Whether (x, y) is a cell of the loaded map (and so of the grid).
   bool enMapa(int x, int y) const { return x >= 0 && y >= 0 && x <= maxx && y <= maxy; }
 
   // The drawing surface: field at (0, 0), right panel at (600, 0), bottom
   // panel at (0, 400). The window shows it as it is after present().
-  const platform::Bitmap& mainpic() const { return mainpic_; }
+  const media::Bitmap& mainpic() const { return mainpic_; }
 
   // State, named as the rules name it; tests set it up directly.
   double vistaancho = 0;
@@ -83,7 +83,7 @@ class Main {
   int16_t contvida = 0;
   int16_t enemigosel = 0;
   std::array<TipoEnemigo, 3> tipos{};
-  std::array<Enemigo, kSlots> listaenemigos{};
+  std::array<Enemigo, kMaxUnits> listaenemigos{};
   int16_t mapax = 0, mapay = 0;
   int16_t maxx = 0, maxy = 0;
   int16_t enemigosrestantes = 0;
@@ -112,9 +112,9 @@ class Main {
   Services s_;
   const assets::Pictures& pics_;
   View& view_;
-  std::unique_ptr<Casilla[]> mapa_;  // kGrid x kGrid, row by row, allocated once
-  platform::Bitmap mainpic_;
-  platform::TileField campo_;  // the field's tiles, as last drawn
+  std::unique_ptr<Casilla[]> mapa_;  // kGridSize x kGridSize, row by row, allocated once
+  media::Bitmap mainpic_;
+  media::TileField campo_;  // the field's tiles, as last drawn
   // Caption buffers, reused so that a tick allocates nothing.
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "mapformat/mapdata.h"
+#include "media/bitmap.h"
+
 namespace game {
 
-inline constexpr int kTile = 20;         // pixels per tile side
-inline constexpr int kGrid = 1000;       // the grid is 1000 x 1000 cells
-inline constexpr int kSlots = 101;       // enemy slots 0 to 100
+using mapformat::kGridSize;              // the grid is kGridSize x kGridSize cells
+using mapformat::kMaxUnits;              // enemy slots
+using media::kTile;                      // pixels per tile side
 inline constexpr int kFieldWidth = 600;  // the playing field, in pixels
 inline constexpr int kFieldHeight = 400;
 inline constexpr int kSurfaceWidth = 720;   // field plus the right panel

@@ -5,6 +5,7 @@
 
 #include "game/main.h"
 #include "mapformat/numbers.h"
+#include "platform/layout.h"
 
 namespace game {
 
@@ -90,11 +91,11 @@ void Main::maintimer_Timer() {
 
   turnoenemigos();
 
-  mapformat::setPairText(textoExy_, "Persona ", jugador.x, jugador.y);
+  platform::setPairText(textoExy_, "Persona ", jugador.x, jugador.y);
   view_.setCaption(Etiqueta::exy, textoExy_);
   dibujar();
   mostrarestado();
-  mapformat::setPairText(textoMapa_, "Mapa ", mapax, mapay);
+  platform::setPairText(textoMapa_, "Mapa ", mapax, mapay);
   view_.setCaption(Etiqueta::labmapa, textoMapa_);
 }
 

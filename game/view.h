@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace game {
 
@@ -26,7 +26,7 @@ class View {
   virtual void setCaption(Etiqueta label, const std::string& text) = 0;
   // The drawing surface holds a new complete picture, which differs from
   // the last one only within `changed` (maybe nothing): show it.
-  virtual void present(const platform::Rect& changed) = 0;
+  virtual void present(const media::Rect& changed) = 0;
   // Enables or disables the menu item "Cargar mapa".
   virtual void setMapMenuEnabled(bool enabled) = 0;
   // Ends the program at once, saving nothing.

@@ -143,13 +143,4 @@ void appendText(std::string& out, int32_t value) {
   out.append(buffer, end);
 }
 
-void setPairText(std::string& out, std::string_view prefix, int32_t a, int32_t b) {
-  out.assign(prefix);
-  out += '(';
-  appendText(out, a);
-  out += ',';
-  appendText(out, b);
-  out += ')';
-}
-
 }  // namespace mapformat

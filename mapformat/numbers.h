@@ -34,8 +34,5 @@ std::optional<int16_t> toHighestIndex(std::string_view text);
 
 // Plain decimal, with a leading "-" when negative.
 void appendText(std::string& out, int32_t value);
-// A caption like "Mapa (12,-3)": out becomes prefix, "(", a, ",", b, ")".
-// Reuses out's storage, so captions refreshed every tick allocate nothing.
-void setPairText(std::string& out, std::string_view prefix, int32_t a, int32_t b);
 
 }  // namespace mapformat

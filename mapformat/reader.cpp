@@ -129,39 +129,13 @@ Fault readUnits(std::string_view part, Reader reader, MapData& out) {
 }  // namespace
 
 const char* describe(Fault fault) {
-  switch (fault) {
-    case Fault::None:
-      return "valid map";
-    case Fault::Empty:
-      return "empty file";
-    case Fault::MissingFin:
-      return "fewer than three /fin/ markers";
-    case Fault::MissingInf:
-      return "no /inf/ before the first /fin/";
-    case Fault::Header:
-      return "bad header";
-    case Fault::Size:
-      return "width or height outside 1 to 1000";
-    case Fault::Cells:
-      return "fewer cell codes than cells";
-    case Fault::CellNumber:
-      return "a cell code is not a 16-bit number";
-    case Fault::Player:
-      return "bad player start";
-    case Fault::PlayerRange:
-      return "player start outside 0 to 999";
-    case Fault::UnitShape:
-      return "a unit lacks ':' or ','";
-    case Fault::UnitNumber:
-      return "a unit number is not a 16-bit number";
-    case Fault::UnitRange:
-      return "an enemy cell outside 0 to 999";
-    case Fault::TooManyUnits:
-      return "more than 101 units";
-    case Fault::Kind:
-      return "an enemy kind outside 0 to 2";
-  }
-  return "unknown";
+  // In the order of Fault; the map cases' "expected" files use these names.
+  static constexpr const char* kNames[] = {"valid",     "Empty",        "MissingFin", "MissingInf",
+                                           "Header",    "Size",         "Cells",      "CellNumber",
+                                           "Player",    "PlayerRange",  "UnitShape",  "UnitNumber",
+                                           "UnitRange", "TooManyUnits", "Kind"};
+  const auto i = static_cast<std::size_t>(fault);
+  return i < std::size(kNames) ? kNames[i] : "?";
 }
 
 Fault read(std::string_view text, Reader reader, MapData& out) {

@@ -40,6 +40,8 @@ enum class Fault {
   Kind,          // game only: a kind outside 0 to 2
 };
 
+// The fault's name as written here ("valid" for None): what the map
+// cases' expected outcomes say.
 const char* describe(Fault fault);
 
 // Reads `text` into `out`. On success returns Fault::None and `out` holds

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -55,5 +57,9 @@ struct Menu {
   const char* text;
   std::span<const MenuItem<Rules>> items;
 };
+
+// A caption like "Mapa (12,-3)": out becomes prefix, "(", a, ",", b, ")".
+// Reuses out's storage, so captions refreshed every tick allocate nothing.
+void setPairText(std::string& out, std::string_view prefix, int32_t a, int32_t b);
 
 }  // namespace platform

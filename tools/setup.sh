@@ -87,7 +87,7 @@ tarnwick_build_windows() {
 # the address and undefined-behaviour sanitizers into build-san/. The window
 # tests mostly drive Qt, which is not instrumented; they stay in build/.
 TARNWICK_SANITIZED_TARGETS=(
-  mapformat_tests game_tests editor_tests platform_tests
+  mapformat_tests media_tests game_tests editor_tests platform_tests
   fuzz_map_replay fuzz_wav_replay
 )
 # Qt and fontconfig keep allocations until exit that are not ours; any

@@ -52,7 +52,7 @@ void PrincipalWindow::buildControls() {
   for (const platform::Label& t : layout::kTitulos) platform::makeLabel(client, t);
 
   for (const layout::Boton& b : layout::kBotones) {
-    const platform::Bitmap picture =
+    const media::Bitmap picture =
         platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(b.picture)));
     auto* boton =
         new platform::QtPictureButton(client, picture, layout::kLadoBoton, layout::kFondo);
@@ -100,7 +100,7 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
   c.apply();
 }
 
-void PrincipalWindow::present(const platform::Rect& c) {
+void PrincipalWindow::present(const media::Rect& c) {
   if (!c.empty()) mainpic_->update(c.x, c.y, c.w, c.h);
 }
 

@@ -35,7 +35,7 @@ class PrincipalWindow final : public QMainWindow, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present(const platform::Rect& changed) override;
+  void present(const media::Rect& changed) override;
   void quit() override;
 
  private:

@@ -14,12 +14,12 @@ struct Editor : editor::View, platform::Messages {
   // latter followed by "(x)" if critical, "(i)" if not; the map caption.
   std::string mouse, said, mapa;
   int presents = 0;
-  platform::Rect changed;  // by the last present
+  media::Rect changed;  // by the last present
   void setCaption(editor::Etiqueta l, const std::string& t) override {
     if (l == editor::Etiqueta::mousecap) mouse += t + " ";
     if (l == editor::Etiqueta::mapcap) mapa = t;
   }
-  void present(const platform::Rect& c) override {
+  void present(const media::Rect& c) override {
     ++presents;
     changed = c;
   }
@@ -131,7 +131,7 @@ TEST(Files, AbrirReplacesTheMapAndDrawsIt) {
   Editor e;
   // Tile k of the top row shows ground (-1: black), then each figure where
   // its mask is black, the last on top.
-  auto shows = [&](int k, int ground, std::vector<const platform::Bitmap*> figures) {
+  auto shows = [&](int k, int ground, std::vector<const media::Bitmap*> figures) {
     for (int j = 0; j < 20; ++j)
       for (int i = 0; i < 20; ++i) {
         uint32_t c = ground < 0 ? 0 : e.pics.terrenos.at(ground + i, j);
@@ -162,7 +162,7 @@ TEST(Files, AbrirReplacesTheMapAndDrawsIt) {
   e.p.vistaancho = 5;
   e.p.dibujar();
   EXPECT_TRUE(shows(0, 20, {}) && e.p.mainpic().at(130, 5) == e.pics.resp.at(130, 5) &&
-              e.changed == (platform::Rect{0, 0, 600, 400}));
+              e.changed == (media::Rect{0, 0, 600, 400}));
 }
 
 // A name before ".mapa" that Windows cannot hold as a file of its own is

@@ -71,10 +71,10 @@ void PrincipalWindow::buildControls() {
   // The palettes: pictures only, drawn by us as on Linux; screen readers say the names.
   for (std::size_t i = 0; i < layout::kBotones.size(); ++i) {
     const layout::Boton& b = layout::kBotones[i];
-    const platform::Bitmap picture = platform::loadPicture(platform::wide(b.picture).c_str());
+    const media::Bitmap picture = platform::loadPicture(platform::wide(b.picture).c_str());
     for (bool down : {false, true})
-      caras_[i][down] = platform::buttonFace(picture, layout::kLadoBoton, layout::kLadoBoton,
-                                             layout::kFondo, down);
+      caras_[i][down] =
+          media::buttonFace(picture, layout::kLadoBoton, layout::kLadoBoton, layout::kFondo, down);
     control(hwnd(), L"BUTTON", platform::wide(b.what), BS_OWNERDRAW,
             {b.x, b.y, layout::kLadoBoton, layout::kLadoBoton}, IDC_TERR0 + static_cast<int>(i),
             font_);
@@ -188,7 +188,7 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
   SetWindowTextW(l, shown.c_str());
 }
 
-void PrincipalWindow::present(const platform::Rect& c) {
+void PrincipalWindow::present(const media::Rect& c) {
   if (hwnd() && !c.empty()) {
     const RECT changed{c.x, c.y, c.x + c.w, c.y + c.h};
     InvalidateRect(hwnd(), &changed, FALSE);

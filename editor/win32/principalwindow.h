@@ -27,7 +27,7 @@ class PrincipalWindow final : public platform::Win32Window, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present(const platform::Rect& changed) override;
+  void present(const media::Rect& changed) override;
   void quit() override;
 
  private:
@@ -49,7 +49,7 @@ class PrincipalWindow final : public platform::Win32Window, public View {
   std::wstring nuevo_;                    // a caption being converted
   HFONT font_, bold_;
   HBRUSH fondo_;
-  std::array<std::array<platform::Bitmap, 2>, 8> caras_;  // each palette button, raised and held
+  std::array<std::array<media::Bitmap, 2>, 8> caras_;  // each palette button, raised and held
 };
 
 }  // namespace editor

@@ -50,10 +50,10 @@ void MainWindow::buildControls() {
 
   // The portrait in its frame, drawn as on Windows: one black line, the picture inside.
   const platform::Box& marco = layout::kMarcoRetrato;
-  platform::Bitmap retrato(marco.w, marco.h, 0xFF000000);
-  platform::copy(retrato, 1, 1,
-                 platform::loadBitmap(
-                     QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(layout::kRetrato))));
+  media::Bitmap retrato(marco.w, marco.h, 0xFF000000);
+  media::copy(retrato, 1, 1,
+              platform::loadBitmap(
+                  QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(layout::kRetrato))));
   auto* persona = new QLabel(mainpic_);
   persona->setObjectName(QString::fromUtf8(layout::kRetrato));
   persona->setGeometry(marco.x, marco.y, marco.w, marco.h);
@@ -111,7 +111,7 @@ void MainWindow::setCaption(Etiqueta which, const std::string& text) {
   captions_[static_cast<std::size_t>(which)].set(text);
 }
 
-void MainWindow::present(const platform::Rect& c) { cambiado_ = platform::unite(cambiado_, c); }
+void MainWindow::present(const media::Rect& c) { cambiado_ = media::unite(cambiado_, c); }
 
 void MainWindow::setMapMenuEnabled(bool enabled) { mnumapa_->setEnabled(enabled); }
 

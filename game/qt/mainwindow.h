@@ -31,7 +31,7 @@ class MainWindow final : public QMainWindow, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present(const platform::Rect& changed) override;
+  void present(const media::Rect& changed) override;
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 
@@ -70,7 +70,7 @@ class MainWindow final : public QMainWindow, public View {
 
   platform::QtSurface* mainpic_ = nullptr;
   std::array<platform::QtCaption, 8> captions_;
-  platform::Rect cambiado_;  // of the surface, since the last flush
+  media::Rect cambiado_;  // of the surface, since the last flush
   QAction* mnumapa_ = nullptr;
   QTimer maintimer_;
   bool enTick_ = false;

@@ -2,7 +2,7 @@
 // rules (keys, moves, the enemies' turn, drawing, every caption) makes no
 // heap allocation, idle, walking, fighting or falling.
 #include "platform/testing/allocations.h"
-#include "scenes.h"
+#include "game/testing/scenes.h"
 
 using gametest::Steady;
 

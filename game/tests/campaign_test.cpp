@@ -5,7 +5,7 @@
 #include <deque>
 #include <random>
 
-#include "game/tests/fakes.h"
+#include "game/testing/fakes.h"
 
 namespace gametest {
 namespace {
@@ -47,7 +47,7 @@ struct Jugador : Game {
   // A live enemy within reach of (x, y); the careful player looks for one he
   // can beat at full life, and lures the others only when none is left.
   int cerca(int x, int y, int alcance, bool batible = false) {
-    for (int i = 0; i < game::kSlots && e(i).activo; ++i)
+    for (int i = 0; i < game::kMaxUnits && e(i).activo; ++i)
       if (vivo(i) && lejos(x, y, e(i).x, e(i).y) <= alcance && (!batible || coste(i) < j.vidamax))
         return i;
     return -1;
@@ -87,7 +87,7 @@ struct Jugador : Game {
     if (j.muerto) return ++deaths, std::set<int>{vk::R};
     const int w = m.maxx + 1;
     vistos.assign(w * (m.maxy + 1), 0);
-    for (int i = 0; i < game::kSlots && e(i).activo; ++i)
+    for (int i = 0; i < game::kMaxUnits && e(i).activo; ++i)
       for (int y = e(i).y - kVista; vivo(i) && y <= e(i).y + kVista; ++y)
         for (int x = e(i).x - kVista; x <= e(i).x + kVista; ++x)
           if (m.enMapa(x, y)) ++vistos[x + w * y];

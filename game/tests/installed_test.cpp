@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <map>
 
-#include "fakes.h"
+#include "game/testing/fakes.h"
 
 using namespace gametest;
 namespace fs = std::filesystem;

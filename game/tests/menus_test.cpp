@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-#include "fakes.h"
+#include "game/testing/fakes.h"
 #include "game/personaje.h"
 
 using namespace gametest;

@@ -1,6 +1,6 @@
 // Play, tick by tick: keys and moves, the view, the hero's own rules, the
 // strike and its rewards, and the enemies' turn.
-#include "fakes.h"
+#include "game/testing/fakes.h"
 
 using namespace gametest;
 using namespace game;

@@ -1,6 +1,6 @@
 // What the player sees: the frame composed from the sheets, the panels and
 // their texts, the mouse, and the help menu.
-#include "fakes.h"
+#include "game/testing/fakes.h"
 
 using namespace gametest;
 
@@ -76,11 +76,11 @@ TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
   const auto azar = [&seed](int n) {
     return static_cast<int>(((seed = seed * 1664525u + 1013904223u) >> 8) % n);
   };
-  for (int i = 0; i < game::kSlots; ++i) {
+  for (int i = 0; i < game::kMaxUnits; ++i) {
     e(i).tipo = static_cast<int16_t>(azar(3));
     e(i).direccion = static_cast<int16_t>(azar(8));
   }
-  platform::Bitmap antes = m.mainpic();
+  media::Bitmap antes = m.mainpic();
   for (int frame = 0; frame < 60; ++frame) {
     if (frame % 20 == 0) {  // another map, now and then smaller than the view
       m.maxx = static_cast<int16_t>(20 + azar(40));
@@ -90,10 +90,10 @@ TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
       game::Casilla& c = m.casilla(azar(62), azar(44));
       c.terreno = static_cast<int16_t>(azar(7) - 1);
       c.heroe = azar(12) == 0;
-      c.enemigo = static_cast<int16_t>(azar(3) ? -1 : azar(game::kSlots));
+      c.enemigo = static_cast<int16_t>(azar(3) ? -1 : azar(game::kMaxUnits));
     }
     for (int n = 0; n < 10; ++n) {
-      game::Enemigo& x = e(azar(game::kSlots));
+      game::Enemigo& x = e(azar(game::kMaxUnits));
       x.muerto = azar(4) == 0;
       x.direccion = static_cast<int16_t>(azar(8));
     }
@@ -109,7 +109,7 @@ TEST_F(Play, FramesEqualThePlainPassesOnRandomStates) {
     }
     m.dibujar();
     ASSERT_EQ(m.mainpic().pixels, dosPasadas(m).pixels) << frame;
-    const platform::Rect c = view.changed;
+    const media::Rect c = view.changed;
     for (int y = 0; y < 500; ++y)
       for (int x = 0; x < 720; ++x)
         if (m.mainpic().at(x, y) != antes.at(x, y)) {

@@ -5,7 +5,7 @@
 
 #include "game/win32/mainwindow.h"
 #include "platform/testing/allocations.h"
-#include "scenes.h"
+#include "game/testing/scenes.h"
 
 namespace {
 

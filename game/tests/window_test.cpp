@@ -6,7 +6,7 @@
 #include <QMenuBar>
 
 #include "game/qt/mainwindow.h"
-#include "game/tests/scenes.h"
+#include "game/testing/scenes.h"
 #include "platform/testing/allocations.h"
 #include "platform/testing/qtapp.h"
 

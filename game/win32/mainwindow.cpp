@@ -135,7 +135,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
 }
 
-void MainWindow::present(const platform::Rect& c) {
+void MainWindow::present(const media::Rect& c) {
   if (hwnd() && !c.empty()) {
     const RECT changed{c.x, c.y, c.x + c.w, c.y + c.h};
     InvalidateRect(hwnd(), &changed, FALSE);

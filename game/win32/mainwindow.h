@@ -26,7 +26,7 @@ class MainWindow final : public platform::Win32Window, public View {
 
   // View
   void setCaption(Etiqueta label, const std::string& text) override;
-  void present(const platform::Rect& changed) override;
+  void present(const media::Rect& changed) override;
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 
@@ -40,7 +40,7 @@ class MainWindow final : public platform::Win32Window, public View {
   void command(int id);
 
   assets::Pictures pictures_;
-  platform::Bitmap persona_;
+  media::Bitmap persona_;
   platform::Win32Keys keys_{platform::Win32Keys::Scope::Window};
   platform::Win32Sound sound_;
   platform::Win32FileDialog dialogo_;

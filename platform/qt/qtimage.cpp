@@ -4,11 +4,11 @@
 
 namespace platform {
 
-Bitmap loadBitmap(const QString& path) {
+media::Bitmap loadBitmap(const QString& path) {
   QImage image(path);
   if (image.isNull()) return {};
   image = image.convertToFormat(QImage::Format_RGB32);
-  Bitmap bitmap(image.width(), image.height());
+  media::Bitmap bitmap(image.width(), image.height());
   for (int y = 0; y < bitmap.height; ++y) {
     const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
     uint32_t* out =
@@ -18,7 +18,7 @@ Bitmap loadBitmap(const QString& path) {
   return bitmap;
 }
 
-QImage toQImage(const Bitmap& bitmap) {
+QImage toQImage(const media::Bitmap& bitmap) {
   if (bitmap.empty()) return {};
   QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
   const auto rowBytes = static_cast<size_t>(bitmap.width) * sizeof(uint32_t);

@@ -5,16 +5,16 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace platform {
 
 // From a file or a ":/resource". Colours are kept exactly (pure white is
 // 0xFFFFFFFF, pure black 0xFF000000); alpha is forced opaque. An unreadable
 // picture gives an empty Bitmap.
-Bitmap loadBitmap(const QString& path);
+media::Bitmap loadBitmap(const QString& path);
 
 // A deep copy in Format_RGB32.
-QImage toQImage(const Bitmap& bitmap);
+QImage toQImage(const media::Bitmap& bitmap);
 
 }  // namespace platform

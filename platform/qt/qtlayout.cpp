@@ -48,10 +48,11 @@ void alignInk(QLabel* label, QChar first) {
   if (m.left() != left) label->setContentsMargins(left, m.top(), m.right(), m.bottom());
 }
 
-QtPictureButton::QtPictureButton(QWidget* parent, const Bitmap& picture, int side, uint32_t face)
+QtPictureButton::QtPictureButton(QWidget* parent, const media::Bitmap& picture, int side,
+                                 uint32_t face)
     : QAbstractButton(parent),
-      up_(toQImage(buttonFace(picture, side, side, face, false))),
-      down_(toQImage(buttonFace(picture, side, side, face, true))) {
+      up_(toQImage(media::buttonFace(picture, side, side, face, false))),
+      down_(toQImage(media::buttonFace(picture, side, side, face, true))) {
   setFixedSize(side, side);
   setFocusPolicy(Qt::NoFocus);
 }

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 #include "platform/layout.h"
 
 namespace platform {
@@ -43,7 +43,7 @@ void makeMenus(QMenuBar* bar, std::span<const Menu<Rules>> menus, Run run) {
 // the same pixels as the Windows button. Never takes the keyboard focus.
 class QtPictureButton final : public QAbstractButton {
  public:
-  QtPictureButton(QWidget* parent, const Bitmap& picture, int side, uint32_t face);
+  QtPictureButton(QWidget* parent, const media::Bitmap& picture, int side, uint32_t face);
 
  protected:
   void paintEvent(QPaintEvent*) override;

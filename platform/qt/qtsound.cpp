@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "platform/qt/qtapp.h"
-#include "platform/wavfile.h"
+#include "media/wavfile.h"
 
 namespace platform {
 
@@ -39,7 +39,7 @@ void QtSound::load(const std::string& path, Loaded& into) {
   into.voices = {};
   into.next = 0;
   const auto bytes = files_.read(path, kMaxFileBytes);
-  const auto padded = bytes ? playableWav(*bytes, kTrailingSeconds) : std::nullopt;
+  const auto padded = bytes ? media::playableWav(*bytes, kTrailingSeconds) : std::nullopt;
   if (!padded) return;
   const auto base64 = QByteArray::fromRawData(padded->data(), qsizetype(padded->size())).toBase64();
   const QUrl source(QLatin1String("data:audio/wav;base64,") + QLatin1String(base64));

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-QtSurface::QtSurface(const Bitmap& bitmap, QWidget* parent)
+QtSurface::QtSurface(const media::Bitmap& bitmap, QWidget* parent)
     : QWidget(parent),
       image_(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
              bitmap.width * 4, QImage::Format_RGB32) {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace platform {
 
@@ -14,7 +14,7 @@ class QtSurface : public QWidget {
   Q_OBJECT
  public:
   // The bitmap must outlive the surface and never be resized.
-  QtSurface(const Bitmap& bitmap, QWidget* parent);
+  QtSurface(const media::Bitmap& bitmap, QWidget* parent);
 
  public:
   // The surface pixel a mouse event lies in.

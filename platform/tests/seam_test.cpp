@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/freshkeys.h"
 #include "platform/keytracker.h"
+#include "platform/layout.h"
 #include "platform/random.h"
 #include "platform/testing/fakes.h"
 
@@ -53,6 +54,15 @@ TEST(UnderFolder, TurnsBackslashesIntoThisPlatformsSeparator) {
 // pressed more than 100 ms after a release; a quicker press is a repeat
 // the window system failed to pair. 'p' press, 'P' repeated press, 'r'
 // release, each at a time in ms; the answer is 'w' withheld or '.' let through.
+// A caption replaces whatever the string held, at every width a coordinate may have.
+TEST(Captions, APairReplacesTheTextBefore) {
+  std::string caption = "anything before";
+  platform::setPairText(caption, "Mapa ", 12, -3);
+  EXPECT_EQ(caption, "Mapa (12,-3)");
+  platform::setPairText(caption, "", INT32_MIN, INT32_MAX);
+  EXPECT_EQ(caption, "(-2147483648,2147483647)");
+}
+
 TEST(FreshKeys, KeysHeldWhenTheBoxOpenedAreWithheldUntilPressedAnew) {
   const struct {
     std::vector<std::pair<char, int>> events;

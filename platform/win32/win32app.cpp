@@ -32,7 +32,7 @@ void setClientSize(HWND window, int w, int h) {
   }
 }
 
-void drawBitmap(HDC dc, int x, int y, const Bitmap& picture) {
+void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture) {
   if (picture.empty()) return;
   const BITMAPINFO info = describe(picture);
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height),
@@ -40,7 +40,7 @@ void drawBitmap(HDC dc, int x, int y, const Bitmap& picture) {
                     DIB_RGB_COLORS);
 }
 
-void drawBitmap(HDC dc, int x, int y, const Bitmap& picture, const RECT& area) {
+void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture, const RECT& area) {
   const LONG left = std::max<LONG>(area.left - x, 0), top = std::max<LONG>(area.top - y, 0);
   const LONG right = std::min<LONG>(area.right - x, picture.width);
   const LONG bottom = std::min<LONG>(area.bottom - y, picture.height);

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 namespace platform {
 
@@ -19,9 +19,9 @@ HFONT makeFont(const wchar_t* face, int pixels, bool bold);
 void setClientSize(HWND window, int w, int h);
 
 // Draws the whole picture with its top-left corner at (x, y), unscaled.
-void drawBitmap(HDC dc, int x, int y, const Bitmap& picture);
+void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture);
 // Only the part of it that lies within `area` (in the device's pixels).
-void drawBitmap(HDC dc, int x, int y, const Bitmap& picture, const RECT& area);
+void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture, const RECT& area);
 
 // Runs the thread's messages until WM_QUIT, letting the modeless dialog
 // open at the time (if any) handle its own keys, as a dialog does. Returns

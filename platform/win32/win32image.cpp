@@ -31,7 +31,7 @@ struct Release {
 
 }  // namespace
 
-Bitmap loadPicture(const wchar_t* name) {
+media::Bitmap loadPicture(const wchar_t* name) {
   HRSRC found = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
   HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -43,7 +43,7 @@ Bitmap loadPicture(const wchar_t* name) {
   Gdiplus::Bitmap image(stream.get());
   if (image.GetLastStatus() != Gdiplus::Ok) return {};
   const int w = static_cast<int>(image.GetWidth()), h = static_cast<int>(image.GetHeight());
-  Bitmap picture(w, h);
+  media::Bitmap picture(w, h);
   Gdiplus::Rect all(0, 0, w, h);
   Gdiplus::BitmapData data{};
   if (image.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &data) != Gdiplus::Ok)
@@ -58,7 +58,7 @@ Bitmap loadPicture(const wchar_t* name) {
   return picture;
 }
 
-BITMAPINFO describe(const Bitmap& picture) {
+BITMAPINFO describe(const media::Bitmap& picture) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -69,7 +69,7 @@ BITMAPINFO describe(const Bitmap& picture) {
   return info;
 }
 
-HBITMAP toHBitmap(const Bitmap& picture) {
+HBITMAP toHBitmap(const media::Bitmap& picture) {
   const BITMAPINFO info = describe(picture);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

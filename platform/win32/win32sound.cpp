@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "platform/wavfile.h"
+#include "media/wavfile.h"
 
 namespace platform {
 
@@ -14,7 +14,7 @@ void Win32Sound::play(const std::string& path) {
   // made plain PCM as on Linux, so every file plays the same on both.
   const auto bytes = files_.read(path, kMaxFileBytes);
   if (!bytes) return;
-  auto wav = playableWav(*bytes, 0.0);
+  auto wav = media::playableWav(*bytes, 0.0);
   if (!wav) return;
   std::string& kept = sounds_[path];
   if (kept != *wav) {

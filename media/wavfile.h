@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace media {
 
 // The sound in a RIFF/WAVE file as a plain PCM WAV of 8- or 16-bit samples
 // (the only ones Qt 6.4's QSoundEffect plays: 24- and 32-bit and float
@@ -16,4 +16,4 @@ namespace platform {
 // a rate or frame no sound card plays.
 std::optional<std::string> playableWav(std::string_view wav, double seconds);
 
-}  // namespace platform
+}  // namespace media

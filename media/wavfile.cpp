@@ -1,11 +1,11 @@
-#include "platform/wavfile.h"
+#include "media/wavfile.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 
-namespace platform {
+namespace media {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::optional<std::string> playableWav(std::string_view wav, double seconds) {
   return out;
 }
 
-}  // namespace platform
+}  // namespace media

@@ -25,8 +25,8 @@ struct FakeView : game::View, std::map<Etiqueta, std::string> {
   std::optional<bool> mapMenu;
   bool quitted = false;
   void setCaption(Etiqueta label, const std::string& text) override { (*this)[label] = text; }
-  platform::Rect changed;  // by the last present
-  void present(const platform::Rect& c) override {
+  media::Rect changed;  // by the last present
+  void present(const media::Rect& c) override {
     ++presents;
     changed = c;
   }
@@ -124,7 +124,7 @@ struct Game {
   std::string enemigo(int i) { return str(e(i).x, e(i).y, e(i).direccion, e(i).vida); }
   // Field tile (k, r) shows plain grass.
   bool grass(int k, int r) const {
-    const platform::Bitmap& g = pictures().terrenos;
+    const media::Bitmap& g = pictures().terrenos;
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 20; ++x)
         if ((m.mainpic().at(20 * k + x, 20 * r + y) ^ g.at(x, y)) & 0xFFFFFF) return false;
@@ -135,16 +135,16 @@ struct Game {
 // The surface composed from scratch: the panels as painted at start, then
 // the field with the plain mask and figure passes: white, then for each
 // tile its ground, the water's second pass, the hero or his blood, and the enemy.
-inline platform::Bitmap dosPasadas(const game::Main& m) {
+inline media::Bitmap dosPasadas(const game::Main& m) {
   const auto& p = pictures();
-  platform::Bitmap f(720, 500, 0xFF000000);
-  platform::copy(f, 0, 400, p.abajo);
-  platform::copy(f, 600, 0, p.derecha);
-  platform::copy(f, 0, 0, p.resp);
+  media::Bitmap f(720, 500, 0xFF000000);
+  media::copy(f, 0, 400, p.abajo);
+  media::copy(f, 600, 0, p.derecha);
+  media::copy(f, 0, 0, p.resp);
   for (int r = 0; r < m.vistaalto; ++r)
     for (int k = 0; k < m.vistaancho; ++k) {
-      const auto par = [&](const platform::Bitmap& s, int mx, int my, int fx, int fy) {
-        platform::drawMasked(f, 20 * k, 20 * r, s, mx, my, fx, fy);
+      const auto par = [&](const media::Bitmap& s, int mx, int my, int fx, int fy) {
+        media::drawMasked(f, 20 * k, 20 * r, s, mx, my, fx, fy);
       };
       const int x = m.mapax + k, y = m.mapay + r;
       if (!m.enMapa(x, y)) {

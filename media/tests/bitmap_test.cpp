@@ -1,8 +1,8 @@
 // Raster transfers against a naive reference, pixel by pixel, clipped at
 // every edge. (The end-to-end tests compare the masked figures the game
 // draws with the screen.)
-#include "platform/bitmap.h"
-#include "platform/tilefield.h"
+#include "media/bitmap.h"
+#include "media/tilefield.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-using namespace platform;
+using namespace media;
 
 TEST(Bitblt, MatchesTheReferenceAtEveryEdge) {
   const auto pattern = [](int w, int h, uint32_t seed) {
@@ -38,7 +38,7 @@ TEST(Bitblt, MatchesTheReferenceAtEveryEdge) {
   for (int dx : {INT_MIN, -21, -20, -19, -1, 0, 1, 10, 29, 30, 31, INT_MAX})
     for (int dy : {INT_MIN, -17, -3, 0, 2, 18, 19, INT_MAX}) {
       Bitmap got = start;
-      platform::copy(got, dx, dy, src);
+      media::copy(got, dx, dy, src);
       ASSERT_EQ(got.pixels, reference(dx, dy, 0, 0, std::nullopt, 23, 17)) << dx << "," << dy;
       for (Rop rop : {Rop::MergePaint, Rop::SrcAnd})
         for (int sx : {INT_MIN, -21, -5, 0, 3, 22, 23})
@@ -46,16 +46,16 @@ TEST(Bitblt, MatchesTheReferenceAtEveryEdge) {
             for (int w : {INT_MIN, 0, 1, 20, 37, INT_MAX}) {
               const int h = w == 37 ? 5 : w;
               got = start;
-              platform::bitblt(got, dx, dy, src, sx, sy, rop, w, h);
+              media::bitblt(got, dx, dy, src, sx, sy, rop, w, h);
               ASSERT_EQ(got.pixels, reference(dx, dy, sx, sy, rop, w, h)) << dx << " " << dy;
             }
     }
   // Width and height are public: pixels that do not cover them are never touched.
   Bitmap got = start, broken;
   broken.width = broken.height = 20;
-  platform::bitblt(broken, 0, 0, src, 0, 0, Rop::MergePaint);
-  platform::bitblt(got, 0, 0, broken, 0, 0, Rop::MergePaint);
-  platform::copy(got, 0, 0, broken);
+  media::bitblt(broken, 0, 0, src, 0, 0, Rop::MergePaint);
+  media::bitblt(got, 0, 0, broken, 0, 0, Rop::MergePaint);
+  media::copy(got, 0, 0, broken);
   EXPECT_TRUE(broken.pixels.empty() && got.pixels == start.pixels);
 }
 
@@ -129,7 +129,7 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
       // Someone else drew over the target: every tile is drawn again.
       const bool scribbled = frame == 50 && k.groundW == 100 && k.targetW > 100;
       if (scribbled) {
-        platform::copy(target, 0, 0, Bitmap(100, 60, 0xFF00FF00));
+        media::copy(target, 0, 0, Bitmap(100, 60, 0xFF00FF00));
         field.invalidate();
         want = {0, 0, 100, 60};
       }
@@ -139,7 +139,7 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
         field.draw(c, r, stacks[0]);  // no such tiles
       EXPECT_EQ(field.changed(), want) << frame;
       Bitmap ref(k.targetW, k.targetH, 0xFF123456);
-      platform::copy(ref, 0, 0, ground);
+      media::copy(ref, 0, 0, ground);
       for (std::size_t i = 0; i < stacks.size(); ++i)
         for (int l = 0; l < stacks[i].count; ++l) {
           const Layer& y = stacks[i].layers[static_cast<std::size_t>(l)];
@@ -163,7 +163,7 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
 // A picture button, raised and held: every pixel of a 6 x 6 face round a
 // 2 x 2 picture. L light, D dark, S shadow, f face, p picture.
 TEST(ButtonFace, RaisedAndSunkenBevelsRoundThePicture) {
-  const platform::Bitmap picture(2, 2, 0xFF123456);
+  const media::Bitmap picture(2, 2, 0xFF123456);
   const std::map<char, uint32_t> colour = {{'L', 0xFFFFFFFF},
                                            {'D', 0xFF696969},
                                            {'S', 0xFFA0A0A0},
@@ -172,7 +172,7 @@ TEST(ButtonFace, RaisedAndSunkenBevelsRoundThePicture) {
   const char* raised[] = {"LLLLLD", "LfffSD", "LfppSD", "LfppSD", "LSSSSD", "DDDDDD"};
   const char* sunken[] = {"DDDDDL", "DSSSfL", "DSfffL", "DSfppL", "DffppL", "LLLLLL"};
   for (bool down : {false, true}) {
-    const platform::Bitmap b = platform::buttonFace(picture, 6, 6, 0xF0F0F0, down);
+    const media::Bitmap b = media::buttonFace(picture, 6, 6, 0xF0F0F0, down);
     std::string got, want;
     for (int y = 0; y < 6; ++y)
       for (int x = 0; x < 6; ++x) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/tests/fakes.h"
+#include "game/testing/fakes.h"
 #include "mapformat/writer.h"
 
 namespace gametest {
@@ -68,7 +68,7 @@ inline void heroeEn(game::Main& m, const std::string& path) {
 
 struct NoView : game::View {
   void setCaption(game::Etiqueta, const std::string&) override {}
-  void present(const platform::Rect&) override {}
+  void present(const media::Rect&) override {}
   void setMapMenuEnabled(bool) override {}
   void quit() override {}
 };

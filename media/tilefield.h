@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
-namespace platform {
+namespace media {
 
 // One masked figure: the mask block (black where the figure is, white
 // elsewhere) and the figure block (drawn on white), both in sheet. A block
@@ -24,7 +24,6 @@ struct Layer {
 
 class TileField {
  public:
-  static constexpr int kTile = 20;
   static constexpr int kMaxLayers = 4;
   static constexpr std::size_t kCached = 128;
 
@@ -71,4 +70,4 @@ class TileField {
   Rect changed_;
 };
 
-}  // namespace platform
+}  // namespace media

@@ -1,13 +1,13 @@
-#include "platform/tilefield.h"
+#include "media/tilefield.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace platform {
+namespace media {
 
 namespace {
 
-constexpr int kT = TileField::kTile;
+constexpr int kT = kTile;
 constexpr uint32_t kAlpha = 0xFF000000u;
 
 bool inside(const Bitmap& b, int x, int y) {
@@ -154,4 +154,4 @@ void TileField::composeSlow(int k, int r, const Stack& stack) {
   }
 }
 
-}  // namespace platform
+}  // namespace media

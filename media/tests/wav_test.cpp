@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/wav.h"
-#include "platform/wavfile.h"
+#include "media/wavfile.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST(Wav, SamplesBecomePlayablePcmWithSilenceBehind) {
       {wav(1, 1, 10, 2, std::string(100, '\1')).substr(0, 49), 0, wav(1, 1, 10, 2, "\1\1\1\1"s)},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(platform::playableWav(c.in, c.seconds).value_or("refused"), c.want);
+    EXPECT_EQ(media::playableWav(c.in, c.seconds).value_or("refused"), c.want);
 
   for (const std::string& bad :
        {"RIFF....WAVEdata"s, "RIFX" + wav(1, 1, 10, 2, "\1\2"s).substr(4),
@@ -49,7 +49,7 @@ TEST(Wav, SamplesBecomePlayablePcmWithSilenceBehind) {
         wav(2, 1, 10, 2, "\1\2"s), wav(1, 0, 10, 2, "\1\2"s), wav(1, 9, 10, 9, "\1\2"s),
         wav(1, 1, 0, 2, "\1\2"s), wav(1, 1, 192001, 2, "\1\2"s), wav(1, 2, 10, 3, "\1\2\3"s),
         wav(1, 1, 10, 5, "\1"s), wav(3, 1, 10, 2, "\1\2"s), wav(1, 1, 10, 0, ""s)})
-    EXPECT_FALSE(platform::playableWav(bad, 0.5)) << bad.size();
+    EXPECT_FALSE(media::playableWav(bad, 0.5)) << bad.size();
 }
 
 }  // namespace

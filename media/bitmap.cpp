@@ -1,9 +1,9 @@
-#include "platform/bitmap.h"
+#include "media/bitmap.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace platform {
+namespace media {
 
 namespace {
 
@@ -141,4 +141,4 @@ Bitmap buttonFace(const Bitmap& picture, int w, int h, uint32_t face, bool down)
   return b;
 }
 
-}  // namespace platform
+}  // namespace media

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace media {
+
+// A map tile's side in pixels, in both programs' views and sheets.
+inline constexpr int kTile = 20;
 
 struct Bitmap {
   int width = 0, height = 0;
@@ -57,8 +60,8 @@ enum class Rop : uint32_t {
 // both pictures at every edge, negative coordinates included. src and dst
 // must not be the same Bitmap.
 // Called by the game's dibujar: mask with MergePaint, then figure with SrcAnd.
-void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w = 20,
-            int h = 20);
+void bitblt(Bitmap& dst, int dx, int dy, const Bitmap& src, int sx, int sy, Rop rop, int w = kTile,
+            int h = kTile);
 
 // Draws a 20 x 20 figure so that its white ground is transparent: the mask
 // block with MergePaint (a white hole where the mask is black), then the
@@ -78,4 +81,4 @@ Bitmap buttonFace(const Bitmap& picture, int w, int h, uint32_t face, bool down)
 // Plain copy of the whole of src with its top-left corner at (dx, dy), clipped.
 void copy(Bitmap& dst, int dx, int dy, const Bitmap& src);
 
-}  // namespace platform
+}  // namespace media
