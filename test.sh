@@ -6,6 +6,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 tarnwick_install_packages
 tarnwick_check_format "$root"
+/usr/bin/python3 "$root/tools/check_layers.py" "$root"
 tarnwick_build "$root"
 
 # Qt needs a private runtime folder; tests run headless.

@@ -60,7 +60,10 @@ class Principal {
   // The map as a file holds it: what "Guardar" writes.
   void amapa(mapformat::MapData& out) const;
 
-  // State, named as the rules name it; tests set it up directly.
+  // The editor's state, named as the rules name it. Public as a record's
+  // fields are, so tests and benchmarks can build a large map or a full
+  // list of enemies directly; whoever sets it keeps the view on the map and
+  // each placed enemy on a cell that shows its kind.
   int16_t maxx = 0, maxy = 0;
   int16_t mapax = 0, mapay = 0;
   int16_t vistaancho = 0, vistaalto = 0;

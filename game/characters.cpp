@@ -1,7 +1,7 @@
 // Characters: "Jugador Nuevo", "Cargar jugador" and "Guardar". A character
 // file holds name, level and experience, each followed by ",".
 #include "game/main.h"
-#include "game/personaje.h"
+#include "game/characterfile.h"
 
 namespace game {
 

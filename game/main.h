@@ -72,7 +72,12 @@ class Main {
   // panel at (0, 400). The window shows it as it is after present().
   const media::Bitmap& mainpic() const { return mainpic_; }
 
-  // State, named as the rules name it; tests set it up directly.
+  // The game's state, named as the rules name it. Public as a record's
+  // fields are: the tests and benchmarks build their scenes by setting it
+  // (a hundred enemies mid-fight, a hero at a map's edge), which no chain
+  // of handler calls reaches in reasonable time. Whoever sets it keeps the
+  // rules' invariants: a live enemy stands on a cell naming its slot, the
+  // view lies on the map. The windows only read what View is told.
   double vistaancho = 0;
   double vistaalto = 0;
   int16_t cuadro = 0;

@@ -8,7 +8,7 @@
 #endif
 
 #include "game/testing/fakes.h"
-#include "game/personaje.h"
+#include "game/characterfile.h"
 
 using namespace gametest;
 using platform::Icon;
@@ -121,12 +121,12 @@ TEST_F(Play, NamesAreWindows1252InTheFile) {
   std::set<std::string> seen;
   for (int b = 0; b < 256; ++b) {
     const std::string byte(1, static_cast<char>(b));
-    EXPECT_TRUE(seen.insert(game::desde1252(byte)).second) << b;
-    EXPECT_EQ(game::a1252(game::desde1252(byte)), byte) << b;
+    EXPECT_TRUE(seen.insert(game::fromCp1252(byte)).second) << b;
+    EXPECT_EQ(game::toCp1252(game::fromCp1252(byte)), byte) << b;
   }
-  EXPECT_EQ(game::desde1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
+  EXPECT_EQ(game::fromCp1252("\x80\x9F\xA0"), "€Ÿ\u00A0");
   for (const char* foreign : {"\u0080", "\u0100", "\u20AD"})
-    EXPECT_FALSE(game::a1252(foreign)) << foreign;
+    EXPECT_FALSE(game::toCp1252(foreign)) << foreign;
   files.put("fuera",
             "Pe\xF1"
             "a\x80,2,150,");
@@ -243,7 +243,7 @@ TEST_F(Play, NamesEveryPlatformCanHoldAndWhyOthersAreNot) {
       ASSERT_EQ(messages.shown.size(), c.falta == F::Ninguna ? std::size_t{!nuevo} : 1u)
           << c.nombre;
       if (c.falta == F::Ninguna) {
-        EXPECT_EQ(files.get("personajes/" + c.nombre), *game::a1252(c.nombre) + ",1,0,")
+        EXPECT_EQ(files.get("personajes/" + c.nombre), *game::toCp1252(c.nombre) + ",1,0,")
             << c.nombre;
         files.remove(files.path("personajes/" + c.nombre));
         continue;

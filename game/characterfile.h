@@ -32,10 +32,10 @@ std::optional<std::string> escribirpersonaje(std::string_view nombre, int32_t ni
 
 // Windows-1252 bytes to UTF-8. Every byte has a character: the five the
 // code page leaves undefined become the control characters of their value.
-std::string desde1252(std::string_view bytes);
+std::string fromCp1252(std::string_view bytes);
 // UTF-8 to Windows-1252; nullopt for text that is not UTF-8 or holds a
 // character the code page lacks.
-std::optional<std::string> a1252(std::string_view utf8);
+std::optional<std::string> toCp1252(std::string_view utf8);
 
 // Why a name cannot be a character's: it must be one field of the file,
 // held by Windows-1252, and a file of its own inside "personajes" on every

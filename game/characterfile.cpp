@@ -1,4 +1,4 @@
-#include "game/personaje.h"
+#include "game/characterfile.h"
 
 #include "mapformat/numbers.h"
 
@@ -56,7 +56,7 @@ std::optional<char32_t> siguienteUtf8(std::string_view& s) {
   return c;
 }
 
-std::optional<char> byte1252(char32_t c) {
+std::optional<char> cp1252Byte(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (int i = 0; i < 32; ++i)
     if (kAlto[i] == c) return static_cast<char>(0x80 + i);
@@ -65,7 +65,7 @@ std::optional<char> byte1252(char32_t c) {
 
 }  // namespace
 
-std::string desde1252(std::string_view bytes) {
+std::string fromCp1252(std::string_view bytes) {
   std::string out;
   for (const char b : bytes) {
     const auto u = static_cast<unsigned char>(b);
@@ -74,12 +74,12 @@ std::string desde1252(std::string_view bytes) {
   return out;
 }
 
-std::optional<std::string> a1252(std::string_view utf8) {
+std::optional<std::string> toCp1252(std::string_view utf8) {
   std::string out;
   while (!utf8.empty()) {
     const auto c = siguienteUtf8(utf8);
     if (!c) return std::nullopt;
-    const auto b = byte1252(*c);
+    const auto b = cp1252Byte(*c);
     if (!b) return std::nullopt;
     out += *b;
   }
@@ -90,7 +90,7 @@ FaltaNombre faltaEnNombre(std::string_view nombre) {
   if (nombre.empty()) return FaltaNombre::Vacio;
   for (std::string_view resto = nombre; !resto.empty();) {
     const auto c = siguienteUtf8(resto);
-    if (!c || !byte1252(*c)) return FaltaNombre::Alfabeto;
+    if (!c || !cp1252Byte(*c)) return FaltaNombre::Alfabeto;
     if (*c < 0x20 || (*c >= 0x7F && *c < 0xA0)) return FaltaNombre::Control;
     if (*c == ',') return FaltaNombre::Coma;
   }
@@ -159,7 +159,7 @@ CamposPersonaje leerpersonaje(std::string_view t) {
   if (t.empty()) return c;  // an empty text has no fields at all
   // Text after the third "," is never looked at.
   const std::size_t c1 = t.find(',');
-  c.nombre = desde1252(t.substr(0, c1));
+  c.nombre = fromCp1252(t.substr(0, c1));
   if (c1 == std::string_view::npos) return c;
   const std::size_t c2 = t.find(',', c1 + 1);
   c.nivel = mapformat::toInt32(t.substr(c1 + 1, c2 - (c1 + 1)));
@@ -172,7 +172,7 @@ CamposPersonaje leerpersonaje(std::string_view t) {
 std::optional<std::string> escribirpersonaje(std::string_view nombre, int32_t nivel,
                                              int32_t experiencia) {
   if (!nombrevalido(nombre)) return std::nullopt;
-  auto texto = a1252(nombre);
+  auto texto = toCp1252(nombre);
   *texto += ',';
   mapformat::appendText(*texto, nivel);
   *texto += ',';
