@@ -31,14 +31,8 @@ PrincipalWindow::PrincipalWindow()
 }
 
 void PrincipalWindow::buildControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("principal"));
-  client->setFixedSize(layout::kAncho, layout::kAlto);
-  client->setAutoFillBackground(true);
-  QPalette fondo = client->palette();
-  fondo.setColor(QPalette::Window, platform::qtColor(layout::kFondo));
-  client->setPalette(fondo);
-  setCentralWidget(client);
+  QWidget* client =
+      platform::makeClient(this, "principal", layout::kAncho, layout::kAlto, layout::kFondo);
 
   mainpic_ = new platform::QtSurface(principal_.mainpic(), client);
   mainpic_->setObjectName(QStringLiteral("mainpic"));

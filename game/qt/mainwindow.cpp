@@ -32,14 +32,8 @@ MainWindow::MainWindow()
 }
 
 void MainWindow::buildControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("main"));
-  client->setFixedSize(layout::kAncho, layout::kAlto);
-  client->setAutoFillBackground(true);
-  QPalette fondo = client->palette();
-  fondo.setColor(QPalette::Window, platform::qtColor(layout::kFondo));
-  client->setPalette(fondo);
-  setCentralWidget(client);
+  QWidget* client =
+      platform::makeClient(this, "main", layout::kAncho, layout::kAlto, layout::kFondo);
 
   mainpic_ = new platform::QtSurface(main_.mainpic(), client);
   mainpic_->setObjectName(QStringLiteral("mainpic"));

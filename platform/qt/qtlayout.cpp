@@ -23,6 +23,18 @@ QFont qtFont(const Font& font) {
   return f;
 }
 
+QWidget* makeClient(QMainWindow* window, const char* name, int w, int h, uint32_t background) {
+  auto* client = new QWidget(window);
+  client->setObjectName(QString::fromUtf8(name));
+  client->setFixedSize(w, h);
+  client->setAutoFillBackground(true);
+  QPalette palette = client->palette();
+  palette.setColor(QPalette::Window, qtColor(background));
+  client->setPalette(palette);
+  window->setCentralWidget(client);
+  return client;
+}
+
 QLabel* makeLabel(QWidget* parent, const Label& label) {
   auto* l = new QLabel(QString::fromUtf8(label.text), parent);
   l->setObjectName(QString::fromUtf8(label.name));

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
 
 #include "media/bitmap.h"
@@ -16,6 +17,10 @@ namespace platform {
 
 QColor qtColor(uint32_t rgb);
 QFont qtFont(const Font& font);
+
+// The window's client area: w x h pixels of `background`, named for screen
+// readers and tests, set as the window's central widget.
+QWidget* makeClient(QMainWindow* window, const char* name, int w, int h, uint32_t background);
 
 // A label whose text begins at the top left of its box, as on Windows.
 QLabel* makeLabel(QWidget* parent, const Label& label);
