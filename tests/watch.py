@@ -1,8 +1,8 @@
 """Watching the programs from outside, for both end-to-end harnesses: waiting for a
 condition, the CPU time a process used, when its windows were mapped and where
-they lie, and the window manager the tests run under, if any."""
+they lie, the window manager the tests run under, if any, and what their sessions share."""
 
-import os, subprocess, threading, time  # noqa: E401
+import os, shutil, subprocess, tempfile, threading, time  # noqa: E401
 
 
 def wait_for(what, predicate, timeout=20.0, interval=0.05):
@@ -78,3 +78,63 @@ def window_manager(spawn):
     wait_for("openbox", lambda: b"window id" in subprocess.run(
         ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True).stdout)
     return name
+
+
+class XSession:
+    """What both harnesses' sessions share: the processes they start (ended, last first, on
+    leaving, with the session's folder removed), a private X server, xdotool, the windows
+    showing, idle CPU, and a screenshot when a test fails. Subclasses set name, kind,
+    folder, procs, cwd (where programs start) and wm."""
+
+    def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None):
+        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=cwd or self.cwd))
+        return self.procs[-1]
+
+    def daemon(self, *args):  # the first line a daemon prints tells where to reach it
+        return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
+
+    def x_server(self):
+        os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
+                                                  "-nolisten", "tcp")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, *_):
+        if kind is not None:
+            shot = os.path.join(tempfile.gettempdir(), "tarnwick-%s-%s-failure.png" % (self.kind, self.name))
+            subprocess.run(["import", "-window", "root", shot])
+            print("screenshot of the failure: " + shot)
+        self.ending()
+        for p in reversed(self.procs):
+            p.terminate()
+            p.wait(timeout=5)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def ending(self):  # before the processes are ended
+        pass
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=20).stdout
+
+    def window(self, title):  # the X window of the top-level window so titled, once it shows
+        return self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % title).split()[0]
+
+    def count(self, title):  # how many windows so titled show
+        return len(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                  capture_output=True, text=True).stdout.split())
+
+    def shown(self, title):
+        return self.count(title) > 0
+
+    def cpu(self, seconds, pids):
+        """Percent of one core the processes `pids()` use together over `seconds` left alone, and
+        the seconds. Under a window manager None, after a second: the figures are the bare server's."""
+        if self.wm:
+            time.sleep(1)
+            return None
+        pids = pids()
+        before, started = sum(map(cpu_seconds, pids)), time.monotonic()
+        time.sleep(seconds)
+        elapsed = time.monotonic() - started
+        return 100 * (sum(map(cpu_seconds, pids)) - before) / elapsed, elapsed

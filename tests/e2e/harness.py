@@ -3,7 +3,7 @@
 import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from watch import MapWatch, cpu_seconds, geometry, wait_for, window_manager  # noqa: E402
+from watch import MapWatch, XSession, geometry, wait_for, window_manager  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROGRAMS = {"TarnwickQuest": ("Tarnwick quest 1.0", "Juego"), "TarnwickEdit": ("Tarnwick Editor", "Edit")}
@@ -34,9 +34,10 @@ def expected_tile(figure, row):
     return b"".join(art[i:i + 3] if mask[i:i + 3] == b"\0\0\0" else grass[i:i + 3] for i in range(0, 1200, 3))
 
 
-class Session:
+class Session(XSession):
     """A copy of build/bin in a temporary folder (or the programs' folder given, as it is),
     with its own X display and buses."""
+    kind, cwd = "e2e", None
 
     def __init__(self, name, programs=None):
         global pyatspi
@@ -47,8 +48,7 @@ class Session:
             shutil.copytree(os.environ.get("TARNWICK_BIN", os.path.join(ROOT, "build", "bin")), self.bin)
         os.environ.update(XDG_RUNTIME_DIR=self.folder, LC_ALL="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ.pop("QT_QPA_PLATFORM", None)
-        os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                                                  "-nolisten", "tcp")
+        self.x_server()
         self.wm = window_manager(self.spawn)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.daemon("dbus-daemon", "--session", "--nofork",
                                                              "--print-address=1")
@@ -56,26 +56,6 @@ class Session:
         self.watch = MapWatch(self.spawn)
         time.sleep(0.3)
         import pyatspi  # finds the bus through the environment set above
-
-    def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None):
-        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=cwd))
-        return self.procs[-1]
-
-    def daemon(self, *args):  # the first line a daemon prints tells where to reach it
-        return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, kind, *_):
-        if kind is not None:
-            shot = os.path.join(tempfile.gettempdir(), "tarnwick-e2e-%s-failure.png" % self.name)
-            subprocess.run(["import", "-window", "root", shot])
-            print("screenshot of the failure: " + shot)
-        for p in reversed(self.procs):
-            p.terminate()
-            p.wait(timeout=5)
-        shutil.rmtree(self.folder, ignore_errors=True)
 
     def start(self, program):  # returns the seconds until its window was mapped
         self.title, self.app_name = PROGRAMS[program]
@@ -86,23 +66,12 @@ class Session:
         self.origin = surface.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
         return shown
 
-    def idle(self, seconds):
-        """Percent of one core the program uses over `seconds` left alone, and the seconds taken.
-        Under a window manager None, after a second: the figures are the bare server's."""
-        if self.wm:
-            time.sleep(1)
-            return None
-        before, started = cpu_seconds(self.program.pid), time.monotonic()
-        time.sleep(seconds)
-        elapsed = time.monotonic() - started
-        return 100 * (cpu_seconds(self.program.pid) - before) / elapsed, elapsed
+    def idle(self, seconds):  # the program's share of a core, as XSession.cpu
+        return self.cpu(seconds, lambda: [self.program.pid])
 
     def play(self, steps):
         for verb, *args in steps:
             getattr(self, verb)(*args)
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=20).stdout
 
     def keys(self, *args, title=None):  # xdotool into a window, the program's unless titled otherwise
         self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % (title or self.title),
@@ -114,13 +83,6 @@ class Session:
 
     def click(self, x, y):  # on the drawing surface
         self.xdotool("mousemove", *self.screen(x, y), "click", "1")
-
-    def window(self, title):  # the X window of the window so titled, once it shows
-        return self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % title).split()[0]
-
-    def shown(self, title):
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                              capture_output=True).stdout.strip() != b""
 
     def closed(self, title):
         wait_for("%s to close" % title, lambda: not self.shown(title))

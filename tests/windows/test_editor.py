@@ -31,7 +31,7 @@ with Session("editor") as s:
     s.dialog("Edit", focus=False)
     s.xdotool("key", "ctrl+a", "type", "40")
     s.xdotool("key", "Return")
-    wait_for("the 40 x 20 map", lambda: s.gone("Nuevo Mapa") and s.label("Tarnwick Editor", "Mapa") == "Mapa (0,0)")
+    wait_for("the 40 x 20 map", lambda: not s.shown("Nuevo Mapa") and s.label("Tarnwick Editor", "Mapa") == "Mapa (0,0)")
 
     # The mouse, held down on the view, is followed off it and out of the window,
     # left of and above the view too, until the button is let go.
@@ -57,10 +57,10 @@ with Session("editor") as s:
     s.window("Open")
     s.xdotool("mousemove", *crear, "click", "1")
     time.sleep(0.5)
-    assert not s.gone("Nuevo Mapa"), "'Crear' made a map under 'Abrir'"
+    assert s.shown("Nuevo Mapa"), "'Crear' made a map under 'Abrir'"
     s.dialog("Open", s.windows_path("mapas", "default.mapa"))
     s.xdotool("mousemove", *crear, "click", "1")
-    wait_for("'Crear' to make the map", lambda: s.gone("Nuevo Mapa"))
+    wait_for("'Crear' to make the map", lambda: not s.shown("Nuevo Mapa"))
 
     s.menu(0)  # "Nuevo": the proposed 30 x 20
     s.dialog("Nuevo Mapa")

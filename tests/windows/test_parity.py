@@ -143,7 +143,7 @@ with wine.Session("parity") as s:
     s.keys("keydown", "Left", "sleep", "1.0", "keyup", "Left")
     windows_matches(s, "game after a walk", "game", linux, GAME)
     s.menu(4)  # "Salir"
-    wait_for("the game to end", lambda: s.gone("Tarnwick quest 1.0"))
+    wait_for("the game to end", lambda: not s.shown("Tarnwick quest 1.0"))
 
     s.start("TarnwickEdit.exe", "Tarnwick Editor", *EDITOR, "paleta_pasto", (634, 34))
     s.menu(0)  # "Nuevo": the proposed 30 x 20

@@ -3,7 +3,7 @@
 import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from watch import MapWatch, cpu_seconds, geometry, wait_for, window_manager  # noqa: E402
+from watch import MapWatch, XSession, geometry, wait_for, window_manager  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -24,18 +24,17 @@ def picture(name):
     return Picture(os.path.join(ROOT, "assets", "pictures", name + ".png"))
 
 
-class Session:
+class Session(XSession):
     """A copy of build-windows/bin, a fresh Wine prefix and an X display of its own."""
+    kind = "windows"
 
     def __init__(self, name):
         self.name, self.procs = name, []
         self.folder = tempfile.mkdtemp(prefix="tarnwick-wine-")
-        self.bin = os.path.join(self.folder, "bin")
+        self.bin = self.cwd = os.path.join(self.folder, "bin")
         shutil.copytree(os.environ["TARNWICK_WINDOWS_BIN"], self.bin)
-        xvfb = self.spawn("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                          stdout=subprocess.PIPE)
-        os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEDEBUG="-all",
-                          WINEPREFIX=os.path.join(self.folder, "prefix"))
+        self.x_server()
+        os.environ.update(WINEDEBUG="-all", WINEPREFIX=os.path.join(self.folder, "prefix"))
         self.wm = window_manager(self.spawn)
         started = time.monotonic()
         # Under a window manager Wine's windows are its to manage, as on a desktop.
@@ -44,17 +43,9 @@ class Session:
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
         self.watch = MapWatch(self.spawn)
 
-    def spawn(self, *args, stdout=subprocess.DEVNULL):
-        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=self.bin))
-        return self.procs[-1]
-
     def idle(self, seconds, exe):
-        """Percent of one core that the program's process and the wineserver, which
-        serves its every call, use together over `seconds` left alone; and the seconds.
-        Under a window manager None, after a second: the figures are the bare server's."""
-        if self.wm:
-            time.sleep(1)
-            return None
+        """The share of a core, as XSession.cpu, of the program's process and the wineserver,
+        which serves its every call."""
         prefix = ("WINEPREFIX=%s\0" % os.environ["WINEPREFIX"]).encode()
 
         def counted(pid):  # by the prefix in its environment: other tests' Wine may be running
@@ -63,37 +54,15 @@ class Session:
             except OSError:  # ended meanwhile
                 return False
             return prefix in env and any(name in command.split(b"\0")[0] for name in (exe.encode(), b"wineserver"))
-        pids = list(filter(counted, filter(str.isdigit, os.listdir("/proc"))))
-        assert len(pids) == 2, "%s and the wineserver, not %d processes" % (exe, len(pids))
-        before, started = sum(map(cpu_seconds, pids)), time.monotonic()
-        time.sleep(seconds)
-        elapsed = time.monotonic() - started
-        return 100 * (sum(map(cpu_seconds, pids)) - before) / elapsed, elapsed
 
-    def __enter__(self):
-        return self
+        def pids():
+            found = list(filter(counted, filter(str.isdigit, os.listdir("/proc"))))
+            assert len(found) == 2, "%s and the wineserver, not %d processes" % (exe, len(found))
+            return found
+        return self.cpu(seconds, pids)
 
-    def __exit__(self, kind, *_):
-        if kind is not None:
-            shot = os.path.join(tempfile.gettempdir(), "tarnwick-windows-%s-failure.png" % self.name)
-            subprocess.run(["import", "-window", "root", shot])
-            print("screenshot of the failure: " + shot)
+    def ending(self):
         subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
-        for p in reversed(self.procs):
-            p.terminate()
-            p.wait(timeout=5)
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=20).stdout
-
-    def window(self, title):
-        """The X window of the top-level window so titled, once it shows."""
-        return self.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % title).split()[0]
-
-    def gone(self, title):
-        return not subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                                  capture_output=True).stdout.strip()
 
     def start(self, exe, title, width, height, panel, at):
         """Starts the program and finds its client area by a picture it paints at `at`:
@@ -143,12 +112,7 @@ class Session:
         if path:
             self.xdotool(*into, "key", "ctrl+a", "type", "--delay", "20", path)
         self.xdotool(*into, "key", "Return")
-        wait_for("%s to close" % title, lambda: self.gone(title))
-
-    def count(self, title):
-        """How many windows so titled show."""
-        return len(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                                  capture_output=True, text=True).stdout.split())
+        wait_for("%s to close" % title, lambda: not self.shown(title))
 
     def move(self, title, width, height, to):
         """Drags the window so titled by its caption, as a person would, until its
