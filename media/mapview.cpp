@@ -23,11 +23,11 @@ Rect MapView::clear() {
   return all();
 }
 
-MapView::Tiles MapView::begin(int cols, int rows) {
+MapView::Frame MapView::begin(int cols, int rows) {
   field_.begin();
-  whole_ = cols == kViewCols && rows == kViewRows;
-  if (!whole_) clear();
-  return {std::clamp(cols, 0, kViewCols), std::clamp(rows, 0, kViewRows)};
+  const bool whole = cols == kViewCols && rows == kViewRows;
+  if (!whole) clear();
+  return {std::clamp(cols, 0, kViewCols), std::clamp(rows, 0, kViewRows), whole};
 }
 
 }  // namespace media

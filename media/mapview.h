@@ -33,10 +33,10 @@ class MapView {
   // one that is, bottom first. Returns the part of target to present.
   template <class OnMap, class Fill>
   Rect draw(int cols, int rows, int x0, int y0, OnMap&& onMap, Fill&& fill) {
-    const Tiles n = begin(cols, rows);
+    const Frame f = begin(cols, rows);
     TileField::Stack stack;
-    for (int r = 0; r < n.rows; ++r)
-      for (int k = 0; k < n.cols; ++k) {
+    for (int r = 0; r < f.rows; ++r)
+      for (int k = 0; k < f.cols; ++k) {
         const int x = x0 + k, y = y0 + r;
         stack.count = 0;
         if (onMap(x, y)) {
@@ -46,27 +46,25 @@ class MapView {
         }
         field_.draw(k, r, stack);
       }
-    return whole_ ? field_.changed() : all();
+    return f.whole ? field_.changed() : all();
   }
 
   // Blanks the view (the next frame draws every tile); returns all of it, to present.
   Rect clear();
 
  private:
-  struct Tiles {
-    int cols, rows;
+  struct Frame {
+    int cols, rows;  // the tiles walked: those the field holds
+    bool whole;      // the whole view; any other leaves the rest blank
   };
-  // Starts a frame. A view other than the whole one leaves the rest blank,
-  // so it is blanked first and shown anew; the tiles walked are those the
-  // field holds.
-  Tiles begin(int cols, int rows);
+  // Starts a frame; one of another size is blanked first and shown anew.
+  Frame begin(int cols, int rows);
   static constexpr Rect all() { return {0, 0, kViewWidth, kViewHeight}; }
 
   Bitmap& target_;
   const Bitmap& blank_;
   Layer offMap_;
   TileField field_;
-  bool whole_ = true;  // this frame draws the whole view
 };
 
 }  // namespace media
