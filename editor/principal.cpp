@@ -1,7 +1,5 @@
 #include "editor/principal.h"
 
-#include <algorithm>
-
 #include "mapformat/numbers.h"
 #include "platform/layout.h"
 
@@ -28,11 +26,11 @@ Principal::Principal(Services services, const assets::Pictures& pictures, View& 
       view_(view),
       mapa_(new Celda[static_cast<std::size_t>(kGridSize) * kGridSize]),
       mainpic_(kViewWidth, kViewHeight, kFondo),
-      campo_(mainpic_, pics_.resp, kViewWidth / kTile, kViewHeight / kTile) {}
+      campo_(mainpic_, pics_.resp, {&pics_.terrenos, 0, kTile, 0, kTile}) {}
 
 void Principal::Form_Load() {
-  vistaancho = kViewWidth / kTile;
-  vistaalto = kViewHeight / kTile;
+  vistaancho = media::kViewCols;
+  vistaalto = media::kViewRows;
   modo = kNinguno;
   carpetas_ = platform::findFolders(s_.files);
 }
@@ -114,10 +112,8 @@ void Principal::maintimer_Timer() {
 }
 
 void Principal::ajustarorigen() {
-  if (mapax + vistaancho > maxx) mapax = a16(maxx - vistaancho + 1);
-  if (mapay + vistaalto > maxy) mapay = a16(maxy - vistaalto + 1);
-  mapax = std::max<int16_t>(mapax, 0);
-  mapay = std::max<int16_t>(mapay, 0);
+  mapax = media::clampOrigin(mapax, vistaancho, maxx);
+  mapay = media::clampOrigin(mapay, vistaalto, maxy);
   mostrarorigen();
 }
 
@@ -142,42 +138,24 @@ void Principal::nuevomapa(int16_t ancho, int16_t alto) {
   dibujar();
 }
 
-// The view's tiles, each a stack of masked figures; only the tiles whose
-// stack changed are drawn again.
+// Each cell of the map is a stack of masked figures; the view draws them,
+// and plain black beyond a small map's edge, whatever the grid still holds.
 void Principal::dibujar() {
   auto bloque = [](const media::Bitmap& sheet, int x, int y, int fx, int fy) {
     return media::Layer{&sheet, a16(x), a16(y), a16(fx), a16(fy)};
   };
-  campo_.begin();
-  // A view other than the whole picture leaves the rest of it white.
-  const bool entero = vistaancho == kViewWidth / kTile && vistaalto == kViewHeight / kTile;
-  if (!entero) {
-    media::copy(mainpic_, 0, 0, pics_.resp);
-    campo_.invalidate();
-  }
-  media::TileField::Stack pila;
-  for (int r = 0; r < vistaalto; ++r) {
-    for (int k = 0; k < vistaancho; ++k) {
-      const int x = mapax + k, y = mapay + r;
-      pila.count = 0;
-      // Beyond a small map's edge: plain black, whatever the grid still holds.
-      if (!enMapa(x, y)) {
-        pila.push(bloque(pics_.terrenos, 0, kTile, 0, kTile));
-        campo_.draw(k, r, pila);
-        continue;
-      }
-      const Celda& c = mapa(x, y);
-      const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
-      pila.push(bloque(pics_.terrenos, suelo, 0, suelo, 0));
-      if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
-      // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
-      if (c.tipoenemigo >= 0 && c.tipoenemigo <= 2)
-        pila.push(bloque(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], kTile, kFila, 0,
-                         kFila));
-      campo_.draw(k, r, pila);
-    }
-  }
-  view_.present(entero ? campo_.changed() : media::Rect{0, 0, kViewWidth, kViewHeight});
+  const auto enElMapa = [this](int x, int y) { return enMapa(x, y); };
+  const auto capas = [&](int x, int y, media::TileField::Stack& pila) {
+    const Celda& c = mapa(x, y);
+    const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
+    pila.push(bloque(pics_.terrenos, suelo, 0, suelo, 0));
+    if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
+    // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
+    if (c.tipoenemigo >= 0 && c.tipoenemigo <= 2)
+      pila.push(
+          bloque(pics_.enemigos[static_cast<std::size_t>(c.tipoenemigo)], kTile, kFila, 0, kFila));
+  };
+  view_.present(campo_.draw(vistaancho, vistaalto, mapax, mapay, enElMapa, capas));
 }
 
 void Principal::mnusalir_Click() { view_.quit(); }

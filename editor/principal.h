@@ -15,7 +15,7 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
-#include "media/tilefield.h"
+#include "media/mapview.h"
 
 namespace editor {
 
@@ -85,7 +85,7 @@ class Principal {
   View& view_;
   std::unique_ptr<Celda[]> mapa_;
   media::Bitmap mainpic_;
-  media::TileField campo_;  // the view's tiles, as last drawn
+  media::MapView campo_;  // the view, as last drawn
   std::string textoMouse_, textoMapa_;
   mapformat::MapData archivo_;  // files are read into and written from here
   std::string texto_;

@@ -5,14 +5,15 @@
 
 #include "mapformat/mapdata.h"
 #include "media/bitmap.h"
+#include "media/mapview.h"
 
 namespace editor {
 
 using mapformat::kGridSize;
 using mapformat::kMaxUnits;
 using media::kTile;
-inline constexpr int kViewWidth = 600;
-inline constexpr int kViewHeight = 400;
+using media::kViewHeight;
+using media::kViewWidth;
 
 // Palette tools.
 enum Modo : int16_t { kNinguno = -1, kTerreno = 0, kJugador = 1, kEnemigo = 2 };

@@ -49,9 +49,7 @@ std::string Main::carpetaPersonajes() {
 // Blanks the field: a new character must load a map again.
 void Main::pintarvacio() {
   conmapa = false;
-  media::copy(mainpic_, 0, 0, pics_.resp);
-  campo_.invalidate();
-  view_.present({0, 0, kFieldWidth, kFieldHeight});
+  view_.present(campo_.clear());
 }
 
 void Main::mnunuevo_Click() {

@@ -25,7 +25,7 @@ inline constexpr platform::Font kTira{"MS Sans Serif", 11, false};
 // panel, so that a new text never needs a bigger box.
 inline constexpr std::array<platform::Label, 8> kEtiquetas = {{
     {"nombre",
-     {104, 410, kFieldWidth - 104, kSurfaceHeight - 410},
+     {104, 410, kViewWidth - 104, kSurfaceHeight - 410},
      &kEstado,
      platform::kNegro,
      false,

@@ -31,18 +31,18 @@ Main::Main(Services services, const assets::Pictures& pictures, View& view)
       view_(view),
       mapa_(new Casilla[static_cast<std::size_t>(kGridSize) * kGridSize]),
       mainpic_(kSurfaceWidth, kSurfaceHeight, 0xFF000000),
-      campo_(mainpic_, pics_.resp, kFieldWidth / kTile, kFieldHeight / kTile) {
+      campo_(mainpic_, pics_.resp, {&pics_.terrenos, 0, kTile, 0, kTile}) {
   for (auto& t : textoEnemigo_) t.reserve(64);
   textoEstado_.reserve(256);
 }
 
 // Called once by the window when it is created, before it shows.
 void Main::Form_Load() {
-  vistaancho = kFieldWidth / static_cast<double>(kTile);
-  vistaalto = kFieldHeight / static_cast<double>(kTile);
+  vistaancho = media::kViewCols;
+  vistaalto = media::kViewRows;
   // The panels are painted once; dibujar repaints only the field over them.
-  media::copy(mainpic_, 0, kFieldHeight, pics_.abajo);
-  media::copy(mainpic_, kFieldWidth, 0, pics_.derecha);
+  media::copy(mainpic_, 0, kViewHeight, pics_.abajo);
+  media::copy(mainpic_, kViewWidth, 0, pics_.derecha);
   view_.present({0, 0, kSurfaceWidth, kSurfaceHeight});
   view_.setMapMenuEnabled(false);
   tipos = kTipos;

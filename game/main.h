@@ -18,7 +18,7 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/sound.h"
-#include "media/tilefield.h"
+#include "media/mapview.h"
 
 namespace game {
 
@@ -119,7 +119,7 @@ class Main {
   View& view_;
   std::unique_ptr<Casilla[]> mapa_;  // kGridSize x kGridSize, row by row, allocated once
   media::Bitmap mainpic_;
-  media::TileField campo_;  // the field's tiles, as last drawn
+  media::MapView campo_;  // the field, as last drawn
   // Caption buffers, reused so that a tick allocates nothing.
   std::string textoEstado_;
   std::array<std::string, 4> textoEnemigo_;

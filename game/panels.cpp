@@ -61,7 +61,7 @@ void Main::mostrarenemigo() {
 // Any button selects.
 void Main::mainpic_MouseDown(int x, int y) {
   if (!conmapa || !conjugador) return;
-  if (x < 0 || y < 0 || x >= kFieldWidth || y >= kFieldHeight) return;
+  if (x < 0 || y < 0 || x >= kViewWidth || y >= kViewHeight) return;
   const int columna = x / kTile + mapax;
   const int fila = y / kTile + mapay;
   // Outside the loaded map a cell may still name an enemy of an earlier map.

@@ -8,14 +8,15 @@
 
 #include "mapformat/mapdata.h"
 #include "media/bitmap.h"
+#include "media/mapview.h"
 
 namespace game {
 
-using mapformat::kGridSize;              // the grid is kGridSize x kGridSize cells
-using mapformat::kMaxUnits;              // enemy slots
-using media::kTile;                      // pixels per tile side
-inline constexpr int kFieldWidth = 600;  // the playing field, in pixels
-inline constexpr int kFieldHeight = 400;
+using mapformat::kGridSize;  // the grid is kGridSize x kGridSize cells
+using mapformat::kMaxUnits;  // enemy slots
+using media::kTile;          // pixels per tile side
+using media::kViewHeight;    // the playing field, in pixels
+using media::kViewWidth;
 inline constexpr int kSurfaceWidth = 720;   // field plus the right panel
 inline constexpr int kSurfaceHeight = 500;  // field plus the bottom panel
 

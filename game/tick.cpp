@@ -1,6 +1,5 @@
 // One tick of play, every 100 ms: keys, the hero's actions, his move, the
 // enemies' turn, drawing and labels, always in this order.
-#include <algorithm>
 #include <utility>
 
 #include "game/main.h"
@@ -113,13 +112,9 @@ void Main::centrarvista() {
   ajustarvista();
 }
 
-// Keeps the view on the map: its last column and row at most the map's, and
-// never left of or above the map's first.
 void Main::ajustarvista() {
-  if (mapax + vistaancho > maxx) mapax = origen(maxx - vistaancho + 1);
-  if (mapay + vistaalto > maxy) mapay = origen(maxy - vistaalto + 1);
-  mapax = std::max<int16_t>(mapax, 0);
-  mapay = std::max<int16_t>(mapay, 0);
+  mapax = media::clampOrigin(mapax, vistaancho, maxx);
+  mapay = media::clampOrigin(mapay, vistaalto, maxy);
 }
 
 }  // namespace game
