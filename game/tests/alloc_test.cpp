@@ -1,7 +1,7 @@
 // Steady play allocates nothing: once its buffers have grown, a tick of the
 // rules (keys, moves, the enemies' turn, drawing, every caption) makes no
 // heap allocation, idle, walking, fighting or falling.
-#include "campos.h"
+#include "labelled.h"
 #include "platform/testing/allocations.h"
 #include "game/testing/scenes.h"
 
@@ -37,13 +37,13 @@ TEST(Allocations, NoneInATickOfSteadyPlay) {
     // death sound asked for once each time however many struck him.
     EXPECT_EQ(xs, c.play == Steady::Play::Walking ? 0b11 : 0b10) << static_cast<int>(c.play);
     if (c.play == Steady::Play::Fighting) {
-      EXPECT_EQ(gametest::campos({{"restantes", s.m.enemigosrestantes},
-                                  {"golpeado", golpeado},
-                                  {"sonidos>50", s.sound.plays > 50}}),
+      EXPECT_EQ(gametest::labelled({{"restantes", s.m.enemigosrestantes},
+                                    {"golpeado", golpeado},
+                                    {"sonidos>50", s.sound.plays > 50}}),
                 "restantes=101 golpeado=1 sonidos>50=1");
     }
     if (c.play == Steady::Play::Dying) {
-      EXPECT_EQ(gametest::campos({{"muertes", muertes}, {"sonidos", s.sound.plays - sonidos}}),
+      EXPECT_EQ(gametest::labelled({{"muertes", muertes}, {"sonidos", s.sound.plays - sonidos}}),
                 "muertes=67 sonidos=67");
     }
   }

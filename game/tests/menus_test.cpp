@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-#include "campos.h"
+#include "labelled.h"
 #include "game/testing/fakes.h"
 #include "game/characterfile.h"
 
@@ -21,10 +21,10 @@ static constexpr const char* kMalo = "El mapa no existe o está corrupto";
 TEST_F(Play, NewCharacterAndGuardar) {
   m.mnuguardar_Click();  // no character yet: silent
   m.mnunuevo_Click();    // cancelled: still enables "Cargar mapa"
-  EXPECT_EQ(campos({{"mensajes", messages.shown.size()},
-                    {"menuMapa", *view.mapMenu},
-                    {"conjugador", m.conjugador},
-                    {"guardar", dialog.asked[0].save}}) +
+  EXPECT_EQ(labelled({{"mensajes", messages.shown.size()},
+                      {"menuMapa", *view.mapMenu},
+                      {"conjugador", m.conjugador},
+                      {"guardar", dialog.asked[0].save}}) +
                 " " + dialog.asked[0].proposed,
             "mensajes=0 menuMapa=1 conjugador=0 guardar=1 " + files.path("personajes/nuevo"));
 
@@ -43,7 +43,7 @@ TEST_F(Play, NewCharacterAndGuardar) {
   j.muerto = true;  // saving while dead: silent, file untouched
   j.nivel = 9;
   m.mnuguardar_Click();
-  EXPECT_EQ(*files.get("personajes/pepe") + campos({{" mensajes", messages.shown.size()}}),
+  EXPECT_EQ(*files.get("personajes/pepe") + labelled({{" mensajes", messages.shown.size()}}),
             "pepe,3,650, mensajes=2");
 }
 
@@ -56,7 +56,7 @@ TEST_F(Play, CharacterItemsWhilePlayingBlankTheField) {
     jugando(mapa(40, 30, {"@m"}));
     const int presents = view.presents;
     (m.*item)();
-    EXPECT_EQ(campos({{"conmapa", m.conmapa}, {"presents", view.presents - presents}}),
+    EXPECT_EQ(labelled({{"conmapa", m.conmapa}, {"presents", view.presents - presents}}),
               "conmapa=0 presents=1");
     for (int y = 0; y < 400; y += 7)
       for (int x = 0; x < 600; x += 7) ASSERT_EQ(m.mainpic().at(x, y), pictures().resp.at(x, y));
@@ -67,11 +67,11 @@ TEST_F(Play, LoadingCharacterFiles) {
   files.put("personajes/pepe", "pepe,4,1000,");
   cargarPersonaje("personajes/pepe");
   EXPECT_EQ(view[Etiqueta::nombre].substr(0, 22) + " " +
-                campos({{"exp", j.experiencia},
-                        {"vida", j.vida},
-                        {"ataque", j.ataque},
-                        {"expsiguiente", j.expsiguiente},
-                        {"menuMapa", *view.mapMenu}}),
+                labelled({{"exp", j.experiencia},
+                          {"vida", j.vida},
+                          {"ataque", j.ataque},
+                          {"expsiguiente", j.expsiguiente},
+                          {"menuMapa", *view.mapMenu}}),
             "Nombre: pepe - Nivel 4 exp=1000 vida=67 ataque=6 expsiguiente=1000 menuMapa=1");
 
   // Missing or past the size cap: the load goes on with the figures there were.
@@ -81,7 +81,7 @@ TEST_F(Play, LoadingCharacterFiles) {
     j.muerto = true;
     cargarPersonaje(std::string("personajes/") + nombre);
     EXPECT_EQ(
-        campos(
+        labelled(
             {{"nivel", j.nivel}, {"pociones", j.pociones}, {"muerto", j.muerto}, {"vida", j.vida}}),
         "nivel=4 pociones=0 muerto=0 vida=67")
         << nombre;
@@ -93,8 +93,8 @@ TEST_F(Play, LoadingCharacterFiles) {
                                                   {"x,2,-9,", "x", 2, -9}}) {
     files.put("personajes/f", texto);
     cargarPersonaje("personajes/f");
-    EXPECT_EQ(j.nombre + " " + campos({{"nivel", j.nivel}, {"exp", j.experiencia}}),
-              nombre + (" " + campos({{"nivel", nivel}, {"exp", exp}})));
+    EXPECT_EQ(j.nombre + " " + labelled({{"nivel", j.nivel}, {"exp", j.experiencia}}),
+              nombre + (" " + labelled({{"nivel", nivel}, {"exp", exp}})));
   }
 
   // Saved into "personajes" under the name inside; the file read stays.
@@ -318,28 +318,28 @@ TEST_F(Play, MapLoadsWholeOrChangesNothing) {
   m.enemigosel = 5;
   m.contvida = 29;
   ASSERT_TRUE(cargar("3,2/inf/1/fin/0,1,3,2,0,0,/fin/1,1/fin/2,1:1/unit/0,0:0/unit//fin/"));
-  EXPECT_EQ(campos({{"maxx", m.maxx},
-                    {"maxy", m.maxy},
-                    {"contvida", m.contvida},
-                    {"enemigosel", m.enemigosel}}),
+  EXPECT_EQ(labelled({{"maxx", m.maxx},
+                      {"maxy", m.maxy},
+                      {"contvida", m.contvida},
+                      {"enemigosel", m.enemigosel}}),
             "maxx=2 maxy=1 contvida=0 enemigosel=5");
-  EXPECT_EQ(m.nummapa + " " + pos(j), "1 x=1 y=1 dir=5 vida=60");
-  EXPECT_EQ(campos({{"agua", m.casilla(2, 0).bloqueada},
-                    {"arbol", m.casilla(0, 1).bloqueada},
-                    {"tierra", m.casilla(1, 0).bloqueada}}),
+  EXPECT_EQ(m.nummapa + " " + standing(j), "1 x=1 y=1 dir=5 vida=60");
+  EXPECT_EQ(labelled({{"agua", m.casilla(2, 0).bloqueada},
+                      {"arbol", m.casilla(0, 1).bloqueada},
+                      {"tierra", m.casilla(1, 0).bloqueada}}),
             "agua=1 arbol=1 tierra=0");
   EXPECT_EQ(view[Etiqueta::nenemigos], "Enemigos: 2");
   EXPECT_EQ(e(0).nombre + " " +
-                campos({{"tipo", e(0).tipo},
-                        {"vuela", e(0).vuela},
-                        {"vida", e(0).vida},
-                        {"vidamax", e(0).vidamax},
-                        {"ataque", e(0).ataque},
-                        {"defensa", e(0).defensa},
-                        {"exp", e(0).experiencia},
-                        {"tipo1", e(1).tipo},
-                        {"activo2", e(2).activo},
-                        {"enemigo00", m.casilla(0, 0).enemigo}}),
+                labelled({{"tipo", e(0).tipo},
+                          {"vuela", e(0).vuela},
+                          {"vida", e(0).vida},
+                          {"vidamax", e(0).vidamax},
+                          {"ataque", e(0).ataque},
+                          {"defensa", e(0).defensa},
+                          {"exp", e(0).experiencia},
+                          {"tipo1", e(1).tipo},
+                          {"activo2", e(2).activo},
+                          {"enemigo00", m.casilla(0, 0).enemigo}}),
             "Rata voladora tipo=1 vuela=1 vida=45 vidamax=45 ataque=5 defensa=1 exp=120 tipo1=0 "
             "activo2=0 enemigo00=1");
   // A corrupt or missing file changes nothing, and says so.
@@ -350,12 +350,12 @@ TEST_F(Play, MapLoadsWholeOrChangesNothing) {
   ASSERT_EQ(messages.shown.size(), 4u);
   EXPECT_TRUE(lastMessage() == kMalo && messages.shown[0].text == kMalo &&
               messages.shown[0].icon == Icon::None);
-  EXPECT_EQ(m.nummapa + " " + pos(j) + " | " + pos(e(0)),
+  EXPECT_EQ(m.nummapa + " " + standing(j) + " | " + standing(e(0)),
             "1 x=1 y=1 dir=5 vida=60 | x=2 y=1 dir=0 vida=45");
-  EXPECT_EQ(campos({{"maxx", m.maxx},
-                    {"agua", m.casilla(2, 0).bloqueada},
-                    {"restantes", m.enemigosrestantes},
-                    {"activo1", e(1).activo}}),
+  EXPECT_EQ(labelled({{"maxx", m.maxx},
+                      {"agua", m.casilla(2, 0).bloqueada},
+                      {"restantes", m.enemigosrestantes},
+                      {"activo1", e(1).activo}}),
             "maxx=2 agua=1 restantes=2 activo1=1");
 }
 
@@ -396,8 +396,8 @@ TEST_F(Play, SmallerMapAfterALargerOne) {
   for (int i = 0; i < 101; ++i) activos += e(i).activo;
   EXPECT_EQ(activos, 1);
   // The old map's hero and enemies beyond the new bounds are never drawn: black tiles.
-  EXPECT_EQ(campos({{"heroe", m.mainpic().at(150, 30) & 0xFFFFFF},
-                    {"enemigo", m.mainpic().at(110, 10) & 0xFFFFFF}}),
+  EXPECT_EQ(labelled({{"heroe", m.mainpic().at(150, 30) & 0xFFFFFF},
+                      {"enemigo", m.mainpic().at(110, 10) & 0xFFFFFF}}),
             "heroe=0 enemigo=0");
   EXPECT_TRUE(grass(4, 3) && !grass(2, 2) && !grass(4, 4));
 }
@@ -411,9 +411,9 @@ TEST_F(Play, CargarMapaPausesPlay) {
   m.mnumapa_Click();
   EXPECT_TRUE(m.conjugador && m.conmapa);
   m.mnumapa_Click();  // cancelled
-  EXPECT_EQ(campos({{"conjugador", m.conjugador},
-                    {"conmapa", m.conmapa},
-                    {"guardar", dialog.asked[2].save}}) +
+  EXPECT_EQ(labelled({{"conjugador", m.conjugador},
+                      {"conmapa", m.conmapa},
+                      {"guardar", dialog.asked[2].save}}) +
                 " " + dialog.asked[2].proposed,
             "conjugador=0 conmapa=1 guardar=0 " + files.path("mapas/default.mapa"));
   tick({vk::Right});  // paused
@@ -421,6 +421,6 @@ TEST_F(Play, CargarMapaPausesPlay) {
   cargarPersonaje("personajes/pepe");
   EXPECT_EQ(dialog.asked[3].proposed, files.path("personajes/default"));
   tick({vk::Right});
-  EXPECT_EQ(campos({{"conjugador", m.conjugador}, {"conmapa", m.conmapa}, {"x", j.x}}),
+  EXPECT_EQ(labelled({{"conjugador", m.conjugador}, {"conmapa", m.conmapa}, {"x", j.x}}),
             "conjugador=1 conmapa=1 x=1");
 }

@@ -1,6 +1,6 @@
 // Play, tick by tick: keys and moves, the view, the hero's own rules, the
 // strike and its rewards, and the enemies' turn.
-#include "campos.h"
+#include "labelled.h"
 #include "game/testing/fakes.h"
 
 using namespace gametest;
@@ -21,17 +21,17 @@ TEST_F(Play, ArrowRulesKeyOrderAndLabels) {
       {{vk::Down}, "x=10 y=10 dir=5 vida=60"}};
   for (const auto& [held, want] : rows) {
     tick(held);
-    EXPECT_EQ(pos(j), want);
+    EXPECT_EQ(standing(j), want);
   }
   const auto& q = keys.queries;  // each key once a tick, in this order
   ASSERT_EQ(q.size(), 64u);
   EXPECT_EQ(std::vector(q.begin(), q.begin() + 8),
             (std::vector{vk::Left, vk::Right, vk::Up, vk::Down, vk::Space, vk::H, vk::R, vk::G}));
   EXPECT_EQ(view[Etiqueta::exy] + " " + view[Etiqueta::labmapa], "Persona (10,10) Mapa (0,0)");
-  EXPECT_EQ(campos({{"heroe", m.casilla(10, 10).heroe},
-                    {"ocupada", m.casilla(10, 10).ocupada},
-                    {"heroeAntes", m.casilla(10, 9).heroe},
-                    {"ocupadaAntes", m.casilla(10, 9).ocupada}}),
+  EXPECT_EQ(labelled({{"heroe", m.casilla(10, 10).heroe},
+                      {"ocupada", m.casilla(10, 10).ocupada},
+                      {"heroeAntes", m.casilla(10, 9).heroe},
+                      {"ocupadaAntes", m.casilla(10, 9).ocupada}}),
             "heroe=1 ocupada=1 heroeAntes=0 ocupadaAntes=0");
 }
 
@@ -52,10 +52,10 @@ TEST_F(Play, DestinationWaitsForTheCellAndTheEdgeFreezesTheTick) {
   g.tick({vk::Left});  // off the map: only the first drawing, nothing else
   g.tick();
   // Form_Load, the load, one drawing per tick; nobody walked, no label.
-  EXPECT_EQ(pos(g.e(0)) + campos({{" presents", g.view.presents}}) + g.view[Etiqueta::exy],
+  EXPECT_EQ(standing(g.e(0)) + labelled({{" presents", g.view.presents}}) + g.view[Etiqueta::exy],
             "x=4 y=1 dir=0 vida=20 presents=4");
   g.tick({vk::Space});  // a strike points the destination at his own cell
-  EXPECT_EQ(pos(g.e(0)) + " " + g.view[Etiqueta::exy], "x=3 y=1 dir=7 vida=20 Persona (0,1)");
+  EXPECT_EQ(standing(g.e(0)) + " " + g.view[Etiqueta::exy], "x=3 y=1 dir=7 vida=20 Persona (0,1)");
   // The frame shown after the tick has the enemies' moves in it.
   EXPECT_TRUE(!g.grass(3, 1) && g.grass(4, 1));
 }
@@ -64,18 +64,18 @@ TEST_F(Play, ViewFollowsTheHeroAndStaysOnTheMap) {
   std::vector<std::string> rows(39);
   rows[38] = std::string(83, '.') + "@";
   jugando(mapa(100, 50, rows));
-  EXPECT_EQ(campos({{"mapax", m.mapax}, {"mapay", m.mapay}}), "mapax=68 mapay=28");
+  EXPECT_EQ(labelled({{"mapax", m.mapax}, {"mapay", m.mapay}}), "mapax=68 mapay=28");
   tick({vk::Right, vk::Down});  // the view's last column and row are not yet the map's
   EXPECT_EQ(view[Etiqueta::labmapa], "Mapa (69,29)");
   for (int i = 0; i < 16; ++i) tick({vk::Right, vk::Down});  // into the corner, and on
   for (int i = 0; i < 6; ++i) tick({vk::Right});
-  EXPECT_EQ(campos({{"x", j.x}, {"y", j.y}}) + " " + view[Etiqueta::labmapa],
+  EXPECT_EQ(labelled({{"x", j.x}, {"y", j.y}}) + " " + view[Etiqueta::labmapa],
             "x=99 y=49 Mapa (70,30)");
 
   Game small;
   small.jugando(mapa(20, 10, {"", "", ".@"}));  // smaller than the view
   small.tick({vk::Down});
-  EXPECT_EQ(campos({{"mapax", small.m.mapax}, {"mapay", small.m.mapay}}), "mapax=0 mapay=0");
+  EXPECT_EQ(labelled({{"mapax", small.m.mapax}, {"mapay", small.m.mapay}}), "mapax=0 mapay=0");
 }
 
 TEST_F(Play, LevelFormulas) {
@@ -96,11 +96,11 @@ TEST_F(Play, LevelFormulas) {
     j.vida = 1;
     j.nivel = n;
     m.calcularnivel();
-    EXPECT_EQ(campos({{"defensa", j.defensa},
-                      {"ataque", j.ataque},
-                      {"expsiguiente", j.expsiguiente},
-                      {"vidamax", j.vidamax},
-                      {"vida", j.vida}}),
+    EXPECT_EQ(labelled({{"defensa", j.defensa},
+                        {"ataque", j.ataque},
+                        {"expsiguiente", j.expsiguiente},
+                        {"vidamax", j.vidamax},
+                        {"vida", j.vida}}),
               figures)
         << n;
   }
@@ -113,23 +113,23 @@ TEST_F(Play, RegenerationReviveAndPotions) {
   jugando(mapa(40, 30, {"@"}));
   j.vida = 59;
   for (int i = 0; i < 62; ++i) tick();  // one point per 30 ticks, never past the maximum
-  EXPECT_EQ(campos({{"vida", j.vida}, {"contvida", m.contvida}, {"cuadro", m.cuadro}}),
+  EXPECT_EQ(labelled({{"vida", j.vida}, {"contvida", m.contvida}, {"cuadro", m.cuadro}}),
             "vida=60 contvida=2 cuadro=14");
   j.vida = 10;
   j.muerto = true;
   m.contvida = 29;
   tick();  // dead when the counter turns: nothing gained
-  EXPECT_EQ(campos({{"vida", j.vida}, {"contvida", m.contvida}}), "vida=10 contvida=0");
+  EXPECT_EQ(labelled({{"vida", j.vida}, {"contvida", m.contvida}}), "vida=10 contvida=0");
 
   j.experiencia = 10;
   j.pociones = 3;
   const int presents = view.presents;
   tick({vk::R});  // he is drawn again at once, then twice by the tick
-  EXPECT_EQ(campos({{"vida", j.vida},
-                    {"pociones", j.pociones},
-                    {"exp", j.experiencia},
-                    {"muerto", j.muerto},
-                    {"presents", view.presents - presents}}),
+  EXPECT_EQ(labelled({{"vida", j.vida},
+                      {"pociones", j.pociones},
+                      {"exp", j.experiencia},
+                      {"muerto", j.muerto},
+                      {"presents", view.presents - presents}}),
             "vida=60 pociones=0 exp=0 muerto=0 presents=3");
   j.nivel = 3;
   m.calcularnivel();
@@ -137,8 +137,8 @@ TEST_F(Play, RegenerationReviveAndPotions) {
     j.experiencia = antes;
     j.muerto = true;
     tick({vk::R});
-    EXPECT_EQ(campos({{"nivel", j.nivel}, {"exp", j.experiencia}}),
-              campos({{"nivel", 3}, {"exp", despues}}));
+    EXPECT_EQ(labelled({{"nivel", j.nivel}, {"exp", j.experiencia}}),
+              labelled({{"nivel", 3}, {"exp", despues}}));
   }
 
   // Potions, drunk while pushing against the edge, which cuts the tick short:
@@ -152,7 +152,7 @@ TEST_F(Play, RegenerationReviveAndPotions) {
     j.vida = vida;
     j.muerto = muerto;
     tick({vk::H, vk::Left});
-    EXPECT_EQ(campos({{"vida", j.vida}, {"pociones", j.pociones}, {"muerto", j.muerto}}), after);
+    EXPECT_EQ(labelled({{"vida", j.vida}, {"pociones", j.pociones}, {"muerto", j.muerto}}), after);
   }
   EXPECT_EQ(view[Etiqueta::nombre],
             "Nombre: pepe - Nivel 3\r\nVida: 20/65 - Pociones: 0\r\n"
@@ -174,7 +174,8 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
   m.enemigosel = 5;
   j.espera = 0;
   tick({vk::Space});  // another enemy selected: the panel stays
-  EXPECT_EQ(campos({{"vida", e(0).vida}}) + " " + view[Etiqueta::enedata1], "vida=17 Vida: 18/20");
+  EXPECT_EQ(labelled({{"vida", e(0).vida}}) + " " + view[Etiqueta::enedata1],
+            "vida=17 Vida: 18/20");
 
   Game ring;  // each facing strikes its own neighbour, and only that one
   ring.jugando(mapa(40, 30, {"", "", ".mmm", ".m@m", ".mmm"}));
@@ -186,8 +187,8 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
     ring.tick({vk::Space});
     int sum = 0;
     for (int i = 0; i < 8; ++i) sum += ring.e(i).vida;
-    EXPECT_EQ(campos({{"blanco", ring.e(target[d]).vida}, {"suma", sum}}),
-              campos({{"blanco", 15}, {"suma", total - 5}}))
+    EXPECT_EQ(labelled({{"blanco", ring.e(target[d]).vida}, {"suma", sum}}),
+              labelled({{"blanco", 15}, {"suma", total - 5}}))
         << d;
   }
 
@@ -199,8 +200,8 @@ TEST_F(Play, StrikeTargetsCooldownAndTheSelectedEnemy) {
     edge.jugando(mapa(3, 2, rows));
     edge.j.direccion = facing;
     edge.tick({vk::Space});
-    EXPECT_EQ(campos({{"golpes", edge.sound.played.size()}, {"espera", edge.j.espera}}),
-              campos({{"golpes", hits}, {"espera", 2}}))
+    EXPECT_EQ(labelled({{"golpes", edge.sound.played.size()}, {"espera", edge.j.espera}}),
+              labelled({{"golpes", hits}, {"espera", 2}}))
         << facing;
   }
 }
@@ -212,18 +213,18 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   j.experiencia = 175;    // the blot's 25 reach the new character's 200 exactly
   random.next_ = {0.58};  // 5: a potion
   tick({vk::Space});
-  EXPECT_EQ(campos({{"muerto", e(0).muerto},
-                    {"activo", e(0).activo},
-                    {"enemigosel", m.enemigosel},
-                    {"enemigo", m.casilla(1, 0).enemigo},
-                    {"ocupada", m.casilla(1, 0).ocupada}}),
+  EXPECT_EQ(labelled({{"muerto", e(0).muerto},
+                      {"activo", e(0).activo},
+                      {"enemigosel", m.enemigosel},
+                      {"enemigo", m.casilla(1, 0).enemigo},
+                      {"ocupada", m.casilla(1, 0).ocupada}}),
             "muerto=1 activo=1 enemigosel=-1 enemigo=-1 ocupada=0");
   EXPECT_EQ(view[Etiqueta::enedata0] + view[Etiqueta::nenemigos], "Enemigos: 1");
-  EXPECT_EQ(campos({{"pociones", j.pociones},
-                    {"sembrado", random.seeded},
-                    {"exp", j.experiencia},
-                    {"nivel", j.nivel},
-                    {"expsiguiente", j.expsiguiente}}),
+  EXPECT_EQ(labelled({{"pociones", j.pociones},
+                      {"sembrado", random.seeded},
+                      {"exp", j.experiencia},
+                      {"nivel", j.nivel},
+                      {"expsiguiente", j.expsiguiente}}),
             "pociones=1 sembrado=1 exp=200 nivel=2 expsiguiente=300");
 
   j.experiencia = 5000;  // past several thresholds: still one level
@@ -235,7 +236,7 @@ TEST_F(Play, KillRewardsAndTheLastKillSaves) {
   std::string shown;
   messages.whileShown = [&] { shown = view[Etiqueta::nombre] + (grass(1, 1) ? " gone" : ""); };
   tick({vk::Space});
-  EXPECT_EQ(campos({{"nivel", j.nivel}, {"pociones", j.pociones}, {"exp", j.experiencia}}) +
+  EXPECT_EQ(labelled({{"nivel", j.nivel}, {"pociones", j.pociones}, {"exp", j.experiencia}}) +
                 shown.substr(shown.rfind('\n')),
             "nivel=3 pociones=2 exp=5025\nExperiencia: 5025/600 gone");
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -254,7 +255,7 @@ TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
                         "x=3 y=4 dir=3 vida=20", "x=5 y=4 dir=7 vida=20", "x=9 y=4 dir=9 vida=20",
                         "x=3 y=5 dir=2 vida=20", "x=4 y=5 dir=1 vida=20", "x=5 y=5 dir=0 vida=20",
                         "x=7 y=7 dir=0 vida=20", "x=4 y=9 dir=9 vida=20"};
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(pos(e(i)), want[i]) << i;
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(standing(e(i)), want[i]) << i;
 
   // Column first, then row; trees stop walkers, not the flying rat; a blot
   // waits behind another.
@@ -266,7 +267,7 @@ TEST_F(Play, EnemiesSeeFaceAndStepTowardsTheHero) {
     Game g;
     g.jugando(mapa(40, 30, rows));
     g.m.turnoenemigos();
-    EXPECT_EQ(campos({{"x", g.e(i).x}, {"y", g.e(i).y}}), at) << rows.back();
+    EXPECT_EQ(labelled({{"x", g.e(i).x}, {"y", g.e(i).y}}), at) << rows.back();
   }
 }
 
@@ -282,7 +283,7 @@ TEST_F(Play, EnemyStrikesAndTheHerosDeath) {
   e(0).espera = 0;
   j.vida = 2;
   m.turnoenemigos();  // attack 2 against defense 9 still takes 1; 1 life is alive
-  EXPECT_EQ(campos({{"vida", j.vida}, {"muerto", j.muerto}}), "vida=1 muerto=0");
+  EXPECT_EQ(labelled({{"vida", j.vida}, {"muerto", j.muerto}}), "vida=1 muerto=0");
 
   Game g;
   g.jugando(mapa(40, 30, {"@s", "ss", "", "....m"}));
@@ -290,11 +291,11 @@ TEST_F(Play, EnemyStrikesAndTheHerosDeath) {
   g.j.vida = 7;
   g.m.turnoenemigos();
   // The first live sheep kills him with exactly 7; the next strikes again.
-  EXPECT_EQ(campos({{"vida", g.j.vida}, {"muerto", g.j.muerto}, {"espera2", g.e(2).espera}}),
+  EXPECT_EQ(labelled({{"vida", g.j.vida}, {"muerto", g.j.muerto}, {"espera2", g.e(2).espera}}),
             "vida=0 muerto=1 espera2=2");
-  EXPECT_EQ(pos(g.e(3)), "x=3 y=2 dir=0 vida=20");  // the blot after them still walked
-  g.m.turnoenemigos();                              // a dead hero stops everyone
-  EXPECT_EQ(pos(g.e(3)), "x=3 y=2 dir=0 vida=20");
+  EXPECT_EQ(standing(g.e(3)), "x=3 y=2 dir=0 vida=20");  // the blot after them still walked
+  g.m.turnoenemigos();                                   // a dead hero stops everyone
+  EXPECT_EQ(standing(g.e(3)), "x=3 y=2 dir=0 vida=20");
 }
 
 // Eight sheep around the hero: the first to strike kills him, the other
@@ -337,18 +338,18 @@ TEST_F(Play, SharedCellsNeverHideAnEnemy) {
   EXPECT_EQ(m.casilla(13, 10).enemigo, 2);  // the last one placed is recorded
   for (int i = 0; i < 3; ++i) e(i).vida = 1;
   tick({vk::Right});  // the hero steps off the rat, which strikes; blot 1 steps off blot 2
-  EXPECT_EQ(pos(e(1)) + " " + view[Etiqueta::nombre].substr(24, 11),
+  EXPECT_EQ(standing(e(1)) + " " + view[Etiqueta::nombre].substr(24, 11),
             "x=12 y=10 dir=7 vida=1 Vida: 55/60");
   for (const auto& [x, enemigo] : {std::pair{10, 0}, {12, 1}, {13, 2}})
-    EXPECT_EQ(campos({{"enemigo", m.casilla(x, 10).enemigo},
-                      {"ocupada", m.casilla(x, 10).ocupada},
-                      {"heroe", m.casilla(x, 10).heroe}}),
-              campos({{"enemigo", enemigo}, {"ocupada", 1}, {"heroe", 0}}));
+    EXPECT_EQ(labelled({{"enemigo", m.casilla(x, 10).enemigo},
+                        {"ocupada", m.casilla(x, 10).ocupada},
+                        {"heroe", m.casilla(x, 10).heroe}}),
+              labelled({{"enemigo", enemigo}, {"ocupada", 1}, {"heroe", 0}}));
   EXPECT_FALSE(grass(13 - m.mapax, 10 - m.mapay));  // blot 2 is drawn
 
   tick({vk::Left});  // the rat's cell is occupied: he only turns
   tick({vk::Space});
-  EXPECT_EQ(campos({{"x", j.x}, {"muerto", e(0).muerto}, {"ocupada", m.casilla(10, 10).ocupada}}),
+  EXPECT_EQ(labelled({{"x", j.x}, {"muerto", e(0).muerto}, {"ocupada", m.casilla(10, 10).ocupada}}),
             "x=11 muerto=1 ocupada=0");
   tick({vk::Right});
   for (int t = 0; t < 12 && m.enemigosrestantes > 0; ++t) tick({vk::Space});

@@ -1,16 +1,16 @@
 // What the player sees: the frame composed from the sheets, the panels and
 // their texts, the mouse, and the help menu.
-#include "campos.h"
+#include "labelled.h"
 #include "game/testing/fakes.h"
 
 using namespace gametest;
 
 TEST_F(Play, StartUpPanelsAndIdleTicks) {
-  EXPECT_EQ(campos({{"ancho", m.vistaancho},
-                    {"alto", m.vistaalto},
-                    {"ultimomapa", m.ultimomapa},
-                    {"enemigosel", m.enemigosel},
-                    {"menuMapa", *view.mapMenu}}),
+  EXPECT_EQ(labelled({{"ancho", m.vistaancho},
+                      {"alto", m.vistaalto},
+                      {"ultimomapa", m.ultimomapa},
+                      {"enemigosel", m.enemigosel},
+                      {"menuMapa", *view.mapMenu}}),
             "ancho=30.000000 alto=20.000000 ultimomapa=2 enemigosel=0 menuMapa=0");
   const char* tipos[] = {"Mancha asesina vida=20 exp=25 ataque=2 defensa=0 vuela=0",
                          "Rata voladora vida=45 exp=120 ataque=5 defensa=1 vuela=1",
@@ -18,11 +18,11 @@ TEST_F(Play, StartUpPanelsAndIdleTicks) {
   for (int t = 0; t < 3; ++t) {
     const auto& k = m.tipos[static_cast<std::size_t>(t)];
     EXPECT_EQ(std::string(k.nombre) + " " +
-                  campos({{"vida", k.vida},
-                          {"exp", k.experiencia},
-                          {"ataque", k.ataque},
-                          {"defensa", k.defensa},
-                          {"vuela", k.vuela}}),
+                  labelled({{"vida", k.vida},
+                            {"exp", k.experiencia},
+                            {"ataque", k.ataque},
+                            {"defensa", k.defensa},
+                            {"vuela", k.vuela}}),
               tipos[t]);
   }
   // The panels, painted once: corners of the right one and the bottom one.
@@ -57,7 +57,7 @@ TEST_F(Play, ClickSelectsTheEnemyUnderThePointer) {
   EXPECT_EQ(m.enemigosel, 7);
   const int presents = view.presents;
   m.mainpic_MouseDown(0, 0);  // an empty cell clears the selection, repainting the panel
-  EXPECT_EQ(campos({{"enemigosel", m.enemigosel}, {"presents", view.presents - presents}}) + " " +
+  EXPECT_EQ(labelled({{"enemigosel", m.enemigosel}, {"presents", view.presents - presents}}) + " " +
                 panel(),
             "enemigosel=-1 presents=1 |||");
   // No selection without a character or a map, nor beyond a small map,
@@ -76,10 +76,10 @@ TEST_F(Play, HelpMenuAndQuit) {
   m.mnucontroles_Click();
   m.mnuacerca_Click();
   m.mnusalir_Click();
-  ASSERT_EQ(campos({{"mensajes", messages.shown.size()},
-                    {"salio", view.quitted},
-                    {"info0", messages.shown[0].icon == platform::Icon::Information},
-                    {"info1", messages.shown[1].icon == platform::Icon::Information}}),
+  ASSERT_EQ(labelled({{"mensajes", messages.shown.size()},
+                      {"salio", view.quitted},
+                      {"info0", messages.shown[0].icon == platform::Icon::Information},
+                      {"info1", messages.shown[1].icon == platform::Icon::Information}}),
             "mensajes=2 salio=1 info0=1 info1=1");
 }
 
