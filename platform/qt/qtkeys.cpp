@@ -54,8 +54,9 @@ bool QtKeys::eventFilter(QObject* watched, QEvent* event) {
       if (code < 0) break;
       if (event->type() == QEvent::KeyRelease)
         tracker_.release(code);  // wherever it happens, the key is up
-      else if (!window_ || QApplication::activeWindow() == window_)
-        tracker_.press(code);
+      else if (!window_ ||
+               (QApplication::activeWindow() == window_ && !QApplication::activePopupWidget()))
+        tracker_.press(code);  // a key pressed in an open menu walks the menu
       break;
     }
     case QEvent::WindowActivate:

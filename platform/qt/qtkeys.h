@@ -21,10 +21,10 @@ class QtKeys final : public QObject, public Keys {
 
   bool pressed(int vk) override { return tracker_.pressed(vk); }
 
-  // From now on a press counts only while window is the active window:
-  // keys typed into dialogs, message boxes or other programs never reach
-  // the rules, and whatever is held or latched is dropped whenever the
-  // window loses or regains activation.
+  // From now on a press counts only while window is the active window and
+  // none of its menus is open: keys typed into dialogs, message boxes, menus
+  // or other programs never reach the rules, and whatever is held or latched
+  // is dropped whenever the window loses or regains activation.
   void onlyWhileActive(QWidget* window) { window_ = window; }
 
  protected:

@@ -30,7 +30,8 @@ LRESULT CALLBACK Win32Keys::hook(int code, WPARAM wParam, LPARAM lParam) {
     const bool repeat = (lParam >> 30) & 1;
     if (up)
       instance->tracker_.release(vk);  // wherever it happens, the key is up
-    else if (!repeat && instance->counts())
+    else if (!repeat && instance->counts() &&
+             !(instance->menuOpen_ && instance->scope_ == Scope::Window))
       instance->tracker_.press(vk);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

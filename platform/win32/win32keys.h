@@ -29,6 +29,10 @@ class Win32Keys final : public Keys {
   // a key released in another program never reaches us.
   void windowActivation();
   void programActivation(bool active);
+  // From WM_ENTERMENULOOP and WM_EXITMENULOOP. With Scope::Window, a key
+  // pressed while a menu is open walks the menu, not the game; a key
+  // already held goes on acting.
+  void menuOpen(bool open) { menuOpen_ = open; }
 
  private:
   static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
@@ -37,6 +41,7 @@ class Win32Keys final : public Keys {
   Scope scope_;
   HWND window_ = nullptr;
   HHOOK hook_ = nullptr;
+  bool menuOpen_ = false;
   KeyTracker tracker_;
 };
 

@@ -66,6 +66,10 @@ LRESULT Win32Window::base(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       keys_.programActivation(wParam != FALSE);
       break;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      keys_.menuOpen(message == WM_ENTERMENULOOP);
+      break;
     case WM_DESTROY:
       KillTimer(hwnd, kTimer);
       PostQuitMessage(0);

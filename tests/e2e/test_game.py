@@ -62,8 +62,12 @@ with Session("game") as s:
             ("press", "Cargar jugador"), ("dialog", "Hugo Garcia R", False, False), ("label", "nenemigos", "Enemigos: 1"),
             ("xdotool", "key", "Down"), ("label", "exy", "Persona (5,6)"),
             ("press", "Controles"), ("message", CONTROLES, True),
-            ("xdotool", "key", "Up"), ("label", "exy", "Persona (5,5)"),
-            ("xdotool", "keydown", "Right", "space")])
+            ("xdotool", "key", "Up"), ("label", "exy", "Persona (5,5)")])
+    # Arrows pressed in an open menu walk the menu, not the hero.
+    s.click(25, -10)  # "Archivo", with the mouse
+    s.xdotool("sleep", "0.5", *["key", "Down", "sleep", "0.3"] * 2, *["key", "Escape", "sleep", "0.3"] * 2)
+    assert s.caption("exy") == "Persona (5,5)", "arrows in a menu walked the hero: " + s.caption("exy")
+    s.xdotool("keydown", "Right", "space")
     wait_for("the kill", lambda: s.nodes("alert"), timeout=30)
     s.xdotool("keyup", "Right", "space")
     s.message("Has terminado el nivel!\nGuardado con éxito!", typed=True)

@@ -88,6 +88,10 @@ with Session("game") as s:
     s.click(89, 10)  # "Controles"
     s.dialog("Juego", focus=False)
     tap("Up", (5, 5))
+    # Arrows pressed in an open menu walk the menu, not the hero.
+    s.click(25, -10)  # "Archivo"
+    s.xdotool("sleep", "0.5", *["key", "Down", "sleep", "0.3"] * 2, *["key", "Escape", "sleep", "0.3"] * 2)
+    assert hero(s.shot(), s.x0, s.y0)[:2] == (5, 5), "arrows in a menu walked the hero"
     s.xdotool("keydown", "Right", "space")
     wait_for("the kill", lambda: s.shown("Juego"), timeout=30)
     s.xdotool("keyup", "Right", "space")
