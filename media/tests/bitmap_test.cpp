@@ -91,7 +91,8 @@ TEST(TileField, MatchesThePlainPassesAndRedrawsOnlyWhatChanged) {
   } cases[] = {{100, 60, 110, 70, true},
                {100, 60, 110, 70, false},
                {100, 60, 95, 55, true},
-               {90, 50, 110, 70, false}};
+               {90, 50, 110, 70, false},
+               {90, 60, 110, 70, true}};  // narrower only: never read past its rows
   for (const auto& k : cases) {
     Bitmap ground(k.groundW, k.groundH);
     if (!k.white)
