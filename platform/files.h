@@ -7,17 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+#include "platform/system.h"
 
-// The folder separator of this platform; "\" in the programs' path literals
-// stands for it.
-#ifdef _WIN32
-inline constexpr char kSeparator = '\\';
-inline constexpr const char* kSeparators = "\\/";  // both cut a Windows path
-#else
-inline constexpr char kSeparator = '/';
-inline constexpr const char* kSeparators = "/";
-#endif
+namespace platform {
 
 class Files {
  public:

@@ -20,3 +20,25 @@ function(tarnwick_win32_resources target)
   # The compiler reads the files named inside: rebuild when one changes.
   set_source_files_properties("${script}" PROPERTIES OBJECT_DEPENDS "${read}")
 endfunction()
+
+# A test of a real window: its own display, in the tests' Wine prefix,
+# alone, since Wine's desktop belongs to the first program of a prefix's
+# session; it starts once the programs before it have ended.
+function(tarnwick_add_window_test name)
+  cmake_parse_arguments(T "" "ICON;SCRIPT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${TARNWICK_TEST_DIR}")
+  if(T_ICON)
+    set(resources ICON ${T_ICON})
+    if(T_SCRIPT)
+      list(APPEND resources SCRIPT ${T_SCRIPT})
+    endif()
+    tarnwick_win32_resources(${name} ${resources})
+  endif()
+  add_test(NAME windows_${name}
+           COMMAND "${PROJECT_SOURCE_DIR}/tools/with-display.sh" /bin/sh -c "wineserver -w && exec \"$0\" \"$@\""
+                   "${PROJECT_SOURCE_DIR}/tools/wine-run.sh" "$<TARGET_FILE:${name}>" --gtest_brief=1)
+  set_tests_properties(windows_${name} PROPERTIES FIXTURES_REQUIRED wine_prefix RUN_SERIAL TRUE
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine" TIMEOUT 120)
+endfunction()

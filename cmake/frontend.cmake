@@ -1,0 +1,69 @@
+# Which front end is built: the one choice of the build, made here. Each
+# folder lists its portable sources, then adds its subfolder named after the
+# front end, if it has one (tarnwick_add_frontend); that subfolder lists its
+# own sources once. Nothing else in the build asks which system it is for.
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(default win32)
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Emscripten")
+  set(default web)
+else()
+  set(default qt)
+endif()
+set(TARNWICK_FRONTEND "${default}" CACHE STRING "The front end to build: qt, win32 or web")
+set_property(CACHE TARNWICK_FRONTEND PROPERTY STRINGS qt win32 web)
+if(NOT TARNWICK_FRONTEND MATCHES "^(qt|win32|web)$")
+  message(FATAL_ERROR "TARNWICK_FRONTEND is qt, win32 or web, not \"${TARNWICK_FRONTEND}\"")
+endif()
+message(STATUS "Front end: ${TARNWICK_FRONTEND}")
+
+# The files as POSIX has them (platform/posixfiles.cpp) serve every front
+# end on a system that has POSIX: Qt on Linux and the browser.
+if(TARNWICK_FRONTEND STREQUAL "win32")
+  set(TARNWICK_POSIX OFF)
+else()
+  set(TARNWICK_POSIX ON)
+endif()
+
+# Tests of a program built for another system run under its emulator (Wine,
+# node), one CTest test per program, named with the front end's prefix.
+set(TARNWICK_TEST_PREFIX "")
+set(TARNWICK_CROSS_TEST_PROPERTIES "")
+
+if(TARNWICK_FRONTEND STREQUAL "qt")
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Test)
+  set(CMAKE_AUTOMOC ON)
+elseif(TARNWICK_FRONTEND STREQUAL "win32")
+  enable_language(RC)
+  # One self-contained .exe each: no runtime DLL has to ship beside them.
+  add_link_options(-static)
+  include("${CMAKE_CURRENT_LIST_DIR}/win32.cmake")
+  set(TARNWICK_TEST_PREFIX "windows_")
+  # Every test program under Wine, in a prefix of this build made first.
+  set(TARNWICK_CROSS_TEST_PROPERTIES FIXTURES_REQUIRED wine_prefix ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine")
+elseif(TARNWICK_FRONTEND STREQUAL "web")
+  set(TARNWICK_TEST_PREFIX "web_")
+endif()
+
+# The benchmarks measure the rules through the Qt window on this machine.
+if(TARNWICK_FRONTEND STREQUAL "qt")
+  option(TARNWICK_BENCH "Build the benchmarks" ON)
+else()
+  set(TARNWICK_BENCH OFF)
+endif()
+
+# Adds the calling folder's subfolder of the chosen front end, if it has one.
+macro(tarnwick_add_frontend)
+  if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${TARNWICK_FRONTEND}/CMakeLists.txt")
+    add_subdirectory(${TARNWICK_FRONTEND})
+  endif()
+endmacro()
+
+# Gives a program the pictures, loaded as the front end loads them. A
+# Windows program carries them as resources of its own: resources never
+# link from a library.
+function(tarnwick_use_pictures target)
+  target_link_libraries(${target} PRIVATE tarnwick_assets)
+  if(TARNWICK_FRONTEND STREQUAL "win32")
+    tarnwick_win32_resources(${target})
+  endif()
+endfunction()
