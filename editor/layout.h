@@ -16,6 +16,9 @@ inline constexpr const char* kTituloMensajes = "Edit";  // the message boxes'
 inline constexpr int kAncho = 714, kAlto = 428;
 // Everything but the map view is drawn on this light grey.
 inline constexpr uint32_t kFondo = 0xF0F0F0;
+// maintimer's interval in ms: the pace of scrolling (principal.cpp's kPaso
+// cells a tick). The editor's own, as the game's is the game's.
+inline constexpr int kIntervaloTimer = 100;
 
 // One small face: 8.25-point MS Sans Serif, and its bold for titles.
 inline constexpr platform::Font kLetra{"MS Sans Serif", 11, false};

@@ -26,8 +26,10 @@ PrincipalWindow::PrincipalWindow()
   buildControls();
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  connect(&maintimer_, &QTimer::timeout, this, [this] { principal_.maintimer_Timer(); });
-  maintimer_.start(100);
+  // Its tick opens no box today; guarded all the same, as every window's is.
+  connect(&maintimer_, &QTimer::timeout, this,
+          [this] { ticker_.run([this] { principal_.maintimer_Timer(); }); });
+  maintimer_.start(layout::kIntervaloTimer);
 }
 
 void PrincipalWindow::buildControls() {

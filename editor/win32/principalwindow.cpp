@@ -54,7 +54,7 @@ PrincipalWindow::PrincipalWindow(HINSTANCE instance)
   messages_.setOwner(hwnd());
   principal_.Form_Load();
   buildControls();
-  startTimer();
+  startTimer(layout::kIntervaloTimer);
 }
 
 PrincipalWindow::~PrincipalWindow() {
