@@ -147,7 +147,7 @@ void Principal::dibujar() {
   const auto enElMapa = [this](int x, int y) { return enMapa(x, y); };
   const auto capas = [&](int x, int y, media::TileField::Stack& pila) {
     const Celda& c = mapa(x, y);
-    const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
+    const int suelo = media::groundX(c.terreno);
     pila.push(bloque(pics_.terrenos, suelo, 0, suelo, 0));
     if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
     // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
