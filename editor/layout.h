@@ -12,7 +12,8 @@
 namespace editor::layout {
 
 inline constexpr const char* kTitulo = "Tarnwick Editor";
-inline constexpr const char* kTituloMensajes = "Edit";  // the message boxes'
+// The program's name: the message boxes' title, and Qt's application name.
+inline constexpr const char* kAplicacion = "Edit";
 inline constexpr int kAncho = 714, kAlto = 428;
 // Everything but the map view is drawn on this light grey.
 inline constexpr uint32_t kFondo = 0xF0F0F0;

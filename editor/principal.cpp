@@ -2,6 +2,7 @@
 
 #include "mapformat/numbers.h"
 #include "platform/layout.h"
+#include "platform/texts.h"
 
 namespace editor {
 
@@ -118,7 +119,7 @@ void Principal::ajustarorigen() {
 }
 
 void Principal::mostrarorigen() {
-  platform::setPairText(textoMapa_, "Mapa ", mapax, mapay);
+  platform::setPairText(textoMapa_, platform::kPrefijoMapa, mapax, mapay);
   view_.setCaption(Etiqueta::mapcap, textoMapa_);
 }
 
@@ -164,7 +165,7 @@ void Principal::mnusalir_Click() { view_.quit(); }
 void Principal::mnumanual_Click() {}
 
 void Principal::mnuacerca_Click() {
-  s_.messages.show("Diseñado y Programado por Veldrosa", platform::Icon::Information);
+  s_.messages.show(platform::kAutor, platform::Icon::Information);
 }
 
 }  // namespace editor

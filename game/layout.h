@@ -11,7 +11,8 @@
 namespace game::layout {
 
 inline constexpr const char* kTitulo = "Tarnwick quest 1.0";
-inline constexpr const char* kTituloMensajes = "Juego";  // the message boxes'
+// The program's name: the message boxes' title, and Qt's application name.
+inline constexpr const char* kAplicacion = "Juego";
 inline constexpr int kAncho = kSurfaceWidth, kAlto = 526;
 inline constexpr uint32_t kFondo = platform::kNegro;
 // maintimer's interval in ms. Each program's timer is its own fact, not the

@@ -17,7 +17,7 @@ QFont editorFont() { return platform::qtFont(layout::kLetra); }
 PrincipalWindow::PrincipalWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
-      messages_(this, QString::fromUtf8(layout::kTituloMensajes)),
+      messages_(this, QString::fromUtf8(layout::kAplicacion)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this) {
   setWindowTitle(QString::fromUtf8(layout::kTitulo));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_editor.png")));

@@ -41,7 +41,7 @@ platform::Box inked(const platform::Label& label, HFONT font) {
 PrincipalWindow::PrincipalWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
-      messages_(platform::wide(layout::kTituloMensajes)),
+      messages_(platform::wide(layout::kAplicacion)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this),
       neww_([this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
             [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); }),

@@ -14,7 +14,7 @@ namespace game {
 MainWindow::MainWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
-      messages_(this, QString::fromUtf8(layout::kTituloMensajes)),
+      messages_(this, QString::fromUtf8(layout::kAplicacion)),
       main_(Services{keys_, sound_, dialogoAntes_, mensajes_, files_, random_}, pictures_, *this) {
   setWindowTitle(QString::fromUtf8(layout::kTitulo));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));

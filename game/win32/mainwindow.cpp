@@ -27,7 +27,7 @@ MainWindow::MainWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
       persona_(platform::loadPicture(platform::wide(layout::kRetrato).c_str())),
-      messages_(platform::wide(layout::kTituloMensajes)),
+      messages_(platform::wide(layout::kAplicacion)),
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
     fuentes_[i] = platform::makeFont(*layout::kEtiquetas[i].font);
