@@ -108,6 +108,14 @@ inline constexpr std::array<Caja, 2> kCajas = {{
      {88, 64, 129, 21},
      kAltos},
 }};
+// Where a size box's label starts its text so that it stands on the line of
+// the box's text. The box draws its text in its edit field, which the
+// toolkit places (fieldTop below the box's top, fieldHeight high), starting
+// (fieldHeight - fontHeight + 1) / 2 below the field's top, as Qt's line
+// edit rounds (and Windows' edit field alike).
+constexpr int lineaEtiqueta(const Caja& c, int fieldTop, int fieldHeight, int fontHeight) {
+  return c.box.y + fieldTop + (fieldHeight - fontHeight + 1) / 2;
+}
 inline constexpr const char* kCrear = "Crear";
 inline constexpr platform::Box kBotonCrear{80, 96, 105, 17};
 }  // namespace neww

@@ -1,5 +1,6 @@
 #include "editor/principal.h"
 
+#include "editor/layout.h"
 #include "mapformat/numbers.h"
 #include "platform/layout.h"
 #include "platform/texts.h"
@@ -46,6 +47,22 @@ void Principal::pers_Click() { modo = kJugador; }
 void Principal::enem_Click(int index) {
   modo = kEnemigo;
   seleccion = a16(index);
+}
+
+void Principal::pulsarBoton(std::size_t boton) {
+  if (boton >= layout::kBotones.size()) return;
+  const layout::Boton& b = layout::kBotones[boton];
+  switch (b.paleta) {
+    case layout::Paleta::terreno:
+      terr_Click(b.index);
+      break;
+    case layout::Paleta::jugador:
+      pers_Click();
+      break;
+    case layout::Paleta::enemigo:
+      enem_Click(b.index);
+      break;
+  }
 }
 
 // Places with the current tool. Every refusal is silent and draws nothing.

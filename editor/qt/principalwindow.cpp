@@ -47,7 +47,8 @@ void PrincipalWindow::buildControls() {
 
   for (const platform::Label& t : layout::kTitulos) platform::makeLabel(client, t);
 
-  for (const layout::Boton& b : layout::kBotones) {
+  for (std::size_t i = 0; i < layout::kBotones.size(); ++i) {
+    const layout::Boton& b = layout::kBotones[i];
     const media::Bitmap picture =
         platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(b.picture)));
     auto* boton =
@@ -56,11 +57,7 @@ void PrincipalWindow::buildControls() {
     // Said by screen readers only: the window shows pictures, never these names.
     boton->setAccessibleName(QString::fromUtf8(b.what));
     boton->move(b.x, b.y);
-    connect(boton, &QAbstractButton::clicked, this, [this, &b] {
-      if (b.paleta == layout::Paleta::terreno) principal_.terr_Click(b.index);
-      if (b.paleta == layout::Paleta::jugador) principal_.pers_Click();
-      if (b.paleta == layout::Paleta::enemigo) principal_.enem_Click(b.index);
-    });
+    connect(boton, &QAbstractButton::clicked, this, [this, i] { principal_.pulsarBoton(i); });
   }
 
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
@@ -79,9 +76,7 @@ void PrincipalWindow::buildMenus() {
 
 void PrincipalWindow::mnunuevo_Click() {
   if (!neww_) {
-    neww_ = new NewwDialog(
-        this, [this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
-        [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); });
+    neww_ = new NewwDialog(this, principal_);
   }
   neww_->show();
   neww_->raise();
