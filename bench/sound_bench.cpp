@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "media/wavfile.h"
 #include "platform/qt/qtsound.h"
 #include "platform/testing/wav.h"
 
@@ -33,7 +34,7 @@ BENCHMARK(BM_PlaySound)->Unit(benchmark::kMicrosecond);
 void BM_FirstPlayOfTheLargestSound(benchmark::State& state) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("dead.wav").toStdString();
-  const double seconds = (platform::QtSound::kMaxFileBytes - 44) / (22050.0 * 2);
+  const double seconds = (media::kMaxWavBytes - 44) / (22050.0 * 2);
   platform::testing::writeTone(path, 220, seconds);
   for (auto _ : state) {
     auto sound = std::make_unique<platform::QtSound>();

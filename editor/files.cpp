@@ -4,13 +4,13 @@
 #include "editor/principal.h"
 #include "mapformat/reader.h"
 #include "mapformat/writer.h"
+#include "platform/texts.h"
 
 namespace editor {
 
 namespace {
 
 constexpr const char* kSinJugador = "Tienes que colocar al jugador!";
-constexpr const char* kGuardado = "Guardado con éxito!";
 constexpr const char* kNoGuardado =
     "No se pudo guardar el mapa: el archivo anterior sigue intacto.";
 constexpr const char* kNombreMalo = "El nombre del archivo no es válido.";
@@ -101,7 +101,7 @@ void Principal::mnuguardar_Click() {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
     return;
   }
-  s_.messages.show(kGuardado, platform::Icon::Information);
+  s_.messages.show(platform::kGuardado, platform::Icon::Information);
 }
 
 }  // namespace editor

@@ -12,10 +12,14 @@
 namespace editor::layout {
 
 inline constexpr const char* kTitulo = "Tarnwick Editor";
-inline constexpr const char* kTituloMensajes = "Edit";  // the message boxes'
+// The program's name: the message boxes' title, and Qt's application name.
+inline constexpr const char* kAplicacion = "Edit";
 inline constexpr int kAncho = 714, kAlto = 428;
 // Everything but the map view is drawn on this light grey.
 inline constexpr uint32_t kFondo = 0xF0F0F0;
+// maintimer's interval in ms: the pace of scrolling (principal.cpp's kPaso
+// cells a tick). The editor's own, as the game's is the game's.
+inline constexpr int kIntervaloTimer = 100;
 
 // One small face: 8.25-point MS Sans Serif, and its bold for titles.
 inline constexpr platform::Font kLetra{"MS Sans Serif", 11, false};
@@ -104,6 +108,14 @@ inline constexpr std::array<Caja, 2> kCajas = {{
      {88, 64, 129, 21},
      kAltos},
 }};
+// Where a size box's label starts its text so that it stands on the line of
+// the box's text. The box draws its text in its edit field, which the
+// toolkit places (fieldTop below the box's top, fieldHeight high), starting
+// (fieldHeight - fontHeight + 1) / 2 below the field's top, as Qt's line
+// edit rounds (and Windows' edit field alike).
+constexpr int lineaEtiqueta(const Caja& c, int fieldTop, int fieldHeight, int fontHeight) {
+  return c.box.y + fieldTop + (fieldHeight - fontHeight + 1) / 2;
+}
 inline constexpr const char* kCrear = "Crear";
 inline constexpr platform::Box kBotonCrear{80, 96, 105, 17};
 }  // namespace neww

@@ -1,8 +1,13 @@
 #include "editor/neww.h"
 
+#include "editor/principal.h"
 #include "mapformat/numbers.h"
 
 namespace editor {
+
+namespace {
+constexpr const char* kTamanoMalo = "El tamaño no es válido";
+}  // namespace
 
 std::optional<std::pair<int16_t, int16_t>> tamanonuevo(std::string_view ancho,
                                                        std::string_view alto,
@@ -14,6 +19,16 @@ std::optional<std::pair<int16_t, int16_t>> tamanonuevo(std::string_view ancho,
   const auto rw = mapformat::roundToInt16(*w), rh = mapformat::roundToInt16(*h);
   if (!rw || !rh) return std::nullopt;
   return std::pair{*rw, *rh};
+}
+
+bool Principal::crear_Click(std::string_view ancho, std::string_view alto, char separadorDecimal) {
+  const auto tamano = tamanonuevo(ancho, alto, separadorDecimal);
+  if (!tamano) {
+    s_.messages.show(kTamanoMalo, platform::Icon::Critical);
+    return false;
+  }
+  nuevomapa(tamano->first, tamano->second);
+  return true;
 }
 
 }  // namespace editor

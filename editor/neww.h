@@ -1,6 +1,8 @@
-// The new-map dialog's check, without its window: the sizes typed into
+// The new-map dialog's rules, without its window: the sizes typed into
 // "Ancho" and "Alto" are read as decimal numbers, checked unrounded against
 // the bounds, and the map is made with them rounded (halves to even).
+// "Crear" itself is Principal::crear_Click, in neww.cpp; the windows only
+// hand it the boxes' texts.
 #pragma once
 
 #include <cstdint>

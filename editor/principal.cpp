@@ -1,7 +1,9 @@
 #include "editor/principal.h"
 
+#include "editor/layout.h"
 #include "mapformat/numbers.h"
 #include "platform/layout.h"
+#include "platform/texts.h"
 
 namespace editor {
 
@@ -45,6 +47,22 @@ void Principal::pers_Click() { modo = kJugador; }
 void Principal::enem_Click(int index) {
   modo = kEnemigo;
   seleccion = a16(index);
+}
+
+void Principal::pulsarBoton(std::size_t boton) {
+  if (boton >= layout::kBotones.size()) return;
+  const layout::Boton& b = layout::kBotones[boton];
+  switch (b.paleta) {
+    case layout::Paleta::terreno:
+      terr_Click(b.index);
+      break;
+    case layout::Paleta::jugador:
+      pers_Click();
+      break;
+    case layout::Paleta::enemigo:
+      enem_Click(b.index);
+      break;
+  }
 }
 
 // Places with the current tool. Every refusal is silent and draws nothing.
@@ -118,7 +136,7 @@ void Principal::ajustarorigen() {
 }
 
 void Principal::mostrarorigen() {
-  platform::setPairText(textoMapa_, "Mapa ", mapax, mapay);
+  platform::setPairText(textoMapa_, platform::kPrefijoMapa, mapax, mapay);
   view_.setCaption(Etiqueta::mapcap, textoMapa_);
 }
 
@@ -147,7 +165,7 @@ void Principal::dibujar() {
   const auto enElMapa = [this](int x, int y) { return enMapa(x, y); };
   const auto capas = [&](int x, int y, media::TileField::Stack& pila) {
     const Celda& c = mapa(x, y);
-    const int suelo = (c.terreno >= 0 && c.terreno <= 3) ? kTile * c.terreno : 0;
+    const int suelo = media::groundX(c.terreno);
     pila.push(bloque(pics_.terrenos, suelo, 0, suelo, 0));
     if (c.esjugador) pila.push(bloque(pics_.yo, kTile, kFila, 0, kFila));
     // Kinds other than 0 to 2 come only from hand-made files: kept, not drawn.
@@ -164,7 +182,7 @@ void Principal::mnusalir_Click() { view_.quit(); }
 void Principal::mnumanual_Click() {}
 
 void Principal::mnuacerca_Click() {
-  s_.messages.show("Diseñado y Programado por Veldrosa", platform::Icon::Information);
+  s_.messages.show(platform::kAutor, platform::Icon::Information);
 }
 
 }  // namespace editor

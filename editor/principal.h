@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "assets/pictures.h"
 #include "editor/state.h"
@@ -44,7 +45,15 @@ class Principal {
   void mnumanual_Click();
   void mnuacerca_Click();
 
-  // Starts an empty map of the given size in tiles; called by the new-map dialog.
+  // "Nuevo Mapa"'s "Crear" (neww.cpp), with the size boxes' texts as typed
+  // and the user's decimal separator: makes the map and answers true (the
+  // dialog closes), or says "El tamaño no es válido" and answers false (the
+  // dialog stays, its texts as typed).
+  bool crear_Click(std::string_view ancho, std::string_view alto, char separadorDecimal);
+  // The palette button layout::kBotones[boton] was clicked: its palette's handler runs.
+  void pulsarBoton(std::size_t boton);
+
+  // Starts an empty map of the given size in tiles.
   void nuevomapa(int16_t ancho, int16_t alto);
   void dibujar();
   void ajustarorigen();

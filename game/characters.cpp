@@ -2,13 +2,14 @@
 // file holds name, level and experience, each followed by ",".
 #include "game/main.h"
 #include "game/characterfile.h"
+#include "platform/texts.h"
 
 namespace game {
 
 namespace {
 
-constexpr const char* kGuardado = "Guardado con éxito!";
-constexpr const char* kNivelTerminado = "Has terminado el nivel!\r\nGuardado con éxito!";
+const std::string kNivelTerminado =
+    std::string("Has terminado el nivel!\r\n") + platform::kGuardado;
 constexpr const char* kNoCreado = "No se pudo crear el archivo del personaje.";
 constexpr const char* kNoGuardado =
     "No se pudo guardar el personaje: el archivo anterior sigue intacto.";
@@ -109,7 +110,7 @@ void Main::mnuguardar_Click() {
     s_.messages.show(kNoGuardado, platform::Icon::Critical);
     return;
   }
-  s_.messages.show(enemigosrestantes == 0 ? kNivelTerminado : kGuardado,
+  s_.messages.show(enemigosrestantes == 0 ? kNivelTerminado : platform::kGuardado,
                    platform::Icon::Information);
 }
 

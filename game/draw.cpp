@@ -27,9 +27,8 @@ void Main::dibujar() {
   const auto enElMapa = [this](int x, int y) { return enMapa(x, y); };
   const auto capas = [this](int x, int y, media::TileField::Stack& pila) {
     const Casilla& c = casilla(x, y);
-    // Codes outside 0 to 3 come only from hand-made files; they walk like
-    // grass and are drawn as grass.
-    const int suelo = static_cast<uint16_t>(c.terreno) <= 3 ? kTile * c.terreno : 0;
+    // Codes outside 0 to 3 walk like grass, and are drawn as grass.
+    const int suelo = media::groundX(c.terreno);
     pila.push(bloque(pics_.terrenos, suelo, 0));
     if (c.terreno == 3) {
       // The water shimmers: six ticks of sixteen ANDed with the second

@@ -11,9 +11,14 @@
 namespace game::layout {
 
 inline constexpr const char* kTitulo = "Tarnwick quest 1.0";
-inline constexpr const char* kTituloMensajes = "Juego";  // the message boxes'
+// The program's name: the message boxes' title, and Qt's application name.
+inline constexpr const char* kAplicacion = "Juego";
 inline constexpr int kAncho = kSurfaceWidth, kAlto = 526;
 inline constexpr uint32_t kFondo = platform::kNegro;
+// maintimer's interval in ms. Each program's timer is its own fact, not the
+// seam's: the rules count their pace in its ticks (steps, strikes, the
+// water's shimmer), and the editor's timer could change without it.
+inline constexpr int kIntervaloTimer = 100;
 
 // The status in bold 9-point Arial, the enemy lines in bold 8.25-point
 // MS Sans Serif, the strip in its regular face.

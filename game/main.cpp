@@ -1,4 +1,5 @@
 #include "game/main.h"
+#include "platform/texts.h"
 
 namespace game {
 
@@ -20,8 +21,6 @@ constexpr const char* kControles =
     "H = Usar pocion\r\n"
     "R = Revivir\r\n"
     "G = Guardar Rápido";
-
-constexpr const char* kAutor = "Diseñado y Programado por Veldrosa";
 
 }  // namespace
 
@@ -54,7 +53,7 @@ void Main::Form_Load() {
 
 void Main::mnucontroles_Click() { s_.messages.show(kControles, platform::Icon::Information); }
 
-void Main::mnuacerca_Click() { s_.messages.show(kAutor, platform::Icon::Information); }
+void Main::mnuacerca_Click() { s_.messages.show(platform::kAutor, platform::Icon::Information); }
 
 void Main::mnusalir_Click() { view_.quit(); }
 

@@ -17,8 +17,12 @@ using mapformat::kMaxUnits;  // enemy slots
 using media::kTile;          // pixels per tile side
 using media::kViewHeight;    // the playing field, in pixels
 using media::kViewWidth;
-inline constexpr int kSurfaceWidth = 720;   // field plus the right panel
-inline constexpr int kSurfaceHeight = 500;  // field plus the bottom panel
+// The drawing surface: the field, the right panel (derecha) beside it and
+// the bottom panel (abajo) below it.
+inline constexpr int kPanelDerecho = 120;  // the right panel's width
+inline constexpr int kPanelAbajo = 100;    // the bottom panel's height
+inline constexpr int kSurfaceWidth = kViewWidth + kPanelDerecho;
+inline constexpr int kSurfaceHeight = kViewHeight + kPanelAbajo;
 
 // Facing, also the row of every figure sheet.
 enum Direccion : int16_t {

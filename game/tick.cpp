@@ -5,6 +5,7 @@
 #include "game/main.h"
 #include "mapformat/numbers.h"
 #include "platform/layout.h"
+#include "platform/texts.h"
 
 namespace game {
 
@@ -94,7 +95,7 @@ void Main::maintimer_Timer() {
   view_.setCaption(Etiqueta::exy, textoExy_);
   dibujar();
   mostrarestado();
-  platform::setPairText(textoMapa_, "Mapa ", mapax, mapay);
+  platform::setPairText(textoMapa_, platform::kPrefijoMapa, mapax, mapay);
   view_.setCaption(Etiqueta::labmapa, textoMapa_);
 }
 

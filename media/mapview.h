@@ -16,6 +16,14 @@ inline constexpr int kViewRows = 20;
 inline constexpr int kViewWidth = kViewCols * kTile;  // and in pixels
 inline constexpr int kViewHeight = kViewRows * kTile;
 
+// Where a cell's ground is in the ground sheet: the tiles of codes 0 to 3
+// (grass, earth, tree, water) side by side on its top row. Codes outside
+// them come only from hand-made files and are drawn as grass.
+inline constexpr int kGroundCodes = 4;
+constexpr int groundX(int code) {
+  return static_cast<unsigned>(code) < unsigned{kGroundCodes} ? kTile * code : 0;
+}
+
 // One coordinate of a view origin, kept on a map whose last index is
 // `last`: the view's last tile (span tiles on) at most the map's, and never
 // before the map's first. The game's rules hold span as a real number, so

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "editor/layout.h"
-#include "editor/neww.h"
 #include "platform/qt/qtlayout.h"
 
 namespace editor {
@@ -31,26 +30,24 @@ QComboBox* caja(QWidget* parent, const neww::Caja& c) {
   return box;
 }
 
-// Puts a label's text on the line of the text in the box beside it. The box
-// draws its text in its edit field, which the style places, starting
-// (field height - font height + 1) / 2 below the field's top, as QLineEdit
-// rounds; the label starts its text at its top margin.
-void alinear(QLabel* label, const QComboBox* box) {
+// Puts a label's text on the line of the text in the box beside it
+// (neww::lineaEtiqueta), in the edit field the style places; the label
+// starts its text at its top margin.
+void alinear(QLabel* label, const QComboBox* box, const neww::Caja& c) {
   QStyleOptionComboBox opt;
   opt.initFrom(box);
   opt.editable = true;
   const QRect field =
       box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
-  const int top = box->y() + field.y() + (field.height() - label->fontMetrics().height() + 1) / 2;
+  const int top = neww::lineaEtiqueta(c, field.y(), field.height(), label->fontMetrics().height());
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setContentsMargins(0, std::max(top - label->y(), 0), 0, 0);
 }
 
 }  // namespace
 
-NewwDialog::NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> crear,
-                       std::function<void()> rechazar)
-    : QDialog(parent), crear_(std::move(crear)), rechazar_(std::move(rechazar)) {
+NewwDialog::NewwDialog(QWidget* parent, Principal& principal)
+    : QDialog(parent), principal_(principal) {
   setObjectName(QStringLiteral("neww"));
   setWindowTitle(QString::fromUtf8(neww::kTitulo));
   setModal(false);
@@ -66,8 +63,8 @@ NewwDialog::NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> cr
   platform::makeLabel(this, neww::kEncabezado);
   ancho_ = caja(this, neww::kCajas[0]);
   alto_ = caja(this, neww::kCajas[1]);
-  alinear(platform::makeLabel(this, neww::kCajas[0].label), ancho_);
-  alinear(platform::makeLabel(this, neww::kCajas[1].label), alto_);
+  alinear(platform::makeLabel(this, neww::kCajas[0].label), ancho_, neww::kCajas[0]);
+  alinear(platform::makeLabel(this, neww::kCajas[1].label), alto_, neww::kCajas[1]);
   auto* boton = new QPushButton(QString::fromUtf8(neww::kCrear), this);
   boton->setObjectName(QStringLiteral("crear"));
   const platform::Box& b = neww::kBotonCrear;
@@ -81,14 +78,9 @@ NewwDialog::NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> cr
 
 void NewwDialog::crear_Click() {
   const char separador = QLocale().decimalPoint().at(0).toLatin1();
-  const auto tamano = tamanonuevo(ancho_->currentText().toStdString(),
-                                  alto_->currentText().toStdString(), separador ? separador : '.');
-  if (!tamano) {
-    rechazar_();  // the texts stay as typed
-    return;
-  }
-  crear_(tamano->first, tamano->second);
-  close();
+  if (principal_.crear_Click(ancho_->currentText().toStdString(),
+                             alto_->currentText().toStdString(), separador ? separador : '.'))
+    close();
 }
 
 }  // namespace editor

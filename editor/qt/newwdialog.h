@@ -1,20 +1,19 @@
 // "Nuevo Mapa": a small modeless window where the user picks or types the
-// new map's width and height. "Crear" checks them (editor/neww.h) and asks
-// the main window for the map.
+// new map's width and height. "Crear" hands the texts to the rules
+// (Principal::crear_Click), which make the map or say why not.
 #pragma once
 
 #include <QComboBox>
 #include <QDialog>
-#include <functional>
+
+#include "editor/principal.h"
 
 namespace editor {
 
 class NewwDialog final : public QDialog {
   Q_OBJECT
  public:
-  // `crear` makes the map; `rechazar` tells the user the size is refused.
-  NewwDialog(QWidget* parent, std::function<void(int16_t, int16_t)> crear,
-             std::function<void()> rechazar);
+  NewwDialog(QWidget* parent, Principal& principal);
 
   QComboBox* ancho() const { return ancho_; }
   QComboBox* alto() const { return alto_; }
@@ -24,8 +23,7 @@ class NewwDialog final : public QDialog {
  private:
   QComboBox* ancho_;
   QComboBox* alto_;
-  std::function<void(int16_t, int16_t)> crear_;
-  std::function<void()> rechazar_;
+  Principal& principal_;
 };
 
 }  // namespace editor

@@ -17,7 +17,7 @@ QFont editorFont() { return platform::qtFont(layout::kLetra); }
 PrincipalWindow::PrincipalWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
-      messages_(this, QString::fromUtf8(layout::kTituloMensajes)),
+      messages_(this, QString::fromUtf8(layout::kAplicacion)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this) {
   setWindowTitle(QString::fromUtf8(layout::kTitulo));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_editor.png")));
@@ -26,8 +26,10 @@ PrincipalWindow::PrincipalWindow()
   buildControls();
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  connect(&maintimer_, &QTimer::timeout, this, [this] { principal_.maintimer_Timer(); });
-  maintimer_.start(100);
+  // Its tick opens no box today; guarded all the same, as every window's is.
+  connect(&maintimer_, &QTimer::timeout, this,
+          [this] { ticker_.run([this] { principal_.maintimer_Timer(); }); });
+  maintimer_.start(layout::kIntervaloTimer);
 }
 
 void PrincipalWindow::buildControls() {
@@ -45,7 +47,8 @@ void PrincipalWindow::buildControls() {
 
   for (const platform::Label& t : layout::kTitulos) platform::makeLabel(client, t);
 
-  for (const layout::Boton& b : layout::kBotones) {
+  for (std::size_t i = 0; i < layout::kBotones.size(); ++i) {
+    const layout::Boton& b = layout::kBotones[i];
     const media::Bitmap picture =
         platform::loadBitmap(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(b.picture)));
     auto* boton =
@@ -54,11 +57,7 @@ void PrincipalWindow::buildControls() {
     // Said by screen readers only: the window shows pictures, never these names.
     boton->setAccessibleName(QString::fromUtf8(b.what));
     boton->move(b.x, b.y);
-    connect(boton, &QAbstractButton::clicked, this, [this, &b] {
-      if (b.paleta == layout::Paleta::terreno) principal_.terr_Click(b.index);
-      if (b.paleta == layout::Paleta::jugador) principal_.pers_Click();
-      if (b.paleta == layout::Paleta::enemigo) principal_.enem_Click(b.index);
-    });
+    connect(boton, &QAbstractButton::clicked, this, [this, i] { principal_.pulsarBoton(i); });
   }
 
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
@@ -77,9 +76,7 @@ void PrincipalWindow::buildMenus() {
 
 void PrincipalWindow::mnunuevo_Click() {
   if (!neww_) {
-    neww_ = new NewwDialog(
-        this, [this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
-        [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); });
+    neww_ = new NewwDialog(this, principal_);
   }
   neww_->show();
   neww_->raise();

@@ -17,6 +17,7 @@
 #include "platform/qt/qtkeys.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsurface.h"
+#include "platform/ticker.h"
 
 namespace editor {
 
@@ -53,6 +54,7 @@ class PrincipalWindow final : public QMainWindow, public View {
   platform::QtCaption mousecap_, mapcap_;
   QPointer<NewwDialog> neww_;
   QTimer maintimer_;
+  platform::Ticker ticker_;
 };
 
 }  // namespace editor

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "assets/loadpictures.h"
+#include "editor/layout.h"
 #include "editor/neww.h"
 #include "editor/principal.h"
 #include "platform/testing/fakes.h"
@@ -34,10 +35,12 @@ struct Editor : editor::View, platform::Messages {
   editor::Principal p{editor::Services{keys, dialog, *this, files}, pics, *this};
   Editor() { p.Form_Load(); }
 
-  // A script of words: "n30,20" a new map, "t2" ground 2, "e1" enemy kind 1
-  // and "p" the start from the palettes, "3,4" a click on a cell and "@5,400"
-  // on a pixel, "m-1,0" a mouse move, "k80" 80 ticks, and "Abrir" or
-  // "Guardar" on a file ("g:mapas/x.mapa") or cancelled ("g").
+  // A script of words: "n30,20" a new map (of any size) and "c30,20" one
+  // through "Nuevo Mapa"'s "Crear", "t2" ground 2, "e1" enemy kind 1 and
+  // "p" the start from the palettes' buttons (found by name), "3,4" a click
+  // on a cell and "@5,400" on a pixel, "m-1,0" a mouse move, "k80" 80
+  // ticks, and "Abrir" or "Guardar" on a file ("g:mapas/x.mapa") or
+  // cancelled ("g").
   void run(const std::string& script) {
     std::istringstream in(script);
     for (std::string w; in >> w;) {
@@ -50,9 +53,14 @@ struct Editor : editor::View, platform::Messages {
       if (w[0] == 'a') p.mnuabrir_Click();
       if (w[0] == 'g') p.mnuguardar_Click();
       if (w[0] == 'n') p.nuevomapa(static_cast<int16_t>(a), static_cast<int16_t>(b));
-      if (w[0] == 't') p.terr_Click(a);
-      if (w[0] == 'e') p.enem_Click(a);
-      if (w[0] == 'p') p.pers_Click();
+      if (w[0] == 'c') p.crear_Click(w.substr(1, w.find(',') - 1), w.substr(w.find(',') + 1), '.');
+      if (w[0] == 't' || w[0] == 'e' || w[0] == 'p') {
+        const std::string name = w[0] == 't'   ? "terr" + w.substr(1)
+                                 : w[0] == 'e' ? "enem" + w.substr(1)
+                                               : "pers";
+        for (std::size_t i = 0; i < editor::layout::kBotones.size(); ++i)
+          if (editor::layout::kBotones[i].name == name) p.pulsarBoton(i);
+      }
       if (w[0] == 'm') p.mainpic_MouseMove(a, b);
       if (w[0] == '@') p.mainpic_MouseDown(a, b);
       if (w[0] <= '9') p.mainpic_MouseDown(a * 20 + 5, b * 20 + 5);
@@ -85,11 +93,15 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
   e.p.mapay = 182;
   e.run("k1");
   EXPECT_EQ(e.mapa, "Mapa (169,179)");
+  // A refused size says so, and leaves the map and the view as they were.
+  e.run("c29.9,20");
+  EXPECT_EQ(e.said + std::to_string(e.p.maxx) + " presents=" + std::to_string(e.presents),
+            "El(x) 199 presents=84");
 
   // 101 enemies at most: the refused one is neither kept nor drawn. A new
   // map forgets the start and the enemies, and one smaller than the view
   // shows its first cells.
-  e.run("n30,20 e0");
+  e.run("c30,20 e0");
   for (int i = 0; i < 102; ++i) e.run(std::to_string(i % 30) + "," + std::to_string(i / 30));
   EXPECT_TRUE(e.p.listaenemigos[100].activo && e.p.mapa(11, 3).tipoenemigo == -1);
   e.run("p 5,5");
@@ -109,7 +121,7 @@ TEST(Editing, PlacingScrollingAndTheMouse) {
               "4,3/inf//fin/1,0,1,0,0,0,0,0,0,0,0,0,/fin/1,0/fin/2,0:1/unit//fin/")
         << f;
   e.p.mnuacerca_Click();
-  EXPECT_EQ(e.said, "Tienes(x) El(x) Guardado(i) Guardado(i) No(x) Diseñado(i) ");
+  EXPECT_EQ(e.said, "El(x) Tienes(x) El(x) Guardado(i) Guardado(i) No(x) Diseñado(i) ");
 }
 
 TEST(Editing, NewMapSizeBoundsOnTheUnroundedNumber) {

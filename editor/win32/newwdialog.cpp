@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editor/layout.h"
-#include "editor/neww.h"
 #include "editor/win32/resource.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
@@ -33,9 +32,8 @@ char separadorDecimal() {
 }  // namespace
 
 // Made once: every opening of the dialog uses the same fonts and brush.
-NewwDialog::NewwDialog(std::function<void(int16_t, int16_t)> crear, std::function<void()> rechazar)
-    : crear_(std::move(crear)),
-      rechazar_(std::move(rechazar)),
+NewwDialog::NewwDialog(Principal& principal)
+    : principal_(principal),
       font_(platform::makeFont(layout::kLetra)),
       bold_(platform::makeFont(layout::kNegrita)),
       white_(CreateSolidBrush(platform::colorRef(neww::kFondo))) {}
@@ -120,7 +118,7 @@ void NewwDialog::layOut() {
     ReleaseDC(hwnd_, dc);
     const int field = info.rcItem.bottom - info.rcItem.top;
     platform::Box label = c.label.box;
-    label.y = c.box.y + info.rcItem.top + (field - metrics.tmHeight + 1) / 2;
+    label.y = neww::lineaEtiqueta(c, info.rcItem.top, field, metrics.tmHeight);
     place(ids[i][1], label, font_, c.label.text);
   }
 
@@ -136,14 +134,9 @@ void NewwDialog::layOut() {
 }
 
 void NewwDialog::crear_Click() {
-  const auto tamano = tamanonuevo(texto(GetDlgItem(hwnd_, IDC_ANCHO)),
-                                  texto(GetDlgItem(hwnd_, IDC_ALTO)), separadorDecimal());
-  if (!tamano) {
-    rechazar_();  // the texts stay as typed
-    return;
-  }
-  crear_(tamano->first, tamano->second);
-  DestroyWindow(hwnd_);
+  if (principal_.crear_Click(texto(GetDlgItem(hwnd_, IDC_ANCHO)),
+                             texto(GetDlgItem(hwnd_, IDC_ALTO)), separadorDecimal()))
+    DestroyWindow(hwnd_);
 }
 
 }  // namespace editor

@@ -1,19 +1,17 @@
 // "Nuevo Mapa" on Windows: a modeless dialog where the user picks or types
-// the new map's width and height. "Crear" (or Return) checks them
-// (editor/neww.h) and asks the main window for the map.
+// the new map's width and height. "Crear" (or Return) hands the texts to
+// the rules (Principal::crear_Click), which make the map or say why not.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
-#include <functional>
+#include "editor/principal.h"
 
 namespace editor {
 
 class NewwDialog {
  public:
-  // `crear` makes the map; `rechazar` tells the user the size is refused.
-  NewwDialog(std::function<void(int16_t, int16_t)> crear, std::function<void()> rechazar);
+  explicit NewwDialog(Principal& principal);
   ~NewwDialog();
 
   // Opens the dialog over owner, or brings the open one forward as it is.
@@ -27,8 +25,7 @@ class NewwDialog {
   void layOut();
   void crear_Click();
 
-  std::function<void(int16_t, int16_t)> crear_;
-  std::function<void()> rechazar_;
+  Principal& principal_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr;
   HBRUSH white_ = nullptr;

@@ -41,10 +41,9 @@ platform::Box inked(const platform::Label& label, HFONT font) {
 PrincipalWindow::PrincipalWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
-      messages_(platform::wide(layout::kTituloMensajes)),
+      messages_(platform::wide(layout::kAplicacion)),
       principal_(Services{keys_, dialogo_, messages_, files_}, pictures_, *this),
-      neww_([this](int16_t w, int16_t h) { principal_.nuevomapa(w, h); },
-            [this] { messages_.show("El tamaño no es válido", platform::Icon::Critical); }),
+      neww_(principal_),
       font_(platform::makeFont(layout::kLetra)),
       bold_(platform::makeFont(layout::kNegrita)),
       fondo_(CreateSolidBrush(platform::colorRef(layout::kFondo))) {
@@ -54,7 +53,7 @@ PrincipalWindow::PrincipalWindow(HINSTANCE instance)
   messages_.setOwner(hwnd());
   principal_.Form_Load();
   buildControls();
-  startTimer();
+  startTimer(layout::kIntervaloTimer);
 }
 
 PrincipalWindow::~PrincipalWindow() {
@@ -156,10 +155,7 @@ LRESULT PrincipalWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void PrincipalWindow::command(int id) {
   const auto boton = static_cast<std::size_t>(id - IDC_TERR0);
   if (id >= IDC_TERR0 && boton < layout::kBotones.size()) {
-    const layout::Boton& b = layout::kBotones[boton];
-    if (b.paleta == layout::Paleta::terreno) principal_.terr_Click(b.index);
-    if (b.paleta == layout::Paleta::jugador) principal_.pers_Click();
-    if (b.paleta == layout::Paleta::enemigo) principal_.enem_Click(b.index);
+    principal_.pulsarBoton(boton);
     SetFocus(hwnd());  // the arrows belong to scrolling, not to the button
     return;
   }

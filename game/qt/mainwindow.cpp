@@ -14,7 +14,7 @@ namespace game {
 MainWindow::MainWindow()
     : pictures_(assets::loadPictures()),
       dialogo_(this),
-      messages_(this, QString::fromUtf8(layout::kTituloMensajes)),
+      messages_(this, QString::fromUtf8(layout::kAplicacion)),
       main_(Services{keys_, sound_, dialogoAntes_, mensajes_, files_, random_}, pictures_, *this) {
   setWindowTitle(QString::fromUtf8(layout::kTitulo));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icono_juego.png")));
@@ -28,7 +28,7 @@ MainWindow::MainWindow()
   main_.Form_Load();
   flush();
   connect(&maintimer_, &QTimer::timeout, this, &MainWindow::tick);
-  maintimer_.start(100);
+  maintimer_.start(layout::kIntervaloTimer);
 }
 
 void MainWindow::buildControls() {
@@ -69,15 +69,12 @@ void MainWindow::buildMenus() {
   mnumapa_ = menuBar()->findChild<QAction*>(QStringLiteral("mnumapa"));
 }
 
-// No tick starts while another runs: a message box or dialog opened inside
-// a tick runs a nested event loop, and a timer event handled there would act
-// on half-updated state. Such events are dropped, not queued.
+// A timer event handled in a box's nested event loop is dropped (ticker.h).
 void MainWindow::tick() {
-  if (enTick_) return;
-  enTick_ = true;
-  main_.maintimer_Timer();
-  flush();
-  enTick_ = false;
+  ticker_.run([this] {
+    main_.maintimer_Timer();
+    flush();
+  });
 }
 
 void MainWindow::flush() {

@@ -16,6 +16,7 @@
 #include "platform/qt/qtsound.h"
 #include "platform/qt/qtsurface.h"
 #include "platform/random.h"
+#include "platform/ticker.h"
 
 class QAction;
 
@@ -35,7 +36,8 @@ class MainWindow final : public QMainWindow, public View {
   void setMapMenuEnabled(bool enabled) override;
   void quit() override;
 
-  // One tick of the rules; called by the timer every 100 ms (and by the benchmarks).
+  // One tick of the rules; called by the timer (layout::kIntervaloTimer) and
+  // by the benchmarks.
   void tick();
   // Shows what the rules changed during the event being handled: each
   // changed caption once, and the part of the surface that changed. Called
@@ -73,7 +75,7 @@ class MainWindow final : public QMainWindow, public View {
   media::Rect cambiado_;  // of the surface, since the last flush
   QAction* mnumapa_ = nullptr;
   QTimer maintimer_;
-  bool enTick_ = false;
+  platform::Ticker ticker_;
 };
 
 }  // namespace game

@@ -27,7 +27,7 @@ MainWindow::MainWindow(HINSTANCE instance)
     : Win32Window(keys_),  // kept for later: the keys are made below
       pictures_(assets::loadPictures()),
       persona_(platform::loadPicture(platform::wide(layout::kRetrato).c_str())),
-      messages_(platform::wide(layout::kTituloMensajes)),
+      messages_(platform::wide(layout::kAplicacion)),
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
     fuentes_[i] = platform::makeFont(*layout::kEtiquetas[i].font);
@@ -42,7 +42,7 @@ MainWindow::MainWindow(HINSTANCE instance)
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   main_.Form_Load();
-  startTimer();
+  startTimer(layout::kIntervaloTimer);
 }
 
 MainWindow::~MainWindow() {
@@ -83,15 +83,7 @@ void MainWindow::command(int id) {
   if (const auto* item = platform::menuItem<Main>(layout::kMenus, id)) (main_.*item->handler)();
 }
 
-// No tick starts while another runs: a message box or dialog opened inside
-// a tick runs a nested message loop, and a timer message handled there
-// would act on half-updated state. Such ticks are dropped, not queued.
-void MainWindow::onTimer() {
-  if (enTick_) return;
-  enTick_ = true;
-  main_.maintimer_Timer();
-  enTick_ = false;
-}
+void MainWindow::onTimer() { main_.maintimer_Timer(); }
 
 // What needs painting is composed off screen and shown at once, so nothing
 // flickers: the surface, the portrait in its frame, the labels. The rest of

@@ -31,7 +31,8 @@ class MainWindow final : public platform::Win32Window, public View {
   void quit() override;
 
   Main& rules() { return main_; }
-  // One tick of the rules; called by the timer every 100 ms (and by tests).
+  // One tick of the rules; called by the timer (layout::kIntervaloTimer,
+  // guarded by Win32Window) and by tests.
   void onTimer() override;
 
  private:
@@ -57,7 +58,6 @@ class MainWindow final : public platform::Win32Window, public View {
   HDC backDc_ = nullptr;
   HBITMAP back_ = nullptr;
   HGDIOBJ backOld_ = nullptr;
-  bool enTick_ = false;
 };
 
 }  // namespace game

@@ -38,7 +38,7 @@ void QtSound::load(const std::string& path, Loaded& into) {
       if (voice.get() == current_) current_ = nullptr;
   into.voices = {};
   into.next = 0;
-  const auto bytes = files_.read(path, kMaxFileBytes);
+  const auto bytes = files_.read(path, media::kMaxWavBytes);
   const auto padded = bytes ? media::playableWav(*bytes, kTrailingSeconds) : std::nullopt;
   if (!padded) return;
   const auto base64 = QByteArray::fromRawData(padded->data(), qsizetype(padded->size())).toBase64();

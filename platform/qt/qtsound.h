@@ -27,9 +27,6 @@ class QtSound final : public Sound {
   // sound plays on.
   void play(const std::string& path) override;
 
-  // The largest sound file read: 12 s of CD-quality stereo, more than any
-  // effect needs. Its first play takes ~20 ms (bench_sound), under half a tick.
-  static constexpr std::size_t kMaxFileBytes = std::size_t{2} << 20;
   // Silence played after every sound. Qt 6.4's QSoundEffect closes its
   // audio stream as soon as the last sample has left for the server, which
   // drops what the server still holds: 100-180 ms, measured through

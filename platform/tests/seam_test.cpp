@@ -1,6 +1,8 @@
-// The plain parts of the seam: key latches, the random source, folder literals.
+// The plain parts of the seam: key latches, the random source, folder
+// literals, the tick guard.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "platform/layout.h"
 #include "platform/random.h"
 #include "platform/testing/fakes.h"
+#include "platform/ticker.h"
 
 namespace vk = platform::vk;
 
@@ -41,6 +44,26 @@ TEST(ClockRandom, IsSeededFromTheClockAndStaysInTheHalfOpenUnitRange) {
     sum += v;
   }
   EXPECT_NEAR(sum / 10000, 0.5, 0.02);
+}
+
+// A timer event handled inside a tick (a box's nested event loop) is
+// dropped, not queued; the next one runs, even after a tick that threw.
+TEST(Ticker, ATickInsideATickIsDroppedAndTheNextOneRuns) {
+  platform::Ticker ticker;
+  std::string ran;
+  EXPECT_TRUE(ticker.run([&] {
+    ran += 'a';
+    EXPECT_FALSE(ticker.run([&] { ran += 'b'; }));
+    EXPECT_TRUE(ticker.running());
+  }));
+  const auto throwing = [&] {
+    ran += 'c';
+    throw std::runtime_error("tick");
+  };
+  EXPECT_THROW(ticker.run(throwing), std::runtime_error);
+  EXPECT_TRUE(ticker.run([&] { ran += 'd'; }));
+  EXPECT_EQ(ran, "acd");
+  EXPECT_FALSE(ticker.running());
 }
 
 TEST(UnderFolder, TurnsBackslashesIntoThisPlatformsSeparator) {

@@ -12,7 +12,7 @@ Win32Sound::~Win32Sound() { PlaySoundW(nullptr, nullptr, 0); }
 void Win32Sound::play(const std::string& path) {
   // Read through the file layer, so a FIFO or a device is never opened, and
   // made plain PCM as on Linux, so every file plays the same on both.
-  const auto bytes = files_.read(path, kMaxFileBytes);
+  const auto bytes = files_.read(path, media::kMaxWavBytes);
   if (!bytes) return;
   auto wav = media::playableWav(*bytes, 0.0);
   if (!wav) return;

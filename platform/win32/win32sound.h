@@ -19,9 +19,6 @@ class Win32Sound final : public Sound {
   // skipped and the current sound plays on.
   void play(const std::string& path) override;
 
-  // The largest sound file read, as on Linux.
-  static constexpr std::size_t kMaxFileBytes = std::size_t{2} << 20;
-
  private:
   Win32Files files_;
   // The WAVs as played, by path. PlaySoundW plays from this memory, so a

@@ -34,8 +34,8 @@ void Win32Window::create(HINSTANCE instance, const wchar_t* className, const wch
   keys_.attach(hwnd_);
 }
 
-void Win32Window::startTimer() {
-  if (hwnd_) SetTimer(hwnd_, kTimer, 100, nullptr);
+void Win32Window::startTimer(int periodMs) {
+  if (hwnd_) SetTimer(hwnd_, kTimer, static_cast<UINT>(periodMs), nullptr);
 }
 
 void Win32Window::destroy() {
@@ -58,7 +58,7 @@ LRESULT Win32Window::base(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
   switch (message) {
     case WM_TIMER:
-      if (wParam == kTimer) onTimer();
+      if (wParam == kTimer) ticker_.run([this] { onTimer(); });
       return 0;
     case WM_ACTIVATE:
       keys_.windowActivation();

@@ -1,12 +1,13 @@
 // A program's main window on Windows: registers its class, creates it with
 // the menu and icon of resource 1 and an exact client size, and sends its
 // messages to the object. What both programs' windows do alike is done
-// here: activation news for the keys, the 100 ms timer, the end of the
-// message loop when the window goes.
+// here: activation news for the keys, the timer and its guard, the end of
+// the message loop when the window goes.
 #pragma once
 
 #include <windows.h>
 
+#include "platform/ticker.h"
 #include "platform/win32/win32keys.h"
 
 namespace platform {
@@ -26,8 +27,9 @@ class Win32Window {
   // The window owns `menu` from then on.
   void create(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style,
               HBRUSH background, int width, int height, HMENU menu);
-  // Calls onTimer() every 100 ms.
-  void startTimer();
+  // Calls onTimer() every periodMs, through the guard of ticker.h: a timer
+  // message handled in a box's nested loop inside onTimer() is dropped.
+  void startTimer(int periodMs);
   // Ends the program: the window goes, and with it the message loop.
   void destroy();
 
@@ -39,6 +41,7 @@ class Win32Window {
  private:
   static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   Win32Keys& keys_;
+  Ticker ticker_;
   HWND hwnd_ = nullptr;
 };
 
