@@ -106,8 +106,7 @@ def game(Driver):
         d.down("Right space")
         wait_for("the kill", d.boxes)
         time.sleep(1.0)
-        d.xdotool(*["keyup", "space", "sleep", "0.02", "keydown", "space", "sleep", "0.1"] * 5,
-                  "keyup", "Right", "space", "sleep", "0.5")
+        d.keys(*[("up", "space"), 0.02, ("down", "space"), 0.1] * 5, ("up", "Right space"), 0.5)
         assert d.boxes(), "a held key answered the end-of-level box"
         assert d.message() == LEVEL_DONE
         d.see("nenemigos", enemies("mapa2.mapa"))
@@ -134,7 +133,7 @@ def game(Driver):
         step(d, "Up", (5, 5))
         # Arrows pressed in an open menu walk the menu, not the hero.
         d.open_menu("Archivo")
-        d.xdotool(*["key", "Down", "sleep", "0.3"] * 2, *["key", "Escape", "sleep", "0.3"] * 2)
+        d.keys(*[("tap", "Down"), 0.3] * 2, *[("tap", "Escape"), 0.3] * 2)
         assert figure(d.pixels(), "yo", (5, 5)) is not None, "arrows in a menu walked the hero"
         d.see("exy", "Persona (5,5)")
         d.hold("Right space", d.boxes, "the kill", force=False)

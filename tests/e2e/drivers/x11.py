@@ -189,6 +189,12 @@ class Session:
     def up(self, keys):
         self.xdotool("keyup", *keys.split())
 
+    def keys(self, *steps):
+        """Keys sent in one go wherever the keyboard is: ("down" | "up" | "tap", keys), or a pause in seconds."""
+        verbs = {"down": "keydown", "up": "keyup", "tap": "key"}
+        self.xdotool(*[a for s in steps for a in (["sleep", str(s)] if isinstance(s, (int, float))
+                                                   else [verbs[s[0]], *s[1].split()])])
+
     def hold(self, keys, until, what, into=None, force=True):
         """Holds keys until the program shows their effect, then lets go; returns what `until` found."""
         self.down(keys, into, force)
