@@ -1,8 +1,6 @@
-"""Every end-to-end scenario, written once against a driver (drivers/): start a program,
-choose a menu item, answer a box and read its text, fill a file dialog, press and hold
-keys, click, take the client area's pixels, read a label where the front end lets it be
-read, read and write the programs' folder. Where the hero stands is read from the
-pixels, as a player sees it: that holds on every front end."""
+"""Every end-to-end scenario, written once against a driver per front end (drivers/). Where the
+hero stands is read from the client area's pixels, as a player sees it, on every front end;
+labels where the front end lets their text be read."""
 
 import functools, time  # noqa: E401
 
@@ -56,12 +54,6 @@ def write_map(d, name, number, row, rows, hero, units):
         row.count(","), rows, number, row * rows, *hero, "".join("%d,%d:%d/unit/" % u for u in units)))
 
 
-def load(d, map_name, character):
-    """"Cargar mapa" pauses play until a character is loaded again."""
-    d.choose("Cargar mapa", "mapas/" + map_name)
-    d.choose("Cargar jugador", character)
-
-
 def game(Driver):
     """The game in its window: a new hero, maps large and small, boxes that held keys never
     answer, a name Windows would take for another one's, the keys acting on play after every
@@ -90,7 +82,8 @@ def game(Driver):
                 d.under, *cpu, d.counted.format(program="game")))
         assert not d.boxes(), "a key typed into a dialog acted on play"
 
-        load(d, "grande.mapa", HUGO)
+        d.choose("Cargar mapa", "mapas/grande.mapa")  # which pauses play until a character is loaded
+        d.choose("Cargar jugador", HUGO)
         d.see("nenemigos", "Enemigos: 101")
         wait_for("the hero in the middle of the view", lambda: figure(d.pixels(), "yo", (15, 10)) is not None)
         d.see("exy", "Persona (500,500)")
@@ -101,7 +94,8 @@ def game(Driver):
 
         # Space stays held as the end-of-level box opens: neither its repeats, nor the
         # unpaired release and press X sends under load, nor letting go may answer it.
-        load(d, "lucha.mapa", HUGO)
+        d.choose("Cargar mapa", "mapas/lucha.mapa")
+        d.choose("Cargar jugador", HUGO)
         d.see("nenemigos", "Enemigos: 1")
         d.down("Right space")
         wait_for("the kill", d.boxes)
@@ -187,7 +181,7 @@ def editor(Driver):
         crear = aside(d)
         width(d, "29")
         wait_for("the box", d.boxes)
-        d.click_screen(*crear)
+        d.click(*crear, screen=True)
         time.sleep(0.5)
         assert d.boxes() == 1, "a second box over the first"
         assert d.message(typed=True) == "El tamaño no es válido"
@@ -219,11 +213,11 @@ def editor(Driver):
         width(d, "50", enter=False)
         d.menu("Abrir")
         wait_for("the file dialog", d.dialog_open)
-        d.click_screen(*crear)
+        d.click(*crear, screen=True)
         time.sleep(0.5)
         assert d.shown("Nuevo Mapa"), "'Crear' made a map under 'Abrir'"
         d.file_dialog("mapas/default.mapa")
-        d.click_screen(*crear)
+        d.click(*crear, screen=True)
         d.closed("Nuevo Mapa")
 
         new_map(d, "40", "30")

@@ -9,10 +9,11 @@ read-only, every save says it failed and the programs go on."""
 
 import os, subprocess, sys  # noqa: E401
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e", "drivers"))
+E2E = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e")
+sys.path[:0] = [E2E, os.path.join(E2E, "drivers")]
 from qt import Session  # noqa: E402
+from scenarios import BLOT, PLAYER, new_map, paint  # noqa: E402
 
-PLAYER, BLOT = (660, 140), (628, 204)  # the editor's palette places
 SAVED = "Guardado con éxito!"
 NOT_CREATED = "No se pudo crear el archivo del personaje."
 NOT_SAVED = "No se pudo guardar el personaje: el archivo anterior sigue intacto."
@@ -25,12 +26,8 @@ def enemies(path):
 
 def make_map(s, path):
     """A 30 x 20 map of grass in the editor: the hero at (3, 5), a blot at (10, 10), saved as path."""
-    s.menu("Nuevo")
-    s.fill("Nuevo Mapa", "30", "20")
-    s.button("Nuevo Mapa", "Crear")
-    s.see("mapcap", "Mapa (0,0)")
-    for x, y in (PLAYER, (70, 110), BLOT, (210, 210)):
-        s.click(x, y)
+    new_map(s, "30", "20")
+    paint(s, [(PLAYER, [(3, 5)]), (BLOT, [(10, 10)])])
     s.choose("Guardar", path)
 
 

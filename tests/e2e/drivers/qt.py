@@ -103,9 +103,8 @@ class Session(x11.Session):
         return text
 
     def file_dialog(self, path, keys=False, force=True):
-        """Into the open file dialog, and accepted: `path` (None accepts what it proposes), typed key
-        by key if `keys`, into the dialog, or, if not `force`, wherever the keyboard is once the
-        dialog has taken it, as a player types into the dialog that has just opened."""
+        """Into the open file dialog, and accepted: `path` (None: what it proposes), typed key by key
+        if `keys`, into the dialog, or if not `force` wherever the keyboard is once the dialog has it."""
         dialog = wait_for("a file dialog", lambda: [d for d in self.nodes("dialog")
                                                     if d.name in ("Abrir", "Guardar como")])[0]
         field = [n for n in walk(dialog, "text") if n.getState().contains(pyatspi.STATE_EDITABLE)][-1]

@@ -158,10 +158,8 @@ class Session(x11.Session):
             return x + side, y + h - side - height
         start = client()
         grip = start[0] + 60, start[1] - 8  # on the caption
-        self.xdotool("mousemove", str(grip[0]), str(grip[1]), "mousedown", "1")
-        for i in range(1, 11):
-            self.xdotool("mousemove", str(grip[0] + (to[0] - start[0]) * i // 10),
-                         str(grip[1] + (to[1] - start[1]) * i // 10))
-        self.xdotool("mouseup", "1")
+        self.xdotool("mousemove", str(grip[0]), str(grip[1]), "mousedown", "1", *[a for i in range(1, 11) for a in (
+            "mousemove", str(grip[0] + (to[0] - start[0]) * i // 10), str(grip[1] + (to[1] - start[1]) * i // 10))],
+            "mouseup", "1")
         wait_for("%s to move" % title, lambda: client() == tuple(to))
         return tuple(to)

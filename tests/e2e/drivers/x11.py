@@ -1,9 +1,6 @@
-"""What the drivers of the X front ends share: waiting on a condition, pictures, when
-windows are mapped, the window manager, and a session in a private X server whose
-keys, clicks and screenshots go to the windows that should have them.
-
-Every wait is on a condition with a deadline a loaded machine meets (DEADLINE); a key
-goes out only once its window has the keyboard."""
+"""What the X front ends' drivers share: a private X server whose keys, clicks and screenshots
+go to the windows that should have them. Every wait is on a condition with a deadline a loaded
+machine meets (DEADLINE); a key goes out only once its window has the keyboard."""
 
 import os, shutil, subprocess, tempfile, threading, time  # noqa: E401
 
@@ -95,9 +92,8 @@ def geometry(window):
 
 
 class Session:
-    """A private X server (with openbox if TARNWICK_WM says so) and the processes started,
-    ended last first on leaving, with the session's folder; a screenshot if a scenario fails.
-    Drivers set kind, and on start: title, box (its boxes' title), size and origin (on the screen)."""
+    """A private X server (openbox on it if TARNWICK_WM says so) and the processes started, ended
+    on leaving; a screenshot if a scenario fails. On start: title, box (its boxes' title), size, origin."""
     cwd = None
 
     def __init__(self, name):
@@ -213,11 +209,8 @@ class Session:
     def screen(self, x, y):
         return str(self.origin[0] + x), str(self.origin[1] + y)
 
-    def click(self, x, y):
-        self.xdotool("mousemove", *self.screen(x, y), "click", "1")
-
-    def click_screen(self, x, y):
-        self.xdotool("mousemove", str(x), str(y), "click", "1")
+    def click(self, x, y, screen=False):  # at a point of the screen if `screen`
+        self.xdotool("mousemove", *(map(str, (x, y)) if screen else self.screen(x, y)), "click", "1")
 
     def mouse(self, x, y, button=None):
         """Moves the pointer to (x, y), then presses ("down") or lets go ("up") the first button."""
