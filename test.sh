@@ -36,7 +36,7 @@ echo "== Windows build and tests"
 windows_started=$SECONDS
 tarnwick_build_windows "$root"
 (cd "$root/build-windows" && ctest --output-on-failure -j "$(nproc)" --timeout 300)
-grep -h -E '^(fresh Wine prefix|start to window shown under Wine|idle play|editor idle|sound |parity, )' "$root/build-windows/Testing/Temporary/LastTest.log" || true
+grep -h -E '^(fresh Wine prefix|(editor )?start to window shown under Wine|idle play|editor idle|sound |parity, )' "$root/build-windows/Testing/Temporary/LastTest.log" || true
 echo "== The Windows build and tests took $((SECONDS - windows_started)) s"
 
 # The unit tests and fuzz replays again under the address and

@@ -9,10 +9,11 @@ read-only, every save says it failed and the programs go on."""
 
 import os, subprocess, sys  # noqa: E401
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e"))
-from harness import Session, wait_for  # noqa: E402
+E2E = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e")
+sys.path[:0] = [E2E, os.path.join(E2E, "drivers")]
+from qt import Session  # noqa: E402
+from scenarios import BLOT, PLAYER, new_map, paint  # noqa: E402
 
-PLAYER, BLOT = (660, 140), (628, 204)  # the editor's palette places
 SAVED = "Guardado con éxito!"
 NOT_CREATED = "No se pudo crear el archivo del personaje."
 NOT_SAVED = "No se pudo guardar el personaje: el archivo anterior sigue intacto."
@@ -23,11 +24,11 @@ def enemies(path):
     return "Enemigos: %d" % open(path).read().count("/unit/")
 
 
-def make_map(s, name):
-    """A 30 x 20 map of grass in the editor: the hero at (3, 5), a blot at (10, 10), saved as name."""
-    s.play([("press", "Nuevo"), ("fill", "Nuevo Mapa", "30", "20"), ("press", "Crear", "push button"),
-            ("label", "mapcap", "Mapa (0,0)"), ("click", *PLAYER), ("click", 70, 110),
-            ("click", *BLOT), ("click", 210, 210), ("press", "Guardar"), ("dialog", name)])
+def make_map(s, path):
+    """A 30 x 20 map of grass in the editor: the hero at (3, 5), a blot at (10, 10), saved as path."""
+    new_map(s, "30", "20")
+    paint(s, [(PLAYER, [(3, 5)]), (BLOT, [(10, 10)])])
+    s.choose("Guardar", path)
 
 
 def shoot(path):  # the window at the screen's top-left corner, with its labels
@@ -39,29 +40,32 @@ def installed(games, screens):
     shipped = os.path.join(os.path.dirname(games), "share", "tarnwick")
     with Session("installed", programs=games) as s:
         # A new character, the proposed first map, and G.
-        s.start("TarnwickQuest")
-        s.play([("press", "Jugador Nuevo"), ("dialog", "Ana"), ("label", "nombre", "Nombre: Ana - Nivel 1"),
-                ("press", "Cargar mapa"), ("dialog", None),
-                ("label", "nenemigos", enemies(os.path.join(shipped, "mapas", "default.mapa")))])
+        s.start("game")
+        s.choose("Jugador Nuevo", data + "/personajes/Ana")
+        s.see("nombre", "Nombre: Ana - Nivel 1")
+        s.choose("Cargar mapa", None)
+        s.see("nenemigos", enemies(os.path.join(shipped, "mapas", "default.mapa")))
         shoot(os.path.join(screens, "juego.png"))
-        s.play([("keys", "key", "g"), ("message", SAVED)])
+        s.key("g")
+        assert s.message() == SAVED
         assert open(data + "/personajes/Ana").read() == "Ana,1,0,"
         assert open(data + "/personajes/default").read() == open(shipped + "/personajes/default").read()
-        s.press("Salir")
-        wait_for("the game to end", lambda: s.program.poll() is not None)
+        s.choose("Salir")
+        s.ended()
 
         # A map made in the editor lands in his own maps folder, and is played.
-        s.start("TarnwickEdit")
-        make_map(s, "propio")
-        s.message(SAVED)
+        s.start("editor")
+        make_map(s, data + "/mapas/propio")
+        assert s.message() == SAVED
         shoot(os.path.join(screens, "editor.png"))
         assert enemies(data + "/mapas/propio.mapa") == "Enemigos: 1"
-        s.press("Salir")
-        wait_for("the editor to end", lambda: s.program.poll() is not None)
-        s.start("TarnwickQuest")
-        s.play([("press", "Cargar jugador"), ("dialog", "Ana"), ("press", "Cargar mapa"),
-                ("dialog", data + "/mapas/propio.mapa"), ("label", "nenemigos", "Enemigos: 1"),
-                ("label", "exy", "Persona (3,5)")])
+        s.choose("Salir")
+        s.ended()
+        s.start("game")
+        s.choose("Cargar jugador", data + "/personajes/Ana")
+        s.choose("Cargar mapa", data + "/mapas/propio.mapa")
+        s.see("nenemigos", "Enemigos: 1")
+        s.see("exy", "Persona (3,5)")
 
 
 def portable(folder):
@@ -70,22 +74,25 @@ def portable(folder):
         # its kill saves the character at the end of the level.
         fight = os.path.join(s.folder, "lucha.mapa")
         open(fight, "w").write("30,20/inf/1/fin/%s/fin/5,5/fin/6,5:0/unit//fin/" % ("0," * 600))
-        s.start("TarnwickQuest")
-        s.play([("press", "Jugador Nuevo"), ("dialog", "Ana"), ("message", NOT_CREATED),
-                ("press", "Cargar jugador"), ("dialog", None), ("label", "nombre", "Nombre: default - Nivel 1"),
-                ("press", "Cargar mapa"), ("dialog", None), ("keys", "key", "g"), ("message", NOT_SAVED),
-                ("press", "Cargar mapa"), ("dialog", fight), ("press", "Cargar jugador"), ("dialog", None),
-                ("label", "nenemigos", "Enemigos: 1"), ("keys", "keydown", "Right", "space")])
-        box = wait_for("the kill", lambda: s.nodes("alert"), timeout=30)
-        s.xdotool("keyup", "Right", "space")
-        assert box
-        s.message(NOT_SAVED)
-        s.label("nenemigos", enemies(os.path.join(folder, "mapas", "mapa2.mapa")))  # play goes on
-        s.press("Salir")
-        wait_for("the game to end", lambda: s.program.poll() is not None)
-        s.start("TarnwickEdit")
-        make_map(s, os.path.join(folder, "mapas", "nuevo"))
-        s.message(MAP_NOT_SAVED)
+        s.start("game")
+        s.choose("Jugador Nuevo", "personajes/Ana")
+        assert s.message() == NOT_CREATED
+        s.choose("Cargar jugador", None)
+        s.see("nombre", "Nombre: default - Nivel 1")
+        s.choose("Cargar mapa", None)
+        s.key("g")
+        assert s.message() == NOT_SAVED
+        s.choose("Cargar mapa", fight)
+        s.choose("Cargar jugador", None)
+        s.see("nenemigos", "Enemigos: 1")
+        s.hold("Right space", s.boxes, "the kill")
+        assert s.message() == NOT_SAVED
+        s.see("nenemigos", enemies(os.path.join(folder, "mapas", "mapa2.mapa")))  # play goes on
+        s.choose("Salir")
+        s.ended()
+        s.start("editor")
+        make_map(s, "mapas/nuevo")
+        assert s.message() == MAP_NOT_SAVED
 
 
 if __name__ == "__main__":

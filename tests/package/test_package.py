@@ -57,7 +57,7 @@ def scripts():
     the checkout may lie in a folder only its owner can enter."""
     copy = tempfile.mkdtemp(prefix="tarnwick-scripts-")
     source = os.path.dirname(os.path.dirname(HERE))
-    for part in ("tests/watch.py", "tests/e2e/harness.py", "tests/package/play.py", "assets/pictures"):
+    for part in ("tests/e2e", "tests/package/play.py", "assets/pictures"):
         target = os.path.join(copy, part)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         (shutil.copytree if os.path.isdir(os.path.join(source, part)) else shutil.copy)(

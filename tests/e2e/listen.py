@@ -1,21 +1,34 @@
-"""Hearing the game from outside, for both end-to-end harnesses: a private PulseAudio server
-whose only sink is recorded, the stretches of sound in a WAV, and the fight both sound tests play."""
+"""Hearing the game from outside: a private PulseAudio server
+whose only sink is recorded, the stretches of sound in a WAV, and the fight the sound scenario plays."""
 
-import array, os, signal, subprocess, wave  # noqa: E401
+import array, os, signal, subprocess  # noqa: E401
 
-from watch import wait_for
+from x11 import wait_for
+
+
+def samples(path):
+    """The rate and the samples of a mono 16-bit WAV; one still being written, as far as it goes."""
+    data = open(path, "rb").read()
+    body = data[data.index(b"data") + 8:]
+    return int.from_bytes(data[data.index(b"fmt ") + 12:][:4], "little"), array.array("h", body[:len(body) // 2 * 2])
+
+
+def stretches(wav, rate, runs, start=0):
+    """Adds to runs [start, end, peak] (in frames) each stretch of wav[start:] above -40 dBFS,
+    stretches parted by 25 ms of silence."""
+    for i in range(start, len(wav)):
+        if abs(wav[i]) > 328:
+            runs += [[i, i, 0]] if not runs or i - runs[-1][1] > rate / 40 else []
+            runs[-1][1:] = i, max(runs[-1][2], abs(wav[i]))
+    return runs
 
 
 def sounds(path):
-    """(seconds, peak) of each stretch of a mono WAV above -40 dBFS, stretches parted by 25 ms of
-    silence. Strikes come 0.3 s apart and sound for 0.174 s, but a first play may start 90 ms late
-    (under Wine); a busy machine may drop some 12 ms from a sound, which still counts as one."""
-    w, runs = wave.open(path), []
-    for i, v in enumerate(array.array("h", w.readframes(w.getnframes()))):
-        if abs(v) > 328:
-            runs += [[i, i, 0]] if not runs or i - runs[-1][1] > w.getframerate() / 40 else []
-            runs[-1][1:] = i, max(runs[-1][2], abs(v))
-    return [(round((end - start) / w.getframerate(), 3), round(peak / 32768, 3)) for start, end, peak in runs]
+    """(seconds, peak) of each stretch of sound. Strikes come 0.3 s apart and sound for 0.174 s,
+    but a first play may start 90 ms late (under Wine); a busy machine may drop some 12 ms from
+    a sound, which still counts as one."""
+    rate, wav = samples(path)
+    return [(round((end - start) / rate, 3), round(peak / 32768, 3)) for start, end, peak in stretches(wav, rate, [])]
 
 
 def pactl(*args):
@@ -38,6 +51,17 @@ class Recorder:
                                "--file-format=wav", self.path)
         wait_for("the recorder", lambda: pactl("list", "short", "source-outputs"))
         pactl("suspend-sink", "probe", "1"), pactl("suspend-sink", "probe", "0")  # the null sink's data flows at once
+
+    def quiet(self, count, seconds):
+        """Waits until `count` sounds were recorded, then `seconds` of silence."""
+        runs, scanned = [], [0]
+
+        def done():  # reading on from where it stopped: the fight goes on meanwhile
+            rate, wav = samples(self.path)
+            stretches(wav, rate, runs, scanned[0])
+            scanned[0] = len(wav)
+            return len(runs) >= count and len(wav) - runs[-1][1] >= seconds * rate
+        wait_for("%d sounds, then %.1f s of silence" % (count, seconds), done, interval=0.2)
 
     def heard(self):
         self.recording.send_signal(signal.SIGINT)
