@@ -100,7 +100,7 @@ def game(Driver):
         d.down("Right space")
         wait_for("the kill", d.boxes)
         time.sleep(1.0)
-        d.keys(*[("up", "space"), 0.02, ("down", "space"), 0.1] * 5, ("up", "Right space"), 0.5)
+        d.keys(*[("up", "space"), 0.005, ("down", "space"), 0.1] * 5, ("up", "Right space"), 0.5)
         assert d.boxes(), "a held key answered the end-of-level box"
         assert d.message() == LEVEL_DONE
         d.see("nenemigos", enemies("mapa2.mapa"))
