@@ -45,12 +45,20 @@ tarnwick_check_format() {
   return 1
 }
 
+# tarnwick_ccache ROOT: one cache for every build of every clone: paths
+# under ROOT are hashed relative to it, so a fresh clone compiles from the
+# cache that another one filled.
+tarnwick_ccache() {
+  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$1}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+}
+
 # tarnwick_build ROOT [TARGET...]: configures build/ and builds the targets
 # given, or everything (programs, tests, benchmarks, fuzz replays).
 tarnwick_build() {
   local root="$1"
   shift
-  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  tarnwick_ccache "$root"
   echo "== Configuring build/"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   echo "== Building ${*:-everything}"
@@ -72,7 +80,7 @@ tarnwick_package() {
 # starter character.
 tarnwick_build_windows() {
   local root="$1" out="$1/build-windows"
-  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  tarnwick_ccache "$root"
   echo "== Configuring build-windows/"
   cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null || return 1
@@ -102,7 +110,7 @@ TARNWICK_SANITIZER_ENV=(
 tarnwick_build_sanitized() {
   local root="$1"
   local san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+  tarnwick_ccache "$root"
   # -O1 and no NDEBUG: quicker to build than -O2, reports closer to the source.
   cmake -S "$root" -B "$root/build-san" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DCMAKE_CXX_FLAGS="$san" \

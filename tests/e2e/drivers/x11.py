@@ -2,7 +2,7 @@
 go to the windows that should have them. Every wait is on a condition with a deadline a loaded
 machine meets (DEADLINE); a key goes out only once its window has the keyboard."""
 
-import os, shutil, subprocess, tempfile, threading, time  # noqa: E401
+import atexit, os, shutil, subprocess, tempfile, threading, time  # noqa: E401
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 DEADLINE = 60.0
@@ -99,6 +99,8 @@ class Session:
     def __init__(self, name):
         self.name, self.procs = name, []
         self.folder = tempfile.mkdtemp(prefix="tarnwick-%s-" % self.kind)  # private: the runtime folder too
+        # Setting up may fail before the session is entered: then nothing is left behind at exit.
+        atexit.register(self.end)
         os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
                                                   "-nolisten", "tcp")
         self.wm = os.environ.get("TARNWICK_WM") or None
@@ -124,7 +126,11 @@ class Session:
             subprocess.run(["import", "-window", "root", shot])
             print("screenshot of the failure: " + shot)
         getattr(self, "ending", lambda: None)()
-        for p in reversed(self.procs):
+        self.end()
+
+    def end(self):  # the processes, last first, and the folder
+        while self.procs:
+            p = self.procs.pop()
             p.terminate()
             p.wait(timeout=10)
         shutil.rmtree(self.folder, ignore_errors=True)
