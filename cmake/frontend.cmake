@@ -32,6 +32,11 @@ set(TARNWICK_CROSS_TEST_PROPERTIES "")
 if(TARNWICK_FRONTEND STREQUAL "qt")
   find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Test)
   set(CMAKE_AUTOMOC ON)
+  # A test of real windows, offscreen (cmake/win32.cmake has Windows' own).
+  function(tarnwick_add_window_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    tarnwick_add_test(${name} SOURCES ${T_SOURCES} LIBS ${T_LIBS} Qt6::Test ENV QT_QPA_PLATFORM=offscreen)
+  endfunction()
 elseif(TARNWICK_FRONTEND STREQUAL "win32")
   enable_language(RC)
   # One self-contained .exe each: no runtime DLL has to ship beside them.
