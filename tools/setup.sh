@@ -88,6 +88,13 @@ tarnwick_build_windows() {
   cmake --build "$out" -j "$(nproc)" || return 1
   rm -rf "$out/package" "$out/Tarnwick-windows.zip"
   cmake --install "$out" --prefix "$out/package/Tarnwick" >/dev/null || return 1
+  # The players' folder holds the two programs and their data, nothing the tests built.
+  local held
+  held=$(cd "$out/package/Tarnwick" && echo *)
+  if [ "$held" != "TarnwickEdit.exe TarnwickQuest.exe mapas personajes sonidos" ]; then
+    echo "The Windows folder holds $held" >&2
+    return 1
+  fi
   x86_64-w64-mingw32-strip "$out"/package/Tarnwick/*.exe || return 1
   (cd "$out/package" && cmake -E tar cf ../Tarnwick-windows.zip --format=zip Tarnwick) || return 1
   echo "== Windows folder: $out/bin; to copy to Windows: $out/Tarnwick-windows.zip"

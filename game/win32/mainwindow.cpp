@@ -21,6 +21,38 @@ bool meets(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The labels are painted by the window itself, into its off-screen copy
+// with everything else, so that nothing flickers. Each also has a static
+// control over its box that holds its text for screen readers (and for
+// anything that reads a window's texts) but paints nothing, and lets the
+// mouse through: a static control redraws itself at once when its text
+// changes, which would cover the window's own painting.
+WNDPROC staticProc = nullptr;
+
+LRESULT CALLBACK textOnly(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      ValidateRect(label, nullptr);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETTEXT:
+      return DefWindowProcW(label, message, wParam, lParam);
+    default:
+      return CallWindowProcW(staticProc, label, message, wParam, lParam);
+  }
+}
+
+HWND readableLabel(HWND parent, const platform::Label& e, const std::wstring& text) {
+  const HWND label = CreateWindowExW(
+      0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, e.box.x, e.box.y,
+      e.box.w, e.box.h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&textOnly)));
+  if (!staticProc) staticProc = previous;
+  return label;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
@@ -39,6 +71,8 @@ MainWindow::MainWindow(HINSTANCE instance)
   fondo_ = CreateSolidBrush(platform::colorRef(layout::kFondo));
   create(instance, kClass, platform::wide(layout::kTitulo).c_str(), 0, fondo_, layout::kAncho,
          layout::kAlto, platform::makeMenuBar<Main>(layout::kMenus));
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
+    etiquetas_[i] = readableLabel(hwnd(), layout::kEtiquetas[i], captions_[i]);
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   main_.Form_Load();
@@ -125,6 +159,8 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   shown.swap(nuevo_);
   const RECT box = rect(layout::etiqueta(label).box);
   if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
+  if (const HWND readable = etiquetas_[static_cast<std::size_t>(label)])
+    SetWindowTextW(readable, shown.c_str());
 }
 
 void MainWindow::present(const media::Rect& c) {

@@ -1,5 +1,6 @@
 // The game window on Windows: paints the rules' drawing surface, the
-// portrait and the labels, and forwards timer, mouse and menu events to
+// portrait and the labels (whose texts screen readers read from static
+// controls that paint nothing), and forwards timer, mouse and menu events to
 // game::Main, as the Qt window does on Linux.
 #pragma once
 
@@ -53,7 +54,8 @@ class MainWindow final : public platform::Win32Window, public View {
   std::array<HFONT, 8> fuentes_{};  // one per label, as its font says
   HBRUSH fondo_ = nullptr;
   std::array<std::wstring, 8> captions_;
-  std::wstring nuevo_;  // a caption being converted
+  std::array<HWND, 8> etiquetas_{};  // the labels' texts, for screen readers
+  std::wstring nuevo_;               // a caption being converted
   // The off-screen copy of the client area, made at the first paint.
   HDC backDc_ = nullptr;
   HBITMAP back_ = nullptr;

@@ -49,6 +49,23 @@ TEST(Win32Window, StepsAndFightsWithoutAllocatingAndPaintsOnlyWhatChanged) {
       if (n >= 30) allocations += platform::testing::allocations.load() - before;
     }
     EXPECT_EQ(allocations, 0) << juego;
+    // What the labels show, screen readers read from the window's controls.
+    std::wstring textos = L"|";
+    EnumChildWindows(
+        w.hwnd(),
+        [](HWND child, LPARAM all) {
+          wchar_t text[256] = {};
+          GetWindowTextW(child, text, 256);
+          *reinterpret_cast<std::wstring*>(all) += std::wstring(text) + L"|";
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&textos));
+    EXPECT_NE(textos.find(L"|Persona (" + std::to_wstring(m.jugador.x) + L"," +
+                          std::to_wstring(m.jugador.y) + L")|"),
+              std::wstring::npos)
+        << juego;
+    EXPECT_NE(textos.find(L"|Enemigos: " + std::to_wstring(m.enemigosrestantes) + L"|"),
+              std::wstring::npos);
     EXPECT_EQ(m.enemigosrestantes, juego == Luchando ? 101 : 14);
     // Every step scrolls the view; a third of the fight's ticks at least
     // bring strikes. The window painted whatever changed.

@@ -3,6 +3,8 @@
 # Wine session.
 add_executable(boxtext drivers/boxtext.cpp)
 target_link_options(boxtext PRIVATE -municode -mconsole -static)
+# Beside the tests, never in the players' folder.
+set_target_properties(boxtext PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
 
 # Parity shows the same states in the Linux window (from build/, made first by
 # test.sh) beside the Windows one; what is heard and drawn does not depend on

@@ -19,7 +19,9 @@ PROGRAMS = {
                {"Guardar"}),
 }
 DIALOGS = {"Nuevo Mapa": (252, 123)}  # client sizes of the programs' own dialogs
-LABELS = {"mapcap": "Mapa", "mousecap": "Mouse"}  # the editor's labels, known by how they start
+# The labels read, known by how they start: the editor's, then the game's.
+LABELS = {"mapcap": "Mapa", "mousecap": "Mouse", "labmapa": "Mapa", "exy": "Persona", "nombre": "Nombre:",
+          "nenemigos": "Enemigos:"}
 
 
 class Session(x11.Session):
@@ -101,9 +103,6 @@ class Session(x11.Session):
         """Under Wine the keys go to the window Wine holds active, whichever of the program's
         windows has the X focus."""
         return x11.Session.keyboard(self) and self.texts("--foreground")
-
-    def readable(self, name):
-        return self.program == "editor"
 
     def label(self, name):
         return next((t for t in (self.texts(self.title) or "").splitlines() if t.startswith(LABELS[name])), None)

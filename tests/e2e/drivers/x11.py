@@ -232,12 +232,8 @@ class Session:
         return Picture("x:root", (*self.origin, *self.size))
 
     def see(self, name, want):
-        """Waits for the label `name` to read `want`, where this front end lets its text be read."""
-        if self.readable(name):
-            wait_for("label %s to read %r" % (name, want), lambda: self.label(name) == want)
-
-    def readable(self, name):
-        return True
+        """Waits for the label `name` to read `want`."""
+        wait_for("label %s to read %r" % (name, want), lambda: self.label(name) == want)
 
     def resident_mb(self):  # None where not measured
         return None
