@@ -43,7 +43,22 @@ const tarnwick = (() => {
       keysState();
     }
   }
-  const call = (name, types = [], args = []) => (M && !t.ended ? M.ccall(name, "number", types, args) : 0);
+  // A call that never waits, allowed while a handler waits: not through
+  // ccall, which would take over the waiting handler's promise.
+  function call(name, types = [], args = []) {
+    if (!M || !M.calledRun || t.ended) return 0;
+    const stack = M.stackSave();
+    try {
+      return M["_" + name](...args.map((a, i) => {
+        if (types[i] !== "string") return a;
+        const size = M.lengthBytesUTF8(a) + 1, at = M.stackAlloc(size);
+        M.stringToUTF8(a, at, size);
+        return at;
+      }));
+    } finally {
+      M.stackRestore(stack);
+    }
+  }
 
   // ---- Scale: each art pixel a whole number of device pixels -----------
   function fit() {
@@ -612,7 +627,7 @@ const tarnwick = (() => {
 
   // ---- Start-up --------------------------------------------------------
   t.start = (script) => {
-    window.Module = {
+    M = window.Module = {
       preRun: [() => {
         t.fs = Module.FS;
         // The player's folder from the browser's storage, before the program starts.
@@ -629,6 +644,7 @@ const tarnwick = (() => {
           Module.removeRunDependency("datos");
         });
       }],
+      onRuntimeInitialized: () => keysState(),
       print: (s) => console.log(s),
       printErr: (s) => console.warn(s),
       onAbort: () => notice("El programa se detuvo por un error. Vuelva a cargar la página."),
