@@ -131,7 +131,7 @@ const tarnwick = (() => {
         background: l.opaque ? css(l.paper) : "transparent",
       });
       div.dataset.inkLeft = l.inkLeft;
-      $(parent).append(div);
+      $(parent === "cliente" ? parent : parent + "-cliente").append(div);
       page.caption(l.name, l.text);
     },
     caption(name, text) {
