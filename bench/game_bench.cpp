@@ -11,33 +11,11 @@ namespace {
 
 using Partida = gametest::Steady;
 
-// The worst frame the rules allow: water on every tile of the view, the
-// hero and all 101 enemies in view, flying over it, and the water's second
-// tile showing (cuadro 5 to 10).
-void worstFrame(game::Main& m) {
-  m.maxx = 59;
-  m.maxy = 39;
-  for (int y = 0; y <= m.maxy; ++y)
-    for (int x = 0; x <= m.maxx; ++x) m.casilla(x, y) = game::Casilla{3, false, -1, false, true};
-  m.mapax = 10;
-  m.mapay = 5;
-  m.casilla(25, 15).heroe = true;
-  for (int i = 0; i < game::kMaxUnits; ++i) {
-    auto& e = m.listaenemigos[static_cast<std::size_t>(i)];
-    e.activo = true;
-    e.tipo = 1;
-    e.direccion = static_cast<int16_t>(i % 8);
-    const int cell = 5 * i + 2;  // every fifth tile of the view; never the hero's
-    m.casilla(m.mapax + cell % 30, m.mapay + cell / 30).enemigo = static_cast<int16_t>(i);
-  }
-  m.cuadro = 7;
-}
-
 // Every tile composed anew, with the worst stacks: each timed frame follows
 // one with the water's other phase, so no tile is left as it was.
 void BM_DibujarWorstFrame(benchmark::State& state) {
   Partida p;
-  worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) {
     state.PauseTiming();
     p.m.cuadro = 4;
@@ -54,7 +32,7 @@ BENCHMARK(BM_DibujarWorstFrame)->Unit(benchmark::kMicrosecond);
 // figure transfers are defined: the reference the frames are tested against.
 void BM_DibujarWorstFrameTwoPasses(benchmark::State& state) {
   Partida p;
-  worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) benchmark::DoNotOptimize(gametest::dosPasadas(p.m).pixels.data());
 }
 BENCHMARK(BM_DibujarWorstFrameTwoPasses)->Unit(benchmark::kMicrosecond);
@@ -62,7 +40,7 @@ BENCHMARK(BM_DibujarWorstFrameTwoPasses)->Unit(benchmark::kMicrosecond);
 // The usual case: a frame where nothing moved (the second drawing of an idle tick).
 void BM_DibujarUnchangedFrame(benchmark::State& state) {
   Partida p;
-  worstFrame(p.m);
+  gametest::worstFrame(p.m);
   for (auto _ : state) p.m.dibujar();
 }
 BENCHMARK(BM_DibujarUnchangedFrame)->Unit(benchmark::kMicrosecond);

@@ -49,8 +49,9 @@ elseif(TARNWICK_FRONTEND STREQUAL "web")
   set(TARNWICK_TEST_PREFIX "web_")
 endif()
 
-# The benchmarks measure the rules through the Qt window on this machine.
-if(TARNWICK_FRONTEND STREQUAL "qt")
+# The benchmarks measure the rules through the Qt window on this machine,
+# and in a browser page.
+if(TARNWICK_FRONTEND MATCHES "^(qt|web)$")
   option(TARNWICK_BENCH "Build the benchmarks" ON)
 else()
   set(TARNWICK_BENCH OFF)

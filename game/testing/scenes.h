@@ -66,9 +66,33 @@ inline void heroeEn(game::Main& m, const std::string& path) {
   m.cargarmapa(path);
 }
 
+// The worst frame the rules allow: water on every tile of the view, the
+// hero and all 101 enemies in view, flying over it, and the water's second
+// tile showing (cuadro 5 to 10).
+inline void worstFrame(game::Main& m) {
+  m.maxx = 59;
+  m.maxy = 39;
+  for (int y = 0; y <= m.maxy; ++y)
+    for (int x = 0; x <= m.maxx; ++x) m.casilla(x, y) = game::Casilla{3, false, -1, false, true};
+  m.mapax = 10;
+  m.mapay = 5;
+  m.casilla(25, 15).heroe = true;
+  for (int i = 0; i < game::kMaxUnits; ++i) {
+    auto& e = m.listaenemigos[static_cast<std::size_t>(i)];
+    e.activo = true;
+    e.tipo = 1;
+    e.direccion = static_cast<int16_t>(i % 8);
+    const int cell = 5 * i + 2;  // every fifth tile of the view; never the hero's
+    m.casilla(m.mapax + cell % 30, m.mapay + cell / 30).enemigo = static_cast<int16_t>(i);
+  }
+  m.cuadro = 7;
+}
+
+// Keeps only what changed on the surface since its last reader reset it.
 struct NoView : game::View {
+  media::Rect changed;
   void setCaption(game::Etiqueta, const std::string&) override {}
-  void present(const media::Rect&) override {}
+  void present(const media::Rect& r) override { changed = media::unite(changed, r); }
   void setMapMenuEnabled(bool) override {}
   void quit() override {}
 };

@@ -46,10 +46,11 @@ const tarnwick = (() => {
   // A call that never waits, allowed while a handler waits: not through
   // ccall, which would take over the waiting handler's promise.
   function call(name, types = [], args = []) {
-    if (!M || !M.calledRun || t.ended) return 0;
+    const f = M && M.calledRun && !t.ended && M["_" + name];
+    if (!f) return 0;
     const stack = M.stackSave();
     try {
-      return M["_" + name](...args.map((a, i) => {
+      return f(...args.map((a, i) => {
         if (types[i] !== "string") return a;
         const size = M.lengthBytesUTF8(a) + 1, at = M.stackAlloc(size);
         M.stringToUTF8(a, at, size);
