@@ -70,11 +70,13 @@ const tarnwick = (() => {
     const k = Math.max(1, Math.floor(Math.min((innerWidth * dpr) / w, (innerHeight * dpr) / h)));
     t.scale = k;
     const s = k / dpr;
-    // On whole device pixels, centred across, at the top.
+    // Centred, on whole device pixels.
     const left = Math.max(0, Math.floor((innerWidth * dpr - w * k) / 2)) / dpr;
+    const top = Math.max(0, Math.floor((innerHeight * dpr - h * k) / 2)) / dpr;
     for (const layer of document.querySelectorAll(".escala")) {
       layer.style.transform = `scale(${s})`;
       layer.style.left = left + "px";
+      layer.style.top = top + "px";
     }
     document.documentElement.style.setProperty("--ancho-ventana", w + "px");
   }
