@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace mapformat {
@@ -61,23 +62,16 @@ std::optional<double> parseReal(std::string_view text, char decimalSeparator) {
     negative = s.front() == '-';
     s.remove_prefix(1);
   }
-  // Validate the whole grammar here; from_chars alone would also take
-  // "inf", "nan" and stop early on trailing garbage. Any length is fine.
+  // Validate the whole grammar here; strtod alone would also take "inf",
+  // "nan" and hexadecimal, and stop early on trailing garbage. Any length
+  // is fine.
   std::size_t i = 0, digits = 0, point = std::string_view::npos;
-  // Decimal position of the first significant digit, relative to the point
-  // (1 for "5", 0 for ".5", -2 for ".005"): tells overflow from underflow.
-  int64_t magnitude = 0;
-  bool significant = false;
+  std::size_t firstSignificant = std::string_view::npos;
   for (; i < s.size(); ++i) {
     const char c = s[i];
     if (isDigit(c)) {
       ++digits;
-      if (!significant && c != '0') {
-        significant = true;
-        magnitude = point == std::string_view::npos ? 1 : -static_cast<int64_t>(i - point - 1);
-      } else if (significant && point == std::string_view::npos) {
-        ++magnitude;
-      }
+      if (firstSignificant == std::string_view::npos && c != '0') firstSignificant = i;
     } else if (point == std::string_view::npos && (c == '.' || c == decimalSeparator)) {
       point = i;
     } else {
@@ -85,6 +79,7 @@ std::optional<double> parseReal(std::string_view text, char decimalSeparator) {
     }
   }
   if (digits == 0) return std::nullopt;
+  const std::size_t mantissaEnd = i;
   int64_t exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
@@ -94,31 +89,27 @@ std::optional<double> parseReal(std::string_view text, char decimalSeparator) {
       ++i;
     }
     std::size_t expDigits = 0;
+    // Far past any double either way, and far from int64_t's limits.
     for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits)
       exponent = std::min<int64_t>(exponent * 10 + (s[i] - '0'), int64_t{1} << 40);
     if (expDigits == 0) return std::nullopt;
     if (negativeExponent) exponent = -exponent;
   }
   if (i != s.size()) return std::nullopt;
-  if (!significant) return negative ? -0.0 : 0.0;
+  if (firstSignificant == std::string_view::npos) return negative ? -0.0 : 0.0;
 
-  // from_chars knows only ".": a locale's separator is swapped in a copy.
-  std::string swapped;
-  std::string_view number = s;
-  if (point != std::string_view::npos && s[point] != '.') {
-    swapped.assign(s);
-    swapped[point] = '.';
-    number = swapped;
-  }
-  double value = 0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (end != number.data() + number.size()) return std::nullopt;
-  if (ec == std::errc::result_out_of_range) {
-    // Far beyond any integer, or too close to zero to tell from it.
-    value = magnitude + exponent > 0 ? HUGE_VAL : 0.0;
-  } else if (ec != std::errc()) {
-    return std::nullopt;
-  }
+  // strtod reads the decimal point of the C locale, which a toolkit may set
+  // to the user's (Qt does): it is given the digits as one integer, with no
+  // point, and the exponent moved to match, which every locale reads alike.
+  // It rounds correctly, overflows to HUGE_VAL and underflows to zero.
+  std::string plain;
+  plain.reserve(mantissaEnd - firstSignificant + 24);
+  for (std::size_t d = firstSignificant; d < mantissaEnd; ++d)
+    if (d != point) plain += s[d];
+  if (point != std::string_view::npos) exponent -= static_cast<int64_t>(mantissaEnd - point - 1);
+  char buffer[24] = {'e'};
+  plain.append(buffer, std::to_chars(buffer + 1, buffer + sizeof buffer, exponent).ptr);
+  const double value = std::strtod(plain.c_str(), nullptr);
   return negative ? -value : value;
 }
 
