@@ -1,9 +1,9 @@
 #include "media/wavfile.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace media {
 
@@ -19,6 +19,16 @@ void append(std::string& out, uint64_t value, std::size_t width) {
   for (std::size_t i = 0; i < width; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
 }
 
+// The floating-point number stored in these bits (std::bit_cast is missing
+// from some standard libraries the programs are built with).
+template <typename Real, typename Bits>
+Real fromBits(Bits bits) {
+  static_assert(sizeof(Real) == sizeof(Bits));
+  Real value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
 // One sample of `width` bytes as 16-bit: integers keep their two most
 // significant bytes (wider samples are left-aligned in their bytes), floats
 // are clipped to full scale.
@@ -26,7 +36,7 @@ int16_t sample16(std::string_view bytes, std::size_t at, std::size_t width, bool
   if (!isFloat) return static_cast<int16_t>(little(bytes, at + width - 2, 2));
   const uint64_t bits = little(bytes, at, width);
   const double value =
-      width == 4 ? std::bit_cast<float>(static_cast<uint32_t>(bits)) : std::bit_cast<double>(bits);
+      width == 4 ? fromBits<float>(static_cast<uint32_t>(bits)) : fromBits<double>(bits);
   if (std::isnan(value)) return 0;
   return static_cast<int16_t>(std::lround(std::clamp(value, -1.0, 1.0) * 32767));
 }
