@@ -65,9 +65,10 @@ elseif(TARNWICK_FRONTEND STREQUAL "web")
   # The test programs run under node (CMAKE_CROSSCOMPILING_EMULATOR) and
   # read and write the machine's real files: their cases, temporary folders.
   # Emscripten compiles without catching exceptions unless asked; the tests
-  # check what a throwing tick leaves behind.
+  # check what a throwing tick leaves behind. Linked at -O1, a test program
+  # skips wasm-opt's slowest passes: 0.6 s to link instead of 5 s.
   set(TARNWICK_TEST_COMPILE_OPTIONS -fexceptions)
-  set(TARNWICK_TEST_LINK_OPTIONS -fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1)
+  set(TARNWICK_TEST_LINK_OPTIONS -fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -O1)
 endif()
 
 # The benchmarks measure the rules through the Qt window on this machine.
