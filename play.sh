@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the two programs, and starts the game (or
-# the editor: ./play.sh editor).
+# the editor: ./play.sh editor). ./play.sh web builds the browser's pages
+# instead and serves them on this machine.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$root/tools/setup.sh"
@@ -8,8 +9,23 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 case "${1:-game}" in
   editor) program="TarnwickEdit" ;;
   game|"") program="TarnwickQuest" ;;
-  *) echo "usage: ./play.sh [editor]" >&2; exit 2 ;;
+  web) program="" ;;
+  *) echo "usage: ./play.sh [editor|web]" >&2; exit 2 ;;
 esac
+
+if [ -z "$program" ]; then
+  # The build of tools/web.sh; the pages need only static files served.
+  tarnwick_build_web "$root"
+  site="$root/build-web/site"
+  if [ ! -f "$site/index.html" ]; then
+    echo "No pages were built into $site; see the build output above." >&2
+    exit 1
+  fi
+  echo "== Serving $site (Ctrl+C stops it)"
+  echo "== The game:   http://localhost:8080/"
+  echo "== The editor: http://localhost:8080/editor.html"
+  exec /usr/bin/python3 -m http.server 8080 --bind 127.0.0.1 --directory "$site"
+fi
 
 tarnwick_install_packages
 # The two programs only: the tests, benchmarks and fuzz replays are ./test.sh's.

@@ -4,7 +4,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$root/tools/setup.sh"
 
-tarnwick_install_packages
+tarnwick_install_packages "${TARNWICK_PACKAGES[@]}" "${TARNWICK_WEB_PACKAGES[@]}"
 tarnwick_check_format "$root"
 /usr/bin/python3 "$root/tools/check_layers.py" "$root"
 tarnwick_build "$root"
@@ -38,6 +38,14 @@ tarnwick_build_windows "$root"
 (cd "$root/build-windows" && ctest --output-on-failure -j "$(nproc)" --timeout 300)
 grep -h -E '^(fresh Wine prefix|(editor )?start to window shown under Wine|idle play|editor idle|sound |parity, )' "$root/build-windows/Testing/Temporary/LastTest.log" || true
 echo "== The Windows build and tests took $((SECONDS - windows_started)) s"
+
+# The browser's pages and programs, built with Emscripten into build-web/,
+# and their unit tests, run under node.
+echo "== Browser build and tests"
+web_started=$SECONDS
+tarnwick_build_web "$root"
+(cd "$root/build-web" && ctest --output-on-failure -j "$(nproc)" --timeout 600)
+echo "== The browser build and tests took $((SECONDS - web_started)) s"
 
 # The unit tests and fuzz replays again under the address and
 # undefined-behaviour sanitizers, in build-san/.

@@ -97,15 +97,16 @@ void blend(uint32_t* d, std::size_t stride, const uint32_t* ground, std::size_t 
 }
 
 std::size_t slot(const TileField::Stack& stack) {
-  std::size_t h = static_cast<std::size_t>(stack.count);
+  // A 64-bit hash on every system (size_t is 32-bit in WebAssembly).
+  uint64_t h = static_cast<uint64_t>(stack.count);
   for (int i = 0; i < stack.count; ++i) {
     const Layer& l = stack.layers[static_cast<std::size_t>(i)];
-    for (std::size_t v : {reinterpret_cast<std::size_t>(l.sheet) >> 4,
-                          std::size_t(uint16_t(l.maskX)), std::size_t(uint16_t(l.maskY)),
-                          std::size_t(uint16_t(l.figX)), std::size_t(uint16_t(l.figY))})
+    for (uint64_t v :
+         {uint64_t{reinterpret_cast<std::uintptr_t>(l.sheet) >> 4}, uint64_t{uint16_t(l.maskX)},
+          uint64_t{uint16_t(l.maskY)}, uint64_t{uint16_t(l.figX)}, uint64_t{uint16_t(l.figY)}})
       h = (h ^ v) * 0x100000001B3ull;
   }
-  return (h ^ (h >> 29)) % TileField::kCached;
+  return static_cast<std::size_t>((h ^ (h >> 29)) % TileField::kCached);
 }
 
 }  // namespace

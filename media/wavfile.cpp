@@ -58,7 +58,8 @@ std::optional<std::string> playableWav(std::string_view wav, double seconds) {
   // holds what is there.
   for (std::size_t at = 12; at + 8 <= wav.size() && (format.empty() || !haveData);) {
     const std::string_view id = wav.substr(at, 4);
-    const std::string_view body = wav.substr(at + 8, little(wav, at + 4, 4));
+    const auto size = std::min<uint64_t>(little(wav, at + 4, 4), wav.size() - (at + 8));
+    const std::string_view body = wav.substr(at + 8, static_cast<std::size_t>(size));
     if (id == "fmt " && format.empty()) format = body;
     if (id == "data" && !haveData) {
       data = body;
@@ -87,10 +88,12 @@ std::optional<std::string> playableWav(std::string_view wav, double seconds) {
   // One frame more when needed keeps the data chunk even, as RIFF wants.
   if ((samples + silence) * outWidth % 2) silence += channels;
   const uint64_t dataBytes = (samples + silence) * outWidth;
-  if (dataBytes > UINT32_MAX - 36) return std::nullopt;
-
   std::string out;
-  out.reserve(44 + dataBytes);
+  if (dataBytes > UINT32_MAX - 36 || 44 + dataBytes > out.max_size()) return std::nullopt;
+  // Every count below is at most the output's length, which fits in size_t.
+  const auto sampleCount = static_cast<std::size_t>(samples);
+  const auto sampleWidth = static_cast<std::size_t>(width);
+  out.reserve(static_cast<std::size_t>(44 + dataBytes));
   out.append("RIFF");
   append(out, 36 + dataBytes, 4);
   out.append("WAVEfmt ");
@@ -104,12 +107,12 @@ std::optional<std::string> playableWav(std::string_view wav, double seconds) {
   out.append("data");
   append(out, dataBytes, 4);
   if (width == outWidth && !isFloat) {
-    out.append(data.substr(0, samples * width));
+    out.append(data.substr(0, sampleCount * sampleWidth));
   } else {
-    for (uint64_t i = 0; i < samples; ++i)
-      append(out, static_cast<uint16_t>(sample16(data, i * width, width, isFloat)), 2);
+    for (std::size_t i = 0; i < sampleCount; ++i)
+      append(out, static_cast<uint16_t>(sample16(data, i * sampleWidth, sampleWidth, isFloat)), 2);
   }
-  out.append(silence * outWidth, width == 1 ? '\x80' : '\0');
+  out.append(static_cast<std::size_t>(silence * outWidth), width == 1 ? '\x80' : '\0');
   return out;
 }
 

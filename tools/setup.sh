@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Shared by test.sh and play.sh: install what a fresh Debian 12 machine lacks,
-# then configure and build into build/. Sourced, not run.
+# Shared by test.sh, play.sh and the tools: install what a fresh Debian 12
+# machine lacks, then configure and build into build/ (build-windows/ and
+# build-web/ for Windows and the browser). Sourced, not run.
 
 TARNWICK_PACKAGES=(
   build-essential cmake ninja-build ccache
@@ -14,11 +15,24 @@ TARNWICK_PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file lintian desktop-file-utils appstream procps
 )
+# The browser build (tarnwick_build_web): Emscripten and GoogleTest's sources
+# for the programs and tests, fontTools with Brotli for the pages' fonts,
+# Chromium and a DevTools client for the tests that drive the pages.
+TARNWICK_WEB_PACKAGES=(
+  cmake ninja-build ccache googletest
+  emscripten
+  fonts-liberation python3-fonttools python3-brotli
+  chromium python3-websocket
+)
 
+# tarnwick_install_packages [PACKAGE...]: installs those of the packages
+# given (by default TARNWICK_PACKAGES) that are missing.
 tarnwick_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${TARNWICK_PACKAGES[@]}")
   local missing=()
   local p
-  for p in "${TARNWICK_PACKAGES[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -63,6 +77,26 @@ tarnwick_build() {
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   echo "== Building ${*:-everything}"
   cmake --build "$root/build" -j "$(nproc)" ${1:+--target} "$@" || return 1
+}
+
+# tarnwick_build_web ROOT [TARGET...]: installs what the browser build
+# needs if missing, configures build-web/ with Emscripten and builds the
+# targets given, or everything (the pages in build-web/site/, the unit tests,
+# which CTest runs under node).
+tarnwick_build_web() {
+  local root="$1"
+  shift
+  tarnwick_install_packages "${TARNWICK_WEB_PACKAGES[@]}" || return 1
+  tarnwick_ccache "$root"
+  # emcc runs JavaScript tools that need Debian's node modules (acorn).
+  export NODE_PATH=/usr/share/nodejs
+  echo "== Configuring build-web/"
+  # emcmake's own emulator flag is one node 18 and later refuse; without
+  # fetch, node reads the .wasm beside a test program from the disk.
+  emcmake cmake -S "$root" -B "$root/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="/usr/bin/node;--no-experimental-fetch" >/dev/null || return 1
+  echo "== Building for the browser: ${*:-everything}"
+  cmake --build "$root/build-web" -j "$(nproc)" ${1:+--target} "$@" || return 1
 }
 
 # tarnwick_package ROOT: the Debian package of build/, made by CPack from
