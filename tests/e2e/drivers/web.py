@@ -263,7 +263,7 @@ class Session:
         else:
             self.page.call("Page.navigate", url=self.site + PAGES[program])
         wait_for("the page %s to draw its first frame" % PAGES[program], lambda: self.page.js(
-            "!window.tarnwickDriverLeft && !!window.tarnwick && tarnwick.ready === true"), interval=0.01)
+            "!window.tarnwickDriverLeft && typeof tarnwick === 'object' && tarnwick.ready === true"), interval=0.01)
         shown = time.monotonic() - started
         self.page.program, self.program = program, program
         _, self.box, self.size = x11.PROGRAMS[program]
