@@ -381,8 +381,8 @@ class Session:
         return self.count(FILE_DIALOG) > 0
 
     def shown(self, title):
-        if title == "Nuevo Mapa":
-            return self.count("#neww") > 0
+        if title == "Nuevo Mapa":  # a player sees it closed once it is hidden or gone
+            return self.element("#neww") is not None
         if title in ("Abrir", "Guardar como"):
             return self.count('%s[aria-label="%s"]' % (FILE_DIALOG, title)) > 0
         if title == self.box:
