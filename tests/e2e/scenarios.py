@@ -283,7 +283,8 @@ def storage(Driver):
     """What the player keeps survives the program's start anew, on front ends that keep it
     themselves (the browser's storage): a new hero, the experience of the level he won and a
     map written are there after the page is reloaded and after the browser is closed and opened
-    again on the same profile, and the game loads them; so is a map the editor saved."""
+    again on the same profile, and the game loads them; so is a map the editor saved. Where
+    the front end has tabs, two of the game on one profile each save a hero: neither is lost."""
     with Driver("storage") as d:
         if not hasattr(d, "restart"):
             print("storage: skipped, the %s driver keeps no storage of its own" % d.kind)
@@ -319,6 +320,15 @@ def storage(Driver):
             d.choose("Cargar mapa", "mapas/propio.mapa")
             d.see("nenemigos", "Enemigos: 1")
             wait_for("the hero on his start", lambda: figure(d.pixels(), "yo", (4, 6)) == 5)
+        if hasattr(d, "new_tab"):
+            first = d.new_tab()
+            d.choose("Jugador Nuevo", "personajes/Bea")
+            d.see("nombre", "Nombre: Bea - Nivel 1")
+            d.use(first)
+            d.choose("Jugador Nuevo", "personajes/Ciro")
+            d.see("nombre", "Nombre: Ciro - Nivel 1")
+            d.restart()
+            assert {"Bea", "Ciro", "Eva"} <= set(d.files("personajes")), d.files("personajes")
 
 
 # The parity scenario: the same states shown by the Linux window (Qt) and the Windows one

@@ -304,6 +304,23 @@ class Session:
         self.launch()
         return self.open(self.program)
 
+    def new_tab(self):
+        """A second tab on the same profile with the program this one shows; the keys, the mouse
+        and the files are its own from then on. Returns the tab left behind, for use()."""
+        left = self.page
+        self.page = Page(self.tools, self.tools.call("Target.createTarget", url="about:blank")["targetId"])
+        self.open(left.program)
+        return left
+
+    def use(self, page):
+        """Brings a tab to the front and drives it; returns the one left behind."""
+        left, self.page = self.page, page
+        page.call("Page.bringToFront")
+        self.program, self.title = page.program, page.js("document.title")
+        _, self.box, self.size = x11.PROGRAMS[page.program]
+        self.measure()
+        return left
+
     def ended(self):
         wait_for("the program to end", lambda: self.page.js(
             "tarnwick.ended === true && !!document.querySelector('#fin[role=alert]')"))
