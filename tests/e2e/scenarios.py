@@ -287,7 +287,7 @@ def storage(Driver):
     the front end has tabs, two of the game on one profile each save a hero: neither is lost."""
     with Driver("storage") as d:
         if not hasattr(d, "restart"):
-            print("storage: skipped, the %s driver keeps no storage of its own" % d.kind)
+            print("storage: skipped, the front end keeps no storage of its own (its driver has no restart)")
             return
         d.start("game")
         d.choose("Jugador Nuevo", "personajes/Eva")

@@ -173,7 +173,7 @@ class Session:
     counted = ", Chromium's browser, GPU, renderer and utility processes together"
 
     def __init__(self, name):
-        self.name, self.procs, self.browser, self.page, self.held = name, [], None, None, []
+        self.name, self.procs, self.browser, self.tools, self.page, self.held = name, [], None, None, None, []
         self.modifiers, self.pressed = 0, False
         self.folder = tempfile.mkdtemp(prefix="tarnwick-web-")
         atexit.register(self.end)
@@ -250,8 +250,9 @@ class Session:
             self.browser.kill()
             self.browser.wait()
         self.procs.remove(self.browser)
-        self.tools.close()
-        self.browser, self.page = None, None
+        if self.tools:
+            self.tools.close()
+        self.browser, self.tools, self.page = None, None, None
 
     def open(self, program, reload=False):
         """Goes to the program's page (or reloads the one shown) and waits until it has drawn its
@@ -644,12 +645,15 @@ class Session:
     def path(self, *parts):
         """A copy, on this machine, of the file or folder (its files) the page has there."""
         relative = "/".join(parts)
-        found = self.ready_page().js("""(p => { const bytes = b => { let s = '';
-                for (let i = 0; i < b.length; i += 32768) s += String.fromCharCode.apply(null, b.subarray(i, i + 32768));
+        found = self.ready_page().js("""(p => {
+            const bytes = b => { let s = '';
+                for (let i = 0; i < b.length; i += 32768)
+                    s += String.fromCharCode.apply(null, b.subarray(i, i + 32768));
                 return btoa(s) };
             try { return {file: bytes(tarnwick.fs.readFile(p))} } catch (e) {}
             const files = {};
-            for (const n of tarnwick.fs.readdir(p)) try { files[n] = bytes(tarnwick.fs.readFile(p + '/' + n)) } catch (e) {}
+            for (const n of tarnwick.fs.readdir(p))
+                try { files[n] = bytes(tarnwick.fs.readFile(p + '/' + n)) } catch (e) {}
             return {files} })(%s)""" % json.dumps(self.page_path(relative)))
         local = os.path.join(self.folder, "copia", relative)
         if "file" in found:
