@@ -2,9 +2,10 @@
 """Figures of the browser pages, for the record: web_figures.py [SITE] (default build-web/site, or
 TARNWICK_SITE). Serves the site on 127.0.0.1 and opens each page in headless Chromium (the
 end-to-end driver's session), then prints per page the bytes it fetched (as served here,
-uncompressed with headers, and as a static host sending gzip would), the time
-from navigation to its first frame (first visit and again from the cache), the CPU Chromium uses
-while the game runs idle with a map loaded, and the page's own timings where it keeps them."""
+uncompressed with headers, and as a static host sending gzip would), the time from navigation
+to its first frame (first visit and again from the cache), the CPU Chromium uses while the game
+runs idle with a map loaded, and the rules' worst frame and a fight tick timed inside a page
+(bench.html, built beside the site in bench/, or TARNWICK_BENCH)."""
 
 import gzip, json, os, sys, time  # noqa: E401
 
@@ -15,6 +16,7 @@ sys.path.insert(0, os.path.join(ROOT, "tests", "e2e", "drivers"))
 import web  # noqa: E402
 
 IDLE_SECONDS = 10
+BENCH = os.environ.get("TARNWICK_BENCH") or os.path.join(os.path.dirname(web.SITE), "bench")
 
 
 def gzipped(path):
@@ -66,8 +68,28 @@ def page_figures(d, program):
 
 
 def timings(d):
+    """The game page's own timings, where it keeps them."""
     found = d.page.js("typeof tarnwick.timings === 'undefined' ? null : tarnwick.timings")
     return "n/a (the page keeps no tarnwick.timings)" if found is None else json.dumps(found, sort_keys=True)
+
+
+def bench_figures(d):
+    """The rules' heaviest work timed by the bench page, served from its own folder."""
+    if not all(os.path.isfile(os.path.join(BENCH, f)) for f in ("bench.html", "tarnwick.js")):
+        print("rules timed in a page: n/a (no bench.html with its tarnwick.js in %s)" % BENCH)
+        return
+    served = d.daemon("/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", BENCH)
+    d.page.log()
+    d.page.call("Page.navigate", url="http://127.0.0.1:%s/bench.html" % served.split(" port ")[1].split()[0])
+    found = web.wait_for("the bench page's figures", lambda: d.page.js(
+        "window.tarnwickBench && tarnwickBench.done ? tarnwickBench : null"), timeout=600, interval=0.5)
+    for line in d.page.log():  # "the fight ended", say: the figures themselves are printed below
+        if ": median " not in line:
+            print("the bench page's " + line)
+    for name, figure in sorted(found.items()):
+        if name != "done":
+            print("%s, timed in the page: median %.1f us, slowest sample %.1f us, %d runs" % (
+                name, figure["median_us"], figure["worst_us"], figure["runs"]))
 
 
 def main():
@@ -94,7 +116,8 @@ def main():
         cpu, seconds = d.idle(IDLE_SECONDS)
         print("game idle with default.mapa: %.2f %% of one core over %.0f s%s" % (cpu, seconds, d.counted))
         print("renderer resident memory: %.1f MB" % d.resident_mb())
-        print("page timings (worst frame, fight tick): %s" % timings(d))
+        print("game page's timings: %s" % timings(d))
+        bench_figures(d)
 
 
 if __name__ == "__main__":
