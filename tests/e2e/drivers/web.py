@@ -223,13 +223,15 @@ class Session:
             home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=home,
             TMPDIR=os.path.join(home, "tmp"))
         os.makedirs(env["TMPDIR"], exist_ok=True)
+        log = open(os.path.join(self.folder, "chromium.log"), "ab")
         self.browser = self.spawn(
             CHROMIUM, "--headless=new", "--no-sandbox", "--user-data-dir=" + profile, "--remote-debugging-port=0",
             "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
             "--disable-component-update", "--disable-sync", "--disable-extensions", "--disable-default-apps",
             "--password-store=basic", "--force-color-profile=srgb", "--hide-scrollbars",
             "--window-size=%d,%d" % VIEWPORT, "about:blank",
-            env=env, stderr=open(os.path.join(self.folder, "chromium.log"), "ab"))
+            env=env, stderr=log)
+        log.close()  # Chromium holds its own
         port, path = wait_for("Chromium's DevTools port", lambda: os.path.exists(port_file) and (
             lines := open(port_file).read().split()) and len(lines) == 2 and lines)
         self.tools = DevTools("ws://127.0.0.1:%s%s" % (port, path))
@@ -263,8 +265,13 @@ class Session:
             self.page.call("Page.reload", ignoreCache=False)
         else:
             self.page.call("Page.navigate", url=self.site + PAGES[program])
-        wait_for("the page %s to draw its first frame" % PAGES[program], lambda: self.page.js(
-            "!window.tarnwickDriverLeft && typeof tarnwick === 'object' && tarnwick.ready === true"), interval=0.01)
+
+        def drawn():
+            try:
+                return self.page.js("!window.tarnwickDriverLeft && typeof tarnwick === 'object' && tarnwick.ready")
+            except RuntimeError:  # asked while the page left behind was going
+                return False
+        wait_for("the page %s to draw its first frame" % PAGES[program], drawn, interval=0.01)
         shown = time.monotonic() - started
         self.page.program, self.program = program, program
         _, self.box, self.size = x11.PROGRAMS[program]
