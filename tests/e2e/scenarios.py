@@ -279,6 +279,58 @@ def sound(Driver):
         judge(recorder.heard(), d.path("sonidos"), d.where)
 
 
+def storage(Driver):
+    """What the player keeps survives the program's start anew, on front ends that keep it
+    themselves (the browser's storage): a new hero, the experience of the level he won and a
+    map written are there after the page is reloaded and after the browser is closed and opened
+    again on the same profile, and the game loads them; so is a map the editor saved. Where
+    the front end has tabs, two of the game on one profile each save a hero: neither is lost."""
+    with Driver("storage") as d:
+        if not hasattr(d, "restart"):
+            print("storage: skipped, the front end keeps no storage of its own (its driver has no restart)")
+            return
+        d.start("game")
+        d.choose("Jugador Nuevo", "personajes/Eva")
+        d.see("nombre", "Nombre: Eva - Nivel 1")
+        write_map(d, "lucha.mapa", "1", "0," * 40, 30, (5, 5), [(7, 5, 0)])
+        write_map(d, "guardado.mapa", "", "0," * 30, 20, (7, 9), [(20, 5, 1), (3, 3, 2)])
+        d.choose("Cargar mapa", "mapas/lucha.mapa")
+        d.hold("Right space", d.boxes, "the kill")
+        assert d.message(typed=True) == LEVEL_DONE
+        saved = d.read("personajes/Eva")
+        assert saved != "Eva,1,0,", "the level's experience not saved"
+        d.menu("Salir")
+        d.ended()
+        d.start("editor")
+        new_map(d)
+        paint(d, [(PLAYER, [(4, 6)]), (SHEEP, [(10, 2)])])
+        d.choose("Guardar", "mapas/propio.txt")
+        assert d.message() == "Guardado con éxito!"
+        d.menu("Salir")
+        d.ended()
+        d.start("game")
+        for again in (d.reload, d.restart):
+            print("storage%s: the game started anew by %s in %.3f s" % (d.under, again.__name__, again()))
+            assert d.read("personajes/Eva") == saved, d.read("personajes/Eva")
+            d.choose("Cargar jugador", "personajes/Eva")
+            d.see("nombre", "Nombre: Eva - Nivel 1")
+            d.choose("Cargar mapa", "mapas/guardado.mapa")
+            d.see("nenemigos", "Enemigos: 2")
+            hero_at(d, (7, 9))
+            d.choose("Cargar mapa", "mapas/propio.mapa")
+            d.see("nenemigos", "Enemigos: 1")
+            wait_for("the hero on his start", lambda: figure(d.pixels(), "yo", (4, 6)) == 5)
+        if hasattr(d, "new_tab"):
+            first = d.new_tab()
+            d.choose("Jugador Nuevo", "personajes/Bea")
+            d.see("nombre", "Nombre: Bea - Nivel 1")
+            d.use(first)
+            d.choose("Jugador Nuevo", "personajes/Ciro")
+            d.see("nombre", "Nombre: Ciro - Nivel 1")
+            d.restart()
+            assert {"Bea", "Ciro", "Eva"} <= set(d.files("personajes")), d.files("personajes")
+
+
 # The parity scenario: the same states shown by the Linux window (Qt) and the Windows one
 # (Wine) give the same picture. Everything but the labels' text is compared pixel for pixel;
 # each label's first text pixel (its topmost, then leftmost) must stand at the same place,
