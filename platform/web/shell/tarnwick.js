@@ -31,16 +31,24 @@ const tarnwick = (() => {
   const css = (rgb) => "#" + (rgb & 0xFFFFFF).toString(16).padStart(6, "0");
 
   // ---- Calls into the program ------------------------------------------
-  // One handler at a time: while one waits on a box or a dialog, nothing
-  // else enters (timer events are dropped, not queued).
-  async function enter(name, types = [], args = []) {
-    if (t.busy || t.ended || !t.ready) return 0;
+  // One handler at a time. Timer events that come while one runs (waiting
+  // on a box or a dialog, or saving) are dropped, not queued; the player's
+  // own events (a menu chosen, a click) wait their turn, as on the desktop.
+  const turns = [];
+  async function enter(name, types = [], args = [], wait = true) {
+    if (t.ended || !t.ready) return 0;
+    if (t.busy) {
+      if (!wait) return 0;
+      await new Promise((resolve) => turns.push(resolve));
+      if (t.ended) return 0;
+    }
     t.busy = true;
     try {
       return await M.ccall(name, "number", types, args, { async: true });
     } finally {
       t.busy = false;
       keysState();
+      turns.shift()?.();
     }
   }
   // A call that never waits, allowed while a handler waits: not through
@@ -189,9 +197,14 @@ const tarnwick = (() => {
       const bar = el("div", { class: "titulo" }, el("span", {}, title),
                      el("button", { class: "cerrar", "aria-label": "Cerrar", onclick: () => page.closeDialog(name) }, "×"));
       const d = el("div", { role: "dialog", id: name, class: "ventanita", "aria-label": title, hidden: true }, bar, client);
+      // Return and Escape are the dialog's: the page does not see them too,
+      // nor does a box the dialog's button opens.
       client.addEventListener("keydown", (e) => {
-        if (e.key === "Enter") { e.preventDefault(); $(name).querySelector("button.predeterminado")?.click(); }
-        if (e.key === "Escape") page.closeDialog(name);
+        if (e.key !== "Enter" && e.key !== "Escape") return;
+        e.preventDefault();
+        e.stopPropagation();
+        if (e.key === "Enter") $(name).querySelector("button.predeterminado")?.click();
+        else page.closeDialog(name);
       });
       draggable(d, bar);
       $("ventana").append(d);
@@ -237,7 +250,7 @@ const tarnwick = (() => {
       $("ventana").hidden = false;
       fit();
       document.fonts.ready.then(() => document.querySelectorAll(".etiqueta").forEach(alignInk));
-      setInterval(() => { if (!t.busy && t.ready) enter("tarnwick_tick"); }, tickMs);
+      setInterval(() => enter("tarnwick_tick", [], [], false), tickMs);
       // Ready once the first frame is on screen.
       requestAnimationFrame(() => requestAnimationFrame(() => { t.ready = true; t.readyAt = performance.now(); }));
     },
@@ -409,8 +422,13 @@ const tarnwick = (() => {
   // ---- Boxes and dialogs -------------------------------------------------
   // Modal: a veil over the whole page takes every click; the box sits over
   // the window, scaled as it is.
+  // A click beside the box leaves the keyboard where it is; when the box
+  // goes, the keyboard goes back where it was (a field of "Nuevo Mapa").
   function veil(dialog) {
     const v = el("div", { class: "velo" }, el("div", { class: "marco escala" }, dialog));
+    v.opened = performance.now();
+    v.before = document.activeElement;
+    v.addEventListener("mousedown", (e) => { if (!e.target.closest(".caja, .archivos")) e.preventDefault(); });
     document.body.append(v);
     fit();
     keysState();
@@ -419,7 +437,8 @@ const tarnwick = (() => {
   function unveil(v) {
     v.remove();
     keysState();
-    $("ventana").focus?.();
+    if (v.before && v.before.isConnected && v.before !== document.body && !v.before.closest("[hidden]"))
+      v.before.focus();
   }
 
   t.message = (title, text, icon) => new Promise((resolve) => {
@@ -437,6 +456,7 @@ const tarnwick = (() => {
     ok.addEventListener("click", close);
     // Only a key pressed after the box appeared answers it.
     v.onKey = (e, press) => {
+      if (e.timeStamp < v.opened) return;  // the key that opened it
       const withheld = call("tarnwick_box_key", ["string", "number", "number"], [e.code, press ? 1 : 0, e.repeat ? 1 : 0]);
       if (!press) return;
       e.preventDefault();
@@ -480,7 +500,7 @@ const tarnwick = (() => {
         done(shipped + "/" + typed);
       };
       v.onKey = (e, press) => {
-        if (!press) return;
+        if (!press || e.timeStamp < v.opened) return;
         if (e.key === "Enter") { e.preventDefault(); accept(); }
         if (e.key === "Escape") { e.preventDefault(); done(null); }
       };
@@ -612,6 +632,11 @@ const tarnwick = (() => {
         const source = c.createBufferSource();
         source.buffer = b;
         source.connect(c.destination);
+        if (c.state === "suspended" && sound.allowed) c.resume();
+        source.onended = () => {
+          // Silence costs CPU too: the context sleeps until the next sound.
+          if (sound.playing === source) { sound.playing = null; c.suspend(); }
+        };
         source.start();
         sound.playing = source;
         sound.wanted = null;
@@ -623,8 +648,9 @@ const tarnwick = (() => {
   t.sound = sound;
   // Browsers start sound only after the player has pressed a key or clicked.
   function resumeSound() {
+    sound.allowed = true;
     const c = sound.ctx();
-    if (c && c.state === "suspended") c.resume();
+    if (c && c.state === "suspended" && sound.playing) c.resume();
   }
   document.addEventListener("pointerdown", resumeSound, true);
 
