@@ -614,6 +614,8 @@ const tarnwick = (() => {
         const Context = window.AudioContext || window.webkitAudioContext;
         if (!Context) return null;
         sound.context = new Context();
+        // A running context costs CPU even in silence: it runs only while a sound plays.
+        sound.context.suspend();
       }
       return sound.context;
     },
@@ -632,10 +634,14 @@ const tarnwick = (() => {
         const source = c.createBufferSource();
         source.buffer = b;
         source.connect(c.destination);
+        clearTimeout(sound.sleep);
         if (c.state === "suspended" && sound.allowed) c.resume();
         source.onended = () => {
-          // Silence costs CPU too: the context sleeps until the next sound.
-          if (sound.playing === source) { sound.playing = null; c.suspend(); }
+          if (sound.playing !== source) return;
+          sound.playing = null;
+          // Silence costs CPU too: after a while with no sound the context
+          // sleeps until the next one (long after the last has left the speakers).
+          sound.sleep = setTimeout(() => { if (!sound.playing) c.suspend(); }, 3000);
         };
         source.start();
         sound.playing = source;
@@ -649,7 +655,7 @@ const tarnwick = (() => {
   // Browsers start sound only after the player has pressed a key or clicked.
   function resumeSound() {
     sound.allowed = true;
-    const c = sound.ctx();
+    const c = sound.context;
     if (c && c.state === "suspended" && sound.playing) c.resume();
   }
   document.addEventListener("pointerdown", resumeSound, true);
@@ -674,6 +680,10 @@ const tarnwick = (() => {
         });
       }],
       onRuntimeInitialized: () => keysState(),
+      // The pictures are decoded by the browser before the program starts;
+      // the sounds are the program's to read (an audio element made for
+      // each would keep the browser's audio running for nothing).
+      noAudioDecoding: true,
       print: (s) => console.log(s),
       printErr: (s) => console.warn(s),
       onAbort: () => notice("El programa se detuvo por un error. Vuelva a cargar la página."),
