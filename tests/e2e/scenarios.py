@@ -306,6 +306,7 @@ def storage(Driver):
         paint(d, [(PLAYER, [(4, 6)]), (SHEEP, [(10, 2)])])
         d.choose("Guardar", "mapas/propio.txt")
         assert d.message() == "Guardado con éxito!"
+        assert getattr(d, "offered", lambda: "propio.mapa")() == "propio.mapa", "no download offered"
         d.menu("Salir")
         d.ended()
         d.start("game")
@@ -329,6 +330,37 @@ def storage(Driver):
             d.see("nombre", "Nombre: Ciro - Nivel 1")
             d.restart()
             assert {"Bea", "Ciro", "Eva"} <= set(d.files("personajes")), d.files("personajes")
+        if hasattr(d, "bring"):
+            brought(d)
+
+
+def brought(d):
+    """Files brought from the computer into "Cargar mapa": a good map plays; a file that is no
+    map gets the desktop's answer; a name Windows could not hold and a file larger than any map
+    are refused before anything is kept; a save the storage refuses is a failed save, and the
+    hero kept before is intact."""
+    kept = d.read("personajes/Eva")
+    d.choose("Cargar jugador", "personajes/Eva")
+    d.menu("Cargar mapa")
+    d.bring("traido.mapa", b"30,20/inf//fin/" + b"0," * 600 + b"/fin/2,2/fin/9,9:1/unit//fin/")
+    d.see("nenemigos", "Enemigos: 1")
+    wait_for("the hero on his start", lambda: figure(d.pixels(), "yo", (2, 2)) is not None)
+    for name, data, size, said in (("CON.mapa", b"", None, "El nombre del archivo no es válido."),
+                                   ("enorme.mapa", b"", 64 * 2 ** 20 + 1, "El archivo es demasiado grande.")):
+        d.menu("Cargar mapa")
+        d.bring(name, data, size)
+        assert d.message() == said
+        d.cancel()
+        assert name not in d.files("mapas"), d.files("mapas")
+    d.menu("Cargar mapa")
+    d.bring("roto.mapa", b"esto no es un mapa")
+    assert d.message() == "El mapa no existe o está corrupto"
+    d.choose("Cargar jugador", "personajes/Eva")  # "Cargar mapa" paused play
+    d.refuse_storage()
+    d.key("g")
+    said = d.message()
+    assert said.startswith("No se pudo guardar"), said
+    assert d.read("personajes/Eva") == kept
 
 
 # The parity scenario: the same states shown by the Linux window (Qt) and the Windows one

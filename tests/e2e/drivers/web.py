@@ -625,6 +625,35 @@ class Session:
             self.mouse_event("mousePressed" if self.pressed else "mouseReleased", at, button="left",
                              buttons=int(self.pressed), clickCount=1)
 
+    # Files brought from this machine and offered back to it.
+    def bring(self, name, data=b"", size=None):
+        """Into the open "Abrir" dialog, with "Subir…": a file of this machine so named holding
+        `data`, or `size` bytes of nothing."""
+        local = os.path.join(self.folder, "subidas", name)
+        os.makedirs(os.path.dirname(local), exist_ok=True)
+        with open(local, "wb") as f:
+            f.write(data)
+            if size is not None:
+                f.truncate(size)
+        wait_for("a file dialog", self.dialog_open)
+        found = self.page.call("Runtime.evaluate", expression="document.querySelector(%s)" % json.dumps(
+            FILE_DIALOG + " input[type=file]"))
+        self.page.call("DOM.setFileInputFiles", files=[local], objectId=found["result"]["objectId"])
+
+    def cancel(self):
+        """The open file dialog cancelled with Escape."""
+        self.key("Escape", wait_for("a file dialog", lambda: self.page.js(
+            "(d => d && d.getAttribute('aria-label'))(document.querySelector(%s))" % json.dumps(FILE_DIALOG))))
+        wait_for("the file dialog to close", lambda: not self.dialog_open())
+
+    def offered(self):
+        """The name of the file the page offers to download, if any."""
+        return self.page.js("(a => a && a.download)(document.querySelector('#descarga a'))")
+
+    def refuse_storage(self):
+        """From now on the browser's storage refuses every change, as a full one does."""
+        self.page.js("tarnwick.storage.sync = () => Promise.resolve(false)")
+
     # The files, in the page's storage: a relative path is the player's if he has it or it is
     # being written, else the shipped one.
     def exists(self, path):
