@@ -401,16 +401,25 @@ const tarnwick = (() => {
     const box = document.querySelector(".velo");
     if (box) return box.onKey(e, true);
     if (openMenu >= 0 && menuKey(e)) return;
-    if ((e.key === "F10" || e.key === "Alt") && !e.repeat && menus.length) {
+    // F10 opens the menus, and Alt let go with no other key pressed meanwhile, as on the desktop.
+    altAlone = e.key === "Alt" && (altAlone || !e.repeat);
+    if (e.key === "F10" && !e.repeat && menus.length) {
       e.preventDefault();
       return showMenu(0);
     }
+    if (e.key === "Alt") return e.preventDefault();
     const typing = e.target.matches && e.target.matches("input");
     // The page never scrolls on the keys of play.
     if (PLAY.has(e.code) && !typing) e.preventDefault();
     if (!e.repeat) call("tarnwick_key", ["string", "number"], [e.code, 1]);
   });
+  let altAlone = false;
   document.addEventListener("keyup", (e) => {
+    if (e.key === "Alt" && altAlone && openMenu < 0 && menus.length && !t.ended && !document.querySelector(".velo")) {
+      e.preventDefault();
+      showMenu(0);
+    }
+    altAlone = false;
     const box = document.querySelector(".velo");
     if (box) box.onKey(e, false);
     call("tarnwick_key", ["string", "number"], [e.code, 0]);

@@ -163,7 +163,7 @@ class Page:
         return lines
 
 
-class Session:
+class Session(x11.Processes):
     """The site served from 127.0.0.1 and a Chromium with a profile of its own in the session's
     folder (HOME, XDG_* and TMPDIR there too), started at the first need, so that a sound server
     made before (listen.Recorder) is the one it plays to; all ended on leaving, a screenshot and
@@ -182,16 +182,6 @@ class Session:
                              "--directory", SITE)
         self.site = "http://127.0.0.1:%s/" % served.split(" port ")[1].split()[0]
 
-    def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None, env=None, stderr=subprocess.DEVNULL):
-        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=stderr, cwd=cwd, env=env))
-        return self.procs[-1]
-
-    def daemon(self, *args):  # the first line a daemon prints tells where to reach it
-        return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
-
-    def __enter__(self):
-        return self
-
     def __exit__(self, kind, *_):
         if kind is not None and self.page:
             try:
@@ -205,10 +195,7 @@ class Session:
 
     def end(self):  # the browser, then the other processes, last first, and the folder
         self.close_browser()
-        while self.procs:
-            p = self.procs.pop()
-            p.terminate()
-            p.wait(timeout=10)
+        self.end_processes()
         shutil.rmtree(self.folder, ignore_errors=True)
 
     # The browser.

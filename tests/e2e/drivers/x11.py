@@ -91,10 +91,30 @@ def geometry(window):
     return tuple(int(found[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
-class Session:
+class Processes:
+    """The processes a session starts, ended on leaving, last first."""
+    cwd = None
+
+    def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None, env=None, stderr=subprocess.DEVNULL):
+        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=stderr, cwd=cwd or self.cwd, env=env))
+        return self.procs[-1]
+
+    def daemon(self, *args):  # the first line a daemon prints tells where to reach it
+        return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
+
+    def __enter__(self):
+        return self
+
+    def end_processes(self):
+        while self.procs:
+            p = self.procs.pop()
+            p.terminate()
+            p.wait(timeout=10)
+
+
+class Session(Processes):
     """A private X server (openbox on it if TARNWICK_WM says so) and the processes started, ended
     on leaving; a screenshot if a scenario fails. On start: title, box (its boxes' title), size, origin."""
-    cwd = None
 
     def __init__(self, name):
         self.name, self.procs = name, []
@@ -110,16 +130,6 @@ class Session:
             wait_for("openbox", lambda: b"window id" in subprocess.run(
                 ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True).stdout)
 
-    def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None):
-        self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=subprocess.DEVNULL, cwd=cwd or self.cwd))
-        return self.procs[-1]
-
-    def daemon(self, *args):  # the first line a daemon prints tells where to reach it
-        return self.spawn(*args, stdout=subprocess.PIPE).stdout.readline().decode().strip()
-
-    def __enter__(self):
-        return self
-
     def __exit__(self, kind, *_):
         if kind is not None:
             shot = os.path.join(tempfile.gettempdir(), "tarnwick-%s-%s-failure.png" % (self.kind, self.name))
@@ -129,10 +139,7 @@ class Session:
         self.end()
 
     def end(self):  # the processes, last first, and the folder
-        while self.procs:
-            p = self.procs.pop()
-            p.terminate()
-            p.wait(timeout=10)
+        self.end_processes()
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def xdotool(self, *args):
