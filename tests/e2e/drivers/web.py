@@ -163,7 +163,7 @@ class Page:
         return lines
 
 
-class Session(x11.Processes):
+class Session(x11.Driver):
     """The site served from 127.0.0.1 and a Chromium with a profile of its own in the session's
     folder (HOME, XDG_* and TMPDIR there too), started at the first need, so that a sound server
     made before (listen.Recorder) is the one it plays to; all ended on leaving, a screenshot and
@@ -506,14 +506,6 @@ class Session(x11.Processes):
             else:
                 (self.press if s[0] == "down" else self.up)(s[1])
 
-    def hold(self, keys, until, what, into=None, force=True):
-        """Holds keys until the program shows their effect, then lets go; returns what `until` found."""
-        self.down(keys, into, force)
-        try:
-            return wait_for(what, until)
-        finally:
-            self.up(keys)
-
     # Menus, boxes and dialogs.
     def open_menu(self, menu):
         """Opens a menu of the menu bar with a click and waits for it to show: the keys walk it then."""
@@ -533,12 +525,6 @@ class Session(x11.Processes):
         self.open_menu(menu)
         self.click(*wait_for("the menu item " + item, lambda: self.element("[role=menu] [role=menuitem]", item)),
                    screen=True)
-
-    def choose(self, item, path=..., **how):
-        """A menu item chosen, and the file dialog it opens answered with `path` (as file_dialog)."""
-        self.menu(item)
-        if path is not ...:
-            self.file_dialog(path, **how)
 
     def message(self, typed=False):
         """Reads the open message box's text and answers it: with a click on its button, or with

@@ -91,9 +91,25 @@ def geometry(window):
     return tuple(int(found[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
-class Processes:
-    """The processes a session starts, ended on leaving, last first."""
+class Driver:
+    """What every driver's session shares: the processes it starts, ended on leaving, last first;
+    keys held until they show, menu items that open a file dialog."""
     cwd = None
+
+    def hold(self, keys, until, what, into=None, force=True):
+        """Holds keys until the program shows their effect, then lets go; returns what `until` found."""
+        self.down(keys, into, force)
+        try:
+            return wait_for(what, until)
+        finally:
+            self.up(keys)
+
+    def choose(self, item, path=..., **how):
+        """A menu item chosen, and the file dialog it opens answered with `path` (as file_dialog)."""
+        self.menu(item)
+        if path is not ...:
+            self.file_dialog(path, **how)
+
 
     def spawn(self, *args, stdout=subprocess.DEVNULL, cwd=None, env=None, stderr=subprocess.DEVNULL):
         self.procs.append(subprocess.Popen(args, stdout=stdout, stderr=stderr, cwd=cwd or self.cwd, env=env))
@@ -112,7 +128,7 @@ class Processes:
             p.wait(timeout=10)
 
 
-class Session(Processes):
+class Session(Driver):
     """A private X server (openbox on it if TARNWICK_WM says so) and the processes started, ended
     on leaving; a screenshot if a scenario fails. On start: title, box (its boxes' title), size, origin."""
 
@@ -203,20 +219,6 @@ class Session(Processes):
         verbs = {"down": "keydown", "up": "keyup", "tap": "key"}
         self.xdotool(*[a for s in steps for a in (["sleep", str(s)] if isinstance(s, (int, float))
                                                    else [verbs[s[0]], *s[1].split()])])
-
-    def hold(self, keys, until, what, into=None, force=True):
-        """Holds keys until the program shows their effect, then lets go; returns what `until` found."""
-        self.down(keys, into, force)
-        try:
-            return wait_for(what, until)
-        finally:
-            self.up(keys)
-
-    def choose(self, item, path=..., **how):
-        """A menu item chosen, and the file dialog it opens answered with `path` (as file_dialog)."""
-        self.menu(item)
-        if path is not ...:
-            self.file_dialog(path, **how)
 
     # The mouse, in the main window's client coordinates.
     def screen(self, x, y):
