@@ -62,6 +62,11 @@ elseif(TARNWICK_FRONTEND STREQUAL "web")
   # check would wrap there, so the narrowing the other systems never see
   # stops the build.
   add_compile_options(-Werror=shorten-64-to-32)
+  # WebAssembly's own block copy (every current browser has it): the frame
+  # is composed of 20-pixel rows copied tile by tile, which the library's
+  # memcpy loop made 2.3 times slower.
+  add_compile_options(-mbulk-memory)
+  add_link_options(-mbulk-memory)
   # The test programs run under node (CMAKE_CROSSCOMPILING_EMULATOR) and
   # read and write the machine's real files: their cases, temporary folders.
   # Emscripten compiles without catching exceptions unless asked; the tests
