@@ -211,15 +211,15 @@ const tarnwick = (() => {
     },
     combo(parent, name, x, y, w, h, items) {
       const list = el("datalist", { id: name + "-lista" }, ...items.map((i) => el("option", { value: i })));
-      const input = el("input", { id: name, class: "combo", value: items[0] || "", autocomplete: "off",
-                                  "aria-label": name });
+      const input = el("input", { id: name, class: "combo", value: items[0] || "", autocomplete: "off" });
       input.setAttribute("list", list.id);
       Object.assign(input.style, { left: x + "px", top: y + "px", width: w + "px", height: h + "px" });
       $(parent + "-cliente").append(input, list);
       // Named by the label in front of it, as a screen reader says it.
       requestAnimationFrame(() => {
         const labels = [...$(parent + "-cliente").querySelectorAll(".etiqueta")];
-        const mine = labels.filter((l) => Math.abs(l.offsetTop - y) < h && l.offsetLeft < x).pop();
+        const at = (l, side) => parseInt(l.style[side], 10);  // laid out or not (a hidden dialog)
+        const mine = labels.filter((l) => Math.abs(at(l, "top") - y) < h && at(l, "left") < x).pop();
         if (mine) input.setAttribute("aria-label", mine.textContent);
       });
     },

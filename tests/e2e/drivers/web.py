@@ -598,6 +598,15 @@ class Session(x11.Driver):
             self.mouse_event("mousePressed" if self.pressed else "mouseReleased", at, button="left",
                              buttons=int(self.pressed), clickCount=1)
 
+    def unnamed(self):
+        """The controls of the page a screen reader finds no name for, as (role, text) pairs."""
+        controls = {"button", "menuitem", "menubar", "menu", "textbox", "combobox", "listbox", "option", "dialog",
+                    "alertdialog", "image", "main"}
+        nodes = self.page.call("Accessibility.getFullAXTree")["nodes"]
+        value = lambda n, key: (n.get(key) or {}).get("value") or ""  # noqa: E731
+        return [(value(n, "role"), value(n, "description")) for n in nodes
+                if not n.get("ignored") and value(n, "role") in controls and not value(n, "name").strip()]
+
     # Files brought from this machine and offered back to it.
     def bring(self, name, data=b"", size=None):
         """Into the open "Abrir" dialog, with "Subir…": a file of this machine so named holding
