@@ -61,7 +61,12 @@ class Recorder:
             stretches(wav, rate, runs, scanned[0])
             scanned[0] = len(wav)
             return len(runs) >= count and len(wav) - runs[-1][1] >= seconds * rate
-        wait_for("%d sounds, then %.1f s of silence" % (count, seconds), done, interval=0.2)
+        try:
+            wait_for("%d sounds, then %.1f s of silence" % (count, seconds), done, interval=0.2)
+        except AssertionError:
+            rate = samples(self.path)[0]
+            raise AssertionError("timed out waiting for %d sounds, then %.1f s of silence; heard %s" % (
+                count, seconds, [(round(s / rate, 2), round((e - s) / rate, 3)) for s, e, _ in runs])) from None
 
     def heard(self):
         self.recording.send_signal(signal.SIGINT)

@@ -250,7 +250,15 @@ const tarnwick = (() => {
       $("ventana").hidden = false;
       fit();
       document.fonts.ready.then(() => document.querySelectorAll(".etiqueta").forEach(alignInk));
-      setInterval(() => enter("tarnwick_tick", [], [], false), tickMs);
+      // Each tick a full period after the last one began, as the desktop's
+      // timers do: a tick the browser ran late is not made up by an early
+      // one (setInterval keeps its first rhythm, so strikes 3 ticks apart
+      // could come closer and cut each other's sound).
+      const tick = () => {
+        setTimeout(tick, tickMs);
+        enter("tarnwick_tick", [], [], false);
+      };
+      setTimeout(tick, tickMs);
       // Ready once the first frame is on screen.
       requestAnimationFrame(() => requestAnimationFrame(() => { t.ready = true; t.readyAt = performance.now(); }));
     },
@@ -617,7 +625,7 @@ const tarnwick = (() => {
 
   // ---- Sound: Web Audio -------------------------------------------------
   const sound = {
-    context: null, buffers: new Map(), decoding: new Map(), playing: null, wanted: null,
+    context: null, buffers: new Map(), playing: null,
     ctx() {
       if (!sound.context) {
         const Context = window.AudioContext || window.webkitAudioContext;
@@ -628,44 +636,71 @@ const tarnwick = (() => {
       }
       return sound.context;
     },
+    // The program hands over plain PCM (8- or 16-bit): made into a buffer at
+    // once, so a sound's first play is not held back by the browser's
+    // decoding, which would bring it closer to the next.
     load(key, bytes) {
       const c = sound.ctx();
       if (!c) return;
-      sound.decoding.set(key, c.decodeAudioData(bytes.buffer).then((b) => sound.buffers.set(key, b), () => {}));
+      const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+      const chunk = (id) => {
+        for (let at = 12; at + 8 <= view.byteLength; at += 8 + view.getUint32(at + 4, true) + (view.getUint32(at + 4, true) & 1))
+          if (String.fromCharCode(...bytes.subarray(at, at + 4)) === id)
+            return [at + 8, Math.min(view.getUint32(at + 4, true), view.byteLength - at - 8)];
+        return null;
+      };
+      const fmt = chunk("fmt "), data = chunk("data");
+      if (!fmt || !data) return;
+      const channels = view.getUint16(fmt[0] + 2, true), rate = view.getUint32(fmt[0] + 4, true);
+      const bits = view.getUint16(fmt[0] + 14, true), size = bits / 8;
+      const frames = Math.floor(data[1] / (size * channels));
+      if (!frames || !channels || (bits !== 8 && bits !== 16)) return;
+      let buffer;
+      try {
+        buffer = c.createBuffer(channels, frames, rate);
+      } catch {
+        return;  // a rate the browser does not play: no sound, as on the desktop
+      }
+      for (let ch = 0; ch < channels; ch++) {
+        const out = buffer.getChannelData(ch);
+        for (let i = 0, at = data[0] + ch * size; i < frames; i++, at += size * channels)
+          out[i] = bits === 8 ? (view.getUint8(at) - 128) / 128 : view.getInt16(at, true) / 32768;
+      }
+      sound.buffers.set(key, buffer);
     },
     play(key) {
-      sound.wanted = key;
-      const start = () => {
-        const c = sound.ctx(), b = sound.buffers.get(key);
-        if (!c || !b || sound.wanted !== key) return;
-        // A new sound replaces the one still playing.
-        if (sound.playing) { try { sound.playing.stop(); } catch { /* ended */ } }
-        const source = c.createBufferSource();
-        source.buffer = b;
-        source.connect(c.destination);
-        clearTimeout(sound.sleep);
-        if (c.state === "suspended" && sound.allowed) c.resume();
-        source.onended = () => {
-          if (sound.playing !== source) return;
-          sound.playing = null;
-          // Silence costs CPU too: after a while with no sound the context
-          // sleeps until the next one (long after the last has left the speakers).
-          sound.sleep = setTimeout(() => { if (!sound.playing) c.suspend(); }, 3000);
-        };
-        source.start();
-        sound.playing = source;
-        sound.wanted = null;
+      const c = sound.context, b = sound.buffers.get(key);
+      if (!c || !b) return;
+      // A new sound replaces the one still playing.
+      if (sound.playing) { try { sound.playing.stop(); } catch { /* ended */ } }
+      const source = c.createBufferSource();
+      source.buffer = b;
+      source.connect(c.destination);
+      clearTimeout(sound.sleep);
+      if (c.state === "suspended" && sound.allowed) c.resume();
+      source.onended = () => {
+        if (sound.playing !== source) return;
+        sound.playing = null;
+        // Silence costs CPU too: after a while with no sound the context
+        // sleeps until the next one (long after the last has left the speakers).
+        sound.sleep = setTimeout(() => { if (!sound.playing) c.suspend(); }, 3000);
       };
-      if (sound.buffers.has(key)) start();
-      else sound.decoding.get(key)?.then(start);
+      source.start();
+      sound.playing = source;
     },
   };
   t.sound = sound;
   // Browsers start sound only after the player has pressed a key or clicked.
+  // Each key or click wakes the sound up, so that the strike it may bring a
+  // tick later plays at once: waking takes a while on a busy machine, and a
+  // first sound late by that much would run into the next.
   function resumeSound() {
     sound.allowed = true;
-    const c = sound.context;
-    if (c && c.state === "suspended" && sound.playing) c.resume();
+    const c = sound.ctx();
+    if (!c) return;
+    if (c.state === "suspended") c.resume();
+    clearTimeout(sound.sleep);
+    if (!sound.playing) sound.sleep = setTimeout(() => { if (!sound.playing) c.suspend(); }, 3000);
   }
   document.addEventListener("pointerdown", resumeSound, true);
 
