@@ -96,9 +96,13 @@ def from_menu(deb, prefix):
                                                  command.replace("%f", "").replace("%F", "")],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             try:
-                found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % title],
-                                       env=dict(os.environ, DISPLAY=display), capture_output=True, timeout=30)
-                assert found.returncode == 0, "%s: no window from %r" % (entry, command)
+                # Polled, not "search --sync": that gives up when a window it looks at goes
+                # meanwhile, as the last entry's may.
+                deadline = time.monotonic() + 60
+                while not subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                         env=dict(os.environ, DISPLAY=display), capture_output=True).stdout:
+                    assert time.monotonic() < deadline, "%s: no window from %r" % (entry, command)
+                    time.sleep(0.1)
                 print("menu entry %s: %r shows its window" % (entry, command))
             finally:
                 subprocess.run(["pkill", "-u", USER, "-f", command.split()[0]])
