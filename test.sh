@@ -45,6 +45,8 @@ echo "== Browser build and tests"
 web_started=$SECONDS
 tarnwick_build_web "$root"
 (cd "$root/build-web" && ctest --output-on-failure -j "$(nproc)" --timeout 600)
+grep -h -E '^((editor )?start to window shown|idle play|editor idle|resident memory|sound |parity, |storage)' \
+  "$root/build-web/Testing/Temporary/LastTest.log" || true
 echo "== The browser build and tests took $((SECONDS - web_started)) s"
 
 # The unit tests and fuzz replays again under the address and
