@@ -69,8 +69,17 @@ class MapWatch:
                 ready.set()
         threading.Thread(target=read, daemon=True).start()
         # Listening once a change to the root window comes back.
-        wait_for("xev", lambda: subprocess.run(["xprop", "-root", "-f", "TARNWICK", "8s", "-set", "TARNWICK", "1"])
-                 and ready.wait(0.05))
+        said = [""]
+
+        def listening():
+            assert xev.poll() is None, "xev ended (status %s) before it listened" % xev.returncode
+            said[0] = subprocess.run(["xprop", "-root", "-f", "TARNWICK", "8s", "-set", "TARNWICK", "1"],
+                                     capture_output=True, text=True).stderr.strip()
+            return ready.wait(0.05)
+        try:
+            wait_for("xev", listening)
+        except AssertionError as e:
+            raise AssertionError("%s; xprop said: %r" % (e, said[0])) from None
 
     def shown(self, title, since):
         """Seconds from `since` until a top-level window so titled was mapped."""
