@@ -67,6 +67,9 @@ elseif(TARNWICK_FRONTEND STREQUAL "web")
   # memcpy loop made 2.3 times slower.
   add_compile_options(-mbulk-memory)
   add_link_options(-mbulk-memory)
+  # Debian's emcc runs node scripts at link time that find their modules
+  # only through NODE_PATH: set for every link, whoever starts the build.
+  set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs")
   # The test programs run under node (CMAKE_CROSSCOMPILING_EMULATOR) and
   # read and write the machine's real files: their cases, temporary folders.
   # Emscripten compiles without catching exceptions unless asked; the tests
