@@ -5,7 +5,7 @@
 
 TARNWICK_PACKAGES=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xclip openbox

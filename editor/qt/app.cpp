@@ -4,6 +4,7 @@
 #include "editor/layout.h"
 #include "editor/qt/principalwindow.h"
 #include "platform/qt/qtapp.h"
+#include "platform/qt/qtscale.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,6 +13,6 @@ int main(int argc, char** argv) {
   app.setDesktopFileName(QStringLiteral("org.tarnwick.TarnwickEdit"));
   platform::prepareApplication(app);
   editor::PrincipalWindow window;
-  window.show();
+  platform::showCrisp(window);
   return app.exec();
 }

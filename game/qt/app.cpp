@@ -4,6 +4,7 @@
 #include "game/layout.h"
 #include "game/qt/mainwindow.h"
 #include "platform/qt/qtapp.h"
+#include "platform/qt/qtscale.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,6 +13,6 @@ int main(int argc, char** argv) {
   app.setDesktopFileName(QStringLiteral("org.tarnwick.TarnwickQuest"));
   platform::prepareApplication(app);
   game::MainWindow window;
-  window.show();
+  platform::showCrisp(window);
   return app.exec();
 }

@@ -48,10 +48,7 @@ void MainWindow::buildControls() {
   media::copy(retrato, 1, 1,
               platform::loadBitmap(
                   QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(layout::kRetrato))));
-  auto* persona = new QLabel(mainpic_);
-  persona->setObjectName(QString::fromUtf8(layout::kRetrato));
-  persona->setGeometry(marco.x, marco.y, marco.w, marco.h);
-  persona->setPixmap(QPixmap::fromImage(platform::toQImage(retrato)));
+  new platform::QtPicture(mainpic_, layout::kRetrato, marco, platform::toQImage(retrato));
 
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
     const platform::Label& e = layout::kEtiquetas[i];

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/qt/qtimage.h"
 
@@ -59,6 +60,15 @@ void alignInk(QLabel* label, QChar first) {
   const int left = std::max(kInkLeft - bearing, 0);
   if (m.left() != left) label->setContentsMargins(left, m.top(), m.right(), m.bottom());
 }
+
+QtPicture::QtPicture(QWidget* parent, const char* name, const Box& box, QImage picture)
+    : QWidget(parent), picture_(std::move(picture)) {
+  setObjectName(QString::fromUtf8(name));
+  setGeometry(box.x, box.y, box.w, box.h);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void QtPicture::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
 QtPictureButton::QtPictureButton(QWidget* parent, const media::Bitmap& picture, int side,
                                  uint32_t face)

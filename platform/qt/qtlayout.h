@@ -44,6 +44,19 @@ void makeMenus(QMenuBar* bar, std::span<const Menu<Rules>> menus, Run run) {
   }
 }
 
+// A still picture at its box, each of its pixels a whole number of device
+// pixels at any display scale (a QLabel's pixmap would be smoothed).
+class QtPicture final : public QWidget {
+ public:
+  QtPicture(QWidget* parent, const char* name, const Box& box, QImage picture);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QImage picture_;
+};
+
 // A picture button drawn with buttonFace, raised or, while held, sunken:
 // the same pixels as the Windows button. Never takes the keyboard focus.
 class QtPictureButton final : public QAbstractButton {

@@ -2,6 +2,7 @@
 // literals, the tick guard.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/keytracker.h"
 #include "platform/layout.h"
 #include "platform/random.h"
+#include "platform/scale.h"
 #include "platform/testing/fakes.h"
 #include "platform/ticker.h"
 
@@ -155,5 +157,34 @@ TEST(FindFolders, PortableBesideAMapsFolderElseInstalled) {
     const std::string player = c.player ? at(c.player) : platform::underFolder(".", "\\tarnwick");
     EXPECT_EQ(f.shipped + " " + f.player, at(c.shipped) + " " + player) << setup;
     EXPECT_EQ(f.installed(), setup != "portable") << setup;
+  }
+}
+
+TEST(WholeScale, RoundsHalvesUpThenLowersUntilTheWindowFits) {
+  constexpr platform::Extent kGame{720, 545}, kRoomy{4000, 3000};
+  struct Case {
+    double scale;
+    platform::Extent room;
+    int k;
+  } const cases[] = {
+      {1.0, kRoomy, 1},        {1.25, kRoomy, 1},       {1.49, kRoomy, 1},
+      {1.5, kRoomy, 2},        {1.75, kRoomy, 2},       {2.0, kRoomy, 2},
+      {2.5, kRoomy, 3},        {3.0, kRoomy, 3},        {0.5, kRoomy, 1},
+      {0.0, kRoomy, 1},        {-2.0, kRoomy, 1},       {1e300, kRoomy, 5},
+      {2.0, {1440, 1090}, 2},  {2.0, {1439, 1090}, 1},  {2.0, {1440, 1089}, 1},
+      {3.0, {1440, 1090}, 2},  {1.5, {1280, 960}, 1},   {2.0, {100, 100}, 1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(platform::wholeScale(c.scale, kGame, c.room), c.k) << c.scale << " in " << c.room.w;
+  EXPECT_EQ(platform::wholeScale(std::nan(""), kGame, kRoomy), 1);
+}
+
+TEST(WholeScale, DevicePixelsGoBackToTheLayoutPixelTheyLieIn) {
+  for (const int k : {1, 2, 3}) {
+    for (int pixel = -3; pixel < 4; ++pixel)
+      for (int part = 0; part < k; ++part)
+        EXPECT_EQ(platform::unscaled(pixel * k + part, k), pixel) << k;
+    const platform::Box b = platform::scaled(platform::Box{3, 4, 5, 6}, k);
+    EXPECT_TRUE(b.x == 3 * k && b.y == 4 * k && b.w == 5 * k && b.h == 6 * k);
   }
 }
