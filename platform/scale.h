@@ -4,6 +4,8 @@
 // uneven picture is what a fractional factor gives pixel art.
 #pragma once
 
+#include <string_view>
+
 #include "platform/layout.h"
 
 namespace platform {
@@ -20,7 +22,14 @@ int wholeScale(double scale, Extent content, Extent room);
 
 // Layout pixels to device pixels at k.
 constexpr Box scaled(const Box& b, int k) { return {b.x * k, b.y * k, b.w * k, b.h * k}; }
-constexpr Font scaled(const Font& f, int k) { return {f.family, f.pixels * k, f.bold}; }
+// A face of bitmaps ("MS Sans Serif" on Windows) has no glyphs k times its
+// size: larger, it is drawn with its scalable twin, as crisp as the art.
+inline constexpr const char* kBitmapFace = "MS Sans Serif";
+inline constexpr const char* kScalableTwin = "Microsoft Sans Serif";
+constexpr Font scaled(const Font& f, int k) {
+  const bool bitmap = k > 1 && std::string_view(f.family) == kBitmapFace;
+  return {bitmap ? kScalableTwin : f.family, f.pixels * k, f.bold};
+}
 
 // A device position back to the layout pixel it lies in. Positions left of
 // or above the window (a drag held outside) stay outside: -1 is pixel -1.

@@ -5,6 +5,7 @@
 
 #include "editor/layout.h"
 #include "editor/win32/resource.h"
+#include "platform/scale.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
 #include "platform/win32/win32layout.h"
@@ -31,12 +32,19 @@ char separadorDecimal() {
 
 }  // namespace
 
-// Made once: every opening of the dialog uses the same fonts and brush.
+// Every opening of the dialog uses the same brush, and the same fonts while
+// the scale stays.
 NewwDialog::NewwDialog(Principal& principal)
-    : principal_(principal),
-      font_(platform::makeFont(layout::kLetra)),
-      bold_(platform::makeFont(layout::kNegrita)),
-      white_(CreateSolidBrush(platform::colorRef(neww::kFondo))) {}
+    : principal_(principal), white_(CreateSolidBrush(platform::colorRef(neww::kFondo))) {}
+
+void NewwDialog::makeFonts() {
+  if (fontsK_ == k_) return;
+  for (HFONT f : {font_, bold_})
+    if (f) DeleteObject(f);
+  font_ = platform::makeFont(layout::kLetra, k_);
+  bold_ = platform::makeFont(layout::kNegrita, k_);
+  fontsK_ = k_;
+}
 
 NewwDialog::~NewwDialog() {
   if (hwnd_) DestroyWindow(hwnd_);
@@ -44,13 +52,22 @@ NewwDialog::~NewwDialog() {
     if (o) DeleteObject(o);
 }
 
-void NewwDialog::show(HWND owner) {
+void NewwDialog::show(HWND owner, int k) {
+  if (!hwnd_) {
+    k_ = k;
+    makeFonts();
+  }
   if (!hwnd_)
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NEWW), owner,
                        &NewwDialog::proc, reinterpret_cast<LPARAM>(this));
   if (!hwnd_) return;
   ShowWindow(hwnd_, SW_SHOW);
   SetActiveWindow(hwnd_);
+}
+
+void NewwDialog::rescale(int k) {
+  k_ = k;
+  if (hwnd_) layOut();
 }
 
 INT_PTR CALLBACK NewwDialog::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,8 +79,15 @@ INT_PTR CALLBACK NewwDialog::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return self ? self->handle(message, wParam, lParam) : FALSE;
 }
 
-INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_DPICHANGED: {  // dragged alone to another monitor: the editor's scale there
+      const auto* proposed = reinterpret_cast<const RECT*>(lParam);
+      rescale(platform::windowScale(GetWindow(hwnd_, GW_OWNER), HIWORD(wParam),
+                                    MonitorFromRect(proposed, MONITOR_DEFAULTTONEAREST),
+                                    layout::kAncho, layout::kAlto));
+      return TRUE;
+    }
     case WM_INITDIALOG:
       layOut();
       return TRUE;  // the keyboard goes to "Ancho"
@@ -84,13 +108,16 @@ INT_PTR NewwDialog::handle(UINT message, WPARAM wParam, LPARAM) {
   }
 }
 
-// The layout table's pixels, on white, the title in bold.
+// The layout table's pixels at the scale k, on white, the title in bold.
 void NewwDialog::layOut() {
+  makeFonts();
+  const int k = k_;
   SetWindowTextW(hwnd_, platform::wide(neww::kTitulo).c_str());
-  auto place = [this](int id, const platform::Box& b, HFONT font, const char* text = nullptr) {
+  auto place = [this, k](int id, const platform::Box& b, HFONT font, const char* text = nullptr) {
     const HWND control = GetDlgItem(hwnd_, id);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    MoveWindow(control, b.x, b.y, b.w, b.h, TRUE);
+    const platform::Box d = platform::scaled(b, k);
+    MoveWindow(control, d.x, d.y, d.w, d.h, TRUE);
     if (text) SetWindowTextW(control, platform::wide(text).c_str());
     return control;
   };
@@ -103,9 +130,11 @@ void NewwDialog::layOut() {
     platform::Box alto = c.box;
     alto.h += 14 * static_cast<int>(c.items.size() + 1);
     const HWND box = place(ids[i][0], alto, font_);
-    for (const char* item : c.items)
-      SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(item).c_str()));
-    SendMessageW(box, CB_SETCURSEL, 0, 0);
+    if (SendMessageW(box, CB_GETCOUNT, 0, 0) == 0) {  // laid out again at another scale: kept
+      for (const char* item : c.items)
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(item).c_str()));
+      SendMessageW(box, CB_SETCURSEL, 0, 0);
+    }
     // The label's text on the line of the text in the box.
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
@@ -117,15 +146,18 @@ void NewwDialog::layOut() {
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
     const int field = info.rcItem.bottom - info.rcItem.top;
+    // The box's field in layout pixels, so that the line falls on a whole one.
     platform::Box label = c.label.box;
-    label.y = neww::lineaEtiqueta(c, info.rcItem.top, field, metrics.tmHeight);
+    label.y = neww::lineaEtiqueta(c, platform::unscaled(info.rcItem.top, k),
+                                  platform::unscaled(field, k), metrics.tmHeight / k);
     place(ids[i][1], label, font_, c.label.text);
   }
 
   // Centred over the main window, as big as the Linux one inside its frame.
-  RECT frame{0, 0, neww::kAncho, neww::kAlto};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+  RECT frame{0, 0, neww::kAncho * k, neww::kAlto * k};
+  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)),
+                           platform::dpiOf(hwnd_));
   RECT owner{};
   GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
   const int w = frame.right - frame.left, h = frame.bottom - frame.top;

@@ -14,8 +14,11 @@ class NewwDialog {
   explicit NewwDialog(Principal& principal);
   ~NewwDialog();
 
-  // Opens the dialog over owner, or brings the open one forward as it is.
-  void show(HWND owner);
+  // Opens the dialog over owner at its scale k, or brings the open one
+  // forward as it is.
+  void show(HWND owner, int k);
+  // The owner moved to another scale: the open dialog is laid out anew at it.
+  void rescale(int k);
   // The open dialog, or null: the message loop hands it its keys.
   HWND hwnd() const { return hwnd_; }
 
@@ -23,12 +26,14 @@ class NewwDialog {
   static INT_PTR CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
   void layOut();
+  void makeFonts();
   void crear_Click();
 
   Principal& principal_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr;
   HBRUSH white_ = nullptr;
+  int k_ = 1, fontsK_ = 0;  // the scale shown, and the one the fonts were made at
 };
 
 }  // namespace editor

@@ -33,6 +33,7 @@ class PrincipalWindow final : public platform::Win32Window, public View {
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onTimer() override { principal_.maintimer_Timer(); }
+  void rescale() override;
   void buildControls();
   void command(int id);
 
@@ -47,7 +48,7 @@ class PrincipalWindow final : public platform::Win32Window, public View {
   std::array<HWND, 2> etiquetas_{};       // mousecap and mapcap
   std::array<std::wstring, 2> captions_;  // as the two labels show them
   std::wstring nuevo_;                    // a caption being converted
-  HFONT font_, bold_;
+  HFONT font_ = nullptr, bold_ = nullptr;
   HBRUSH fondo_;
   std::array<std::array<media::Bitmap, 2>, 8> caras_;  // each palette button, raised and held
 };

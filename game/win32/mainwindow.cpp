@@ -4,6 +4,7 @@
 
 #include "assets/loadpictures.h"
 #include "game/layout.h"
+#include "platform/scale.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32app.h"
 #include "platform/win32/win32image.h"
@@ -15,7 +16,10 @@ namespace {
 
 constexpr wchar_t kClass[] = L"TarnwickQuest";
 
-RECT rect(const platform::Box& b) { return {b.x, b.y, b.x + b.w, b.y + b.h}; }
+RECT rect(const platform::Box& b, int k) {
+  const platform::Box d = platform::scaled(b, k);
+  return {d.x, d.y, d.x + d.w, d.y + d.h};
+}
 
 bool meets(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -43,10 +47,11 @@ LRESULT CALLBACK textOnly(HWND label, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-HWND readableLabel(HWND parent, const platform::Label& e, const std::wstring& text) {
-  const HWND label = CreateWindowExW(
-      0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, e.box.x, e.box.y,
-      e.box.w, e.box.h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND readableLabel(HWND parent, const platform::Label& e, const std::wstring& text, int k) {
+  const platform::Box b = platform::scaled(e.box, k);
+  const HWND label = CreateWindowExW(0, L"STATIC", text.c_str(),
+                                     WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, b.x, b.y, b.w,
+                                     b.h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   const auto previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&textOnly)));
   if (!staticProc) staticProc = previous;
@@ -62,7 +67,6 @@ MainWindow::MainWindow(HINSTANCE instance)
       messages_(platform::wide(layout::kAplicacion)),
       main_(Services{keys_, sound_, dialogo_, messages_, files_, random_}, pictures_, *this) {
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
-    fuentes_[i] = platform::makeFont(*layout::kEtiquetas[i].font);
     // Grown once, so that a new caption is converted without allocating.
     captions_[i] = platform::wide(layout::kEtiquetas[i].text);
     captions_[i].reserve(256);
@@ -71,8 +75,7 @@ MainWindow::MainWindow(HINSTANCE instance)
   fondo_ = CreateSolidBrush(platform::colorRef(layout::kFondo));
   create(instance, kClass, platform::wide(layout::kTitulo).c_str(), 0, fondo_, layout::kAncho,
          layout::kAlto, platform::makeMenuBar<Main>(layout::kMenus));
-  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
-    etiquetas_[i] = readableLabel(hwnd(), layout::kEtiquetas[i], captions_[i]);
+  rescale();
   dialogo_.setOwner(hwnd());
   messages_.setOwner(hwnd());
   main_.Form_Load();
@@ -80,13 +83,29 @@ MainWindow::MainWindow(HINSTANCE instance)
 }
 
 MainWindow::~MainWindow() {
-  if (backDc_) {
-    SelectObject(backDc_, backOld_);
-    DeleteObject(back_);
-    DeleteDC(backDc_);
-  }
+  dropBack();
   for (HFONT f : fuentes_) DeleteObject(f);
   DeleteObject(fondo_);
+}
+
+void MainWindow::dropBack() {
+  if (!backDc_) return;
+  SelectObject(backDc_, backOld_);
+  DeleteObject(back_);
+  DeleteDC(backDc_);
+  backDc_ = nullptr;
+}
+
+// The fonts, the labels' places and the off-screen copy, at the window's scale.
+void MainWindow::rescale() {
+  const int k = scale();
+  for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i) {
+    if (fuentes_[i]) DeleteObject(fuentes_[i]);
+    fuentes_[i] = platform::makeFont(*layout::kEtiquetas[i].font, k);
+    if (etiquetas_[i]) DestroyWindow(etiquetas_[i]);
+    etiquetas_[i] = readableLabel(hwnd(), layout::kEtiquetas[i], captions_[i], k);
+  }
+  dropBack();
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,7 +121,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+      const int x = platform::unscaled(GET_X_LPARAM(lParam), scale());
+      const int y = platform::unscaled(GET_Y_LPARAM(lParam), scale());
       if (x >= 0 && y >= 0 && x < kSurfaceWidth && y < kSurfaceHeight)
         main_.mainpic_MouseDown(x, y);
       return 0;
@@ -125,9 +145,10 @@ void MainWindow::onTimer() { main_.maintimer_Timer(); }
 void MainWindow::paint() {
   PAINTSTRUCT ps;
   const HDC screen = BeginPaint(hwnd(), &ps);
+  const int k = scale();
   if (!backDc_) {
     backDc_ = CreateCompatibleDC(screen);
-    back_ = CreateCompatibleBitmap(screen, layout::kAncho, layout::kAlto);
+    back_ = CreateCompatibleBitmap(screen, layout::kAncho * k, layout::kAlto * k);
     backOld_ = SelectObject(backDc_, back_);
   }
   const HDC dc = backDc_;
@@ -136,15 +157,15 @@ void MainWindow::paint() {
   SaveDC(dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   FillRect(dc, &area, fondo_);
-  platform::drawBitmap(dc, 0, 0, main_.mainpic(), area);
-  const RECT frame = rect(layout::kMarcoRetrato);
-  if (meets(frame, area)) {
-    FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    platform::drawBitmap(dc, frame.left + 1, frame.top + 1, persona_, area);
+  platform::drawBitmap(dc, 0, 0, main_.mainpic(), area, k);
+  const RECT frame = rect(layout::kMarcoRetrato, k);
+  if (meets(frame, area)) {  // a line one layout pixel wide, the picture inside
+    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    platform::drawBitmap(dc, frame.left + k, frame.top + k, persona_, area, k);
   }
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
-    if (meets(rect(layout::kEtiquetas[i].box), area))
-      platform::drawLabel(dc, layout::kEtiquetas[i], fuentes_[i], captions_[i]);
+    if (meets(rect(layout::kEtiquetas[i].box, k), area))
+      platform::drawLabel(dc, layout::kEtiquetas[i], fuentes_[i], captions_[i], k);
   RestoreDC(dc, -1);
   BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left,
          area.top, SRCCOPY);
@@ -157,7 +178,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   std::wstring& shown = captions_[static_cast<std::size_t>(label)];
   if (nuevo_ == shown) return;
   shown.swap(nuevo_);
-  const RECT box = rect(layout::etiqueta(label).box);
+  const RECT box = rect(layout::etiqueta(label).box, scale());
   if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
   if (const HWND readable = etiquetas_[static_cast<std::size_t>(label)])
     SetWindowTextW(readable, shown.c_str());
@@ -165,7 +186,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
 
 void MainWindow::present(const media::Rect& c) {
   if (hwnd() && !c.empty()) {
-    const RECT changed{c.x, c.y, c.x + c.w, c.y + c.h};
+    const RECT changed = rect({c.x, c.y, c.w, c.h}, scale());
     InvalidateRect(hwnd(), &changed, FALSE);
   }
 }

@@ -38,7 +38,9 @@ class MainWindow final : public platform::Win32Window, public View {
 
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void rescale() override;
   void paint();
+  void dropBack();
   void command(int id);
 
   assets::Pictures pictures_;

@@ -78,6 +78,7 @@ void prepareApplication(QCoreApplication& app) {
   quietMultimediaWarnings();
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace platform

@@ -19,9 +19,10 @@ void installSpanish(QCoreApplication& app);
 void quietMultimediaWarnings();
 
 // Everything both programs set up on their application: the Spanish
-// translations, the quiet multimedia warnings, and the label fonts ("Arial"
-// and "MS Sans Serif" both drawn with Liberation Sans, which has Arial's
-// metrics; fontconfig would send "MS Sans Serif" to a wider face).
+// translations, the quiet multimedia warnings, and the label fonts ("Arial",
+// "MS Sans Serif" and its scalable twin "Microsoft Sans Serif" all drawn
+// with Liberation Sans, which has Arial's metrics; fontconfig would send
+// "MS Sans Serif" to a wider face).
 void prepareApplication(QCoreApplication& app);
 
 }  // namespace platform

@@ -186,5 +186,10 @@ TEST(WholeScale, DevicePixelsGoBackToTheLayoutPixelTheyLieIn) {
         EXPECT_EQ(platform::unscaled(pixel * k + part, k), pixel) << k;
     const platform::Box b = platform::scaled(platform::Box{3, 4, 5, 6}, k);
     EXPECT_TRUE(b.x == 3 * k && b.y == 4 * k && b.w == 5 * k && b.h == 6 * k);
+    // Faces of bitmaps have no larger glyphs; the others keep their face.
+    const platform::Font bitmap = platform::scaled({"MS Sans Serif", 11, true}, k);
+    EXPECT_EQ(std::string(bitmap.family), k == 1 ? "MS Sans Serif" : "Microsoft Sans Serif");
+    EXPECT_TRUE(bitmap.pixels == 11 * k && bitmap.bold);
+    EXPECT_EQ(std::string(platform::scaled({"Arial", 12, false}, k).family), "Arial");
   }
 }

@@ -14,9 +14,20 @@ namespace platform {
 // is 9 points, 11 is 8.25), plain or bold. The caller deletes it.
 HFONT makeFont(const wchar_t* face, int pixels, bool bold);
 
+// The DPI a window is drawn at: its monitor's for a program aware of them
+// (its manifest says so), 96 for one that is not.
+UINT dpiOf(HWND window);
+
 // Sizes a top-level window so that its client area is exactly w x h below
-// its caption and menu bar.
-void setClientSize(HWND window, int w, int h);
+// its caption and menu bar, as drawn at `dpi` (0: the window's own).
+void setClientSize(HWND window, int w, int h, UINT dpi = 0);
+
+// platform/scale.h's k for a window whose client is w x h layout pixels, at
+// `dpi` on `monitor`: what fits its work area beside the window's frame.
+int windowScale(HWND window, UINT dpi, HMONITOR monitor, int w, int h);
+
+// Scaled by k, nearest neighbour: each pixel k x k device pixels.
+void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture, const RECT& area, int k);
 
 // Draws the whole picture with its top-left corner at (x, y), unscaled.
 void drawBitmap(HDC dc, int x, int y, const media::Bitmap& picture);

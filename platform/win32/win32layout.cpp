@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/scale.h"
 #include "platform/win32/win32app.h"
 
 namespace platform {
@@ -59,21 +60,23 @@ int inkLeft(HFONT font, wchar_t c) {
 
 }  // namespace
 
-int inkShift(HFONT font, wchar_t first) {
-  return first ? std::max(kInkLeft - inkLeft(font, first), 0) : 0;
+int inkShift(HFONT font, wchar_t first, int k) {
+  return first ? std::max(kInkLeft * k - inkLeft(font, first), 0) : 0;
 }
 
-HFONT makeFont(const Font& font) {
-  return makeFont(wide(font.family).c_str(), font.pixels, font.bold);
+HFONT makeFont(const Font& font, int k) {
+  const Font f = scaled(font, k);
+  return makeFont(wide(f.family).c_str(), f.pixels, f.bold);
 }
 
-void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text) {
-  RECT box{label.box.x, label.box.y, label.box.x + label.box.w, label.box.y + label.box.h};
+void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text, int k) {
+  const Box b = scaled(label.box, k);
+  RECT box{b.x, b.y, b.x + b.w, b.y + b.h};
   if (label.opaque) {
     SetDCBrushColor(dc, colorRef(label.paper));
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
-  if (!text.empty()) box.left += inkShift(font, text[0]);
+  if (!text.empty()) box.left += inkShift(font, text[0], k);
   const HGDIOBJ old = SelectObject(dc, font);
   const int mode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colorRef(label.ink));

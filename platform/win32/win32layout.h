@@ -16,16 +16,17 @@ inline COLORREF colorRef(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// The caller deletes it.
-HFONT makeFont(const Font& font);
+// At k times its size (platform/scale.h). The caller deletes it.
+HFONT makeFont(const Font& font, int k = 1);
 
 // How far right to draw a text beginning with `first` in `font` so that its
-// ink begins kInkLeft pixels in (never left of where it would be drawn).
-int inkShift(HFONT font, wchar_t first);
+// ink begins kInkLeft layout pixels in at scale k (never left of where it
+// would be drawn).
+int inkShift(HFONT font, wchar_t first, int k = 1);
 
 // The label's text at the top left of its box, cut to it, on its paper when
-// it is opaque. `font` is made from the label's.
-void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text);
+// it is opaque, all at scale k. `font` is made from the label's at k.
+void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text, int k = 1);
 
 // Item k of menu m gets the command id menuId(m, k).
 constexpr int menuId(std::size_t m, std::size_t k) {

@@ -30,7 +30,12 @@ void Win32Window::create(HINSTANCE instance, const wchar_t* className, const wch
   CreateWindowExW(0, className, title,
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | style, CW_USEDEFAULT,
                   CW_USEDEFAULT, width, height, nullptr, menu, instance, this);
-  setClientSize(hwnd_, width, height);
+  if (!hwnd_) return;
+  width_ = width;
+  height_ = height;
+  k_ = windowScale(hwnd_, dpiOf(hwnd_), MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), width,
+                   height);
+  setClientSize(hwnd_, width * k_, height * k_);
   keys_.attach(hwnd_);
 }
 
@@ -70,6 +75,22 @@ LRESULT Win32Window::base(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITMENULOOP:
       keys_.menuOpen(message == WM_ENTERMENULOOP);
       break;
+    // Dragged to a monitor of another scale: its k there, and the frame
+    // that monitor's DPI gives, where Windows proposes.
+    case WM_DPICHANGED: {
+      const auto* proposed = reinterpret_cast<const RECT*>(lParam);
+      const int k = windowScale(hwnd, HIWORD(wParam),
+                                MonitorFromRect(proposed, MONITOR_DEFAULTTONEAREST), width_, height_);
+      SetWindowPos(hwnd, nullptr, proposed->left, proposed->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      if (k != k_) {
+        k_ = k;
+        rescale();
+      }
+      setClientSize(hwnd, width_ * k_, height_ * k_, HIWORD(wParam));
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    }
     case WM_DESTROY:
       KillTimer(hwnd, kTimer);
       PostQuitMessage(0);

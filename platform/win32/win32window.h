@@ -19,12 +19,16 @@ class Win32Window {
 
   // Null once the window is destroyed: requests made after that change nothing.
   HWND hwnd() const { return hwnd_; }
+  // Device pixels per layout pixel (platform/scale.h): from the monitor's
+  // DPI when the window was made, then from the monitor it was moved to.
+  int scale() const { return k_; }
 
  protected:
   explicit Win32Window(Win32Keys& keys) : keys_(keys) {}
   virtual ~Win32Window();
 
-  // The window owns `menu` from then on.
+  // The window owns `menu` from then on. The client area is width x height
+  // layout pixels, shown at scale().
   void create(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style,
               HBRUSH background, int width, int height, HMENU menu);
   // Calls onTimer() every periodMs, through the guard of ticker.h: a timer
@@ -36,6 +40,9 @@ class Win32Window {
   // The program's messages; what they leave to the base goes to base().
   virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
   virtual void onTimer() = 0;
+  // Called when scale() has changed: fonts and controls made anew at it.
+  // The window is resized and repainted whole by the base.
+  virtual void rescale() {}
   LRESULT base(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -43,6 +50,8 @@ class Win32Window {
   Win32Keys& keys_;
   Ticker ticker_;
   HWND hwnd_ = nullptr;
+  int width_ = 0, height_ = 0;  // of the client area, in layout pixels
+  int k_ = 1;
 };
 
 }  // namespace platform

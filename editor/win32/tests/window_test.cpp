@@ -29,7 +29,9 @@ TEST(Win32Editor, NuevoMapaReusesItsFontsAndShowsTheTablesTexts) {
     const HWND ancho = GetDlgItem(d, IDC_ANCHO);
     const auto used = reinterpret_cast<HGDIOBJ>(SendMessageW(ancho, WM_GETFONT, 0, 0));
     ASSERT_TRUE(used);
-    if (opening > 0) EXPECT_EQ(used, font) << opening;
+    if (opening > 0) {
+      EXPECT_EQ(used, font) << opening;
+    }
     font = used;
     EXPECT_EQ(text(d) + L"|" + text(GetDlgItem(d, IDC_TITULO)) + L"|" + text(GetDlgItem(d, IDOK)) +
                   L"|" + text(GetDlgItem(d, IDC_ANCHO_TEXTO)) + L"|" + text(ancho),
