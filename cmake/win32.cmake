@@ -40,5 +40,5 @@ function(tarnwick_add_window_test name)
            COMMAND "${PROJECT_SOURCE_DIR}/tools/with-display.sh" /bin/sh -c "wineserver -w && exec \"$0\" \"$@\""
                    "${PROJECT_SOURCE_DIR}/tools/wine-run.sh" "$<TARGET_FILE:${name}>" --gtest_brief=1)
   set_tests_properties(windows_${name} PROPERTIES FIXTURES_REQUIRED wine_prefix RUN_SERIAL TRUE
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine" TIMEOUT 120)
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine;TARNWICK_SCREEN=1600x1200" TIMEOUT 120)
 endfunction()

@@ -23,12 +23,14 @@ int wholeScale(double scale, Extent content, Extent room);
 // Layout pixels to device pixels at k.
 constexpr Box scaled(const Box& b, int k) { return {b.x * k, b.y * k, b.w * k, b.h * k}; }
 // A face of bitmaps ("MS Sans Serif" on Windows) has no glyphs k times its
-// size: larger, it is drawn with its scalable twin, as crisp as the art.
+// size, and its own size only where the system has the bitmaps made for
+// its DPI at 96: otherwise it is drawn with its scalable twin, as crisp as
+// the art and as large as the layout says.
 inline constexpr const char* kBitmapFace = "MS Sans Serif";
 inline constexpr const char* kScalableTwin = "Microsoft Sans Serif";
-constexpr Font scaled(const Font& f, int k) {
-  const bool bitmap = k > 1 && std::string_view(f.family) == kBitmapFace;
-  return {bitmap ? kScalableTwin : f.family, f.pixels * k, f.bold};
+constexpr Font scaled(const Font& f, int k, bool bitmapsAtTheirSize = true) {
+  const bool twin = (k > 1 || !bitmapsAtTheirSize) && std::string_view(f.family) == kBitmapFace;
+  return {twin ? kScalableTwin : f.family, f.pixels * k, f.bold};
 }
 
 // A device position back to the layout pixel it lies in. Positions left of

@@ -3,6 +3,7 @@
 # and with Wine's windows unmanaged, without which every closing window or
 # dialog stalls 2 s under an X server with no window manager. With a second
 # argument "managed", for tests under a window manager, they stay managed.
+# WINE_LOGPIXELS, if set, is the display's dots per inch (96 is 100 %).
 set -uo pipefail
 export WINEPREFIX="$1" WINEDEBUG=-all
 managed=N
@@ -16,6 +17,8 @@ prepare() {
     # of Wine's caption buttons, found only inside the prefix.
     { [ ! -d /usr/share/wine/fonts ] || cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"; } &&
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d $managed /f &&
+    { [ -z "${WINE_LOGPIXELS:-}" ] ||
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_LOGPIXELS" /f; } &&
     wineserver -w
 }
 

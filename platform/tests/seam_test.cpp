@@ -190,6 +190,8 @@ TEST(WholeScale, DevicePixelsGoBackToTheLayoutPixelTheyLieIn) {
     const platform::Font bitmap = platform::scaled({"MS Sans Serif", 11, true}, k);
     EXPECT_EQ(std::string(bitmap.family), k == 1 ? "MS Sans Serif" : "Microsoft Sans Serif");
     EXPECT_TRUE(bitmap.pixels == 11 * k && bitmap.bold);
-    EXPECT_EQ(std::string(platform::scaled({"Arial", 12, false}, k).family), "Arial");
+    EXPECT_EQ(std::string(platform::scaled({"MS Sans Serif", 11, true}, k, false).family),
+              "Microsoft Sans Serif");
+    EXPECT_EQ(std::string(platform::scaled({"Arial", 12, false}, k, false).family), "Arial");
   }
 }

@@ -64,8 +64,9 @@ int inkShift(HFONT font, wchar_t first, int k) {
   return first ? std::max(kInkLeft * k - inkLeft(font, first), 0) : 0;
 }
 
+// The system's bitmap faces are those made for its DPI, whatever the monitor's.
 HFONT makeFont(const Font& font, int k) {
-  const Font f = scaled(font, k);
+  const Font f = scaled(font, k, GetDpiForSystem() == USER_DEFAULT_SCREEN_DPI);
   return makeFont(wide(f.family).c_str(), f.pixels, f.bold);
 }
 

@@ -369,6 +369,58 @@ def brought(d):
     assert d.read("personajes/Eva") == kept
 
 
+# Crisp at whole display scales: (the display's scale, the screen, the k it gives). Each layout
+# pixel is k x k device pixels, k the scale rounded, lowered while the window would not fit.
+SCALES = [(1, (1024, 768), 1), (2, (1600, 1200), 2), (1.5, (1280, 960), 1)]
+STRIP = (0, 500, 720, 26)  # the game's strip of labels below the panels, black
+
+
+def ink(shot, box, k):
+    """Where the text drawn on black lies within the box (layout pixels, shown at k): x, y, w, h."""
+    x, y, w, h = (n * k for n in box)
+    rows = shot.block(x, y, w, h)
+    lit = [(i, j) for j, row in enumerate(rows) for i in range(w) if row[3 * i:3 * i + 3] != b"\0\0\0"]
+    xs, ys = [p[0] for p in lit], [p[1] for p in lit]
+    return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+
+
+def scale(Driver):
+    """At each scale the game's client and the editor's are k times as large, every layout pixel
+    shown as k x k device pixels: the pictures exactly those at k = 1 enlarged, the labels' text
+    drawn k times larger in their boxes, not stretched; a click at a cell's centre picks and
+    paints that cell."""
+    seen = {}
+    for asked, screen, k in SCALES:
+        with Driver("scale-%s" % asked, scale=asked, screen=screen) as d:
+            d.start("game")
+            assert d.k == k, "display scale %s on a %dx%d screen: k = %d, not %d" % (asked, *screen, d.k, k)
+            shot = d.shot()
+            assert (shot.w, shot.h) == (720 * k, 526 * k), (shot.w, shot.h)
+            seen.setdefault("game", d.pixels())
+            field = seen["game"].enlarged(k)[:500 * k]
+            assert shot.block(0, 0, 720 * k, 500 * k) == field, "scale %s: the field and panels differ from " \
+                "those at k = 1 with each pixel %dx%d" % (asked, k, k)
+            text = ink(shot, STRIP, k)
+            seen.setdefault("text", text)
+            # (faces of bitmaps are drawn larger with their scalable twins: a few pixels more or less)
+            assert all(abs(a - b * k) <= max(2 * k, b * k // 20) for a, b in zip(text, seen["text"])), \
+                "scale %s: the strip's text at %s, at k = 1 %s" % (asked, text, seen["text"])
+            d.menu("Salir")
+            d.ended()
+
+            d.start("editor")
+            assert d.k == k, "the editor at scale %s: k = %d" % (asked, d.k)
+            new_map(d)
+            paint(d, STROKES[:1])
+            d.see("mousecap", "Mouse (3,3)")
+            view = d.shot().block(0, 0, 600 * k, 400 * k)
+            seen.setdefault("view", d.pixels())
+            assert view == [row[:1800 * k] for row in seen["view"].enlarged(k)[:400 * k]], \
+                "scale %s: the painted view differs from the one at k = 1 with each pixel %dx%d" % (asked, k, k)
+        print("scale %s on %dx%d: k = %d, client %dx%d, the strip's text %s" % (asked, *screen, k, shot.w, shot.h,
+                                                                               text))
+
+
 # The parity scenario: the same states shown by the Linux window (Qt) and the Windows one
 # (Wine) give the same picture. Everything but the labels' text is compared pixel for pixel;
 # each label's first text pixel (its topmost, then leftmost) must stand at the same place,

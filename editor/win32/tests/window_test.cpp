@@ -3,6 +3,8 @@
 // texts come from the layout table.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/layout.h"
 #include "editor/win32/principalwindow.h"
 #include "editor/win32/resource.h"
@@ -14,6 +16,19 @@ std::wstring text(HWND w) {
   wchar_t buffer[128] = {};
   GetWindowTextW(w, buffer, 128);
   return buffer;
+}
+
+// The label that shows the mouse's cell (made anew at each scale).
+HWND mouseLabel(HWND window) {
+  HWND found = nullptr;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM out) {
+        if (text(child).rfind(L"Mouse", 0) == 0) *reinterpret_cast<HWND*>(out) = child;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace
@@ -39,5 +54,30 @@ TEST(Win32Editor, NuevoMapaReusesItsFontsAndShowsTheTablesTexts) {
     EXPECT_EQ(SendMessageW(ancho, CB_GETCOUNT, 0, 0), 11);
     SendMessageW(d, WM_COMMAND, IDCANCEL, 0);  // Escape
     EXPECT_FALSE(w.neww()) << opening;
+  }
+}
+
+// Dragged to monitors of other scales: the window takes each one's k, its
+// client k times the layout, and the mouse still names the cell it is on.
+TEST(Win32Editor, FollowsTheMonitorsScaleAndDividesTheMouseByIt) {
+  editor::PrincipalWindow w(GetModuleHandleW(nullptr));
+  ShowWindow(w.hwnd(), SW_SHOW);
+  SendMessageW(w.hwnd(), WM_COMMAND, platform::menuId(0, 0), 0);  // "Nuevo"
+  SendMessageW(w.neww(), WM_COMMAND, IDOK, 0);                     // "Crear": 30 x 20
+  for (const UINT dpi : {192u, 144u, 96u, 120u}) {
+    const int k = dpi >= 144 ? 2 : 1;  // 1.25 rounds down; the screen holds k = 2
+    RECT proposed{10, 10, 500, 500};
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(w.scale(), k) << dpi;
+    RECT client{};
+    GetClientRect(w.hwnd(), &client);
+    EXPECT_EQ(client.right, editor::layout::kAncho * k) << dpi;
+    EXPECT_EQ(client.bottom, editor::layout::kAlto * k) << dpi;
+    // The last device pixel of cell (3, 2), and the first of (4, 5).
+    for (const auto [x, y, want] : {std::tuple{80 * k - 1, 60 * k - 1, L"Mouse (3,2)"},
+                                    std::tuple{80 * k, 100 * k, L"Mouse (4,5)"}}) {
+      SendMessageW(w.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+      EXPECT_EQ(text(mouseLabel(w.hwnd())), want) << dpi;
+    }
   }
 }

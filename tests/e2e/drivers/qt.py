@@ -1,7 +1,7 @@
 """The Qt front end under X: xdotool for keys and the mouse, the accessibility bus for
 menus, labels, message boxes and file dialogs."""
 
-import os, shutil, subprocess, sys, time  # noqa: E401
+import atexit, functools, os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import x11  # noqa: E402
@@ -23,23 +23,45 @@ def find(app_name, role=None, name=None):
             for n in walk(app, role, name)]
 
 
+@functools.cache
+def buses():
+    """A private session bus with the accessibility bus on it, kept for every session of the run:
+    the accessibility library finds its bus once. Started with no X server, so none ends them."""
+    folder = tempfile.mkdtemp(prefix="tarnwick-buses-")
+    env = dict(os.environ, XDG_RUNTIME_DIR=folder)
+    env.pop("DISPLAY", None)
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=env,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def end():
+        for p in (launcher, bus):
+            p.terminate()
+            p.wait(timeout=10)
+        shutil.rmtree(folder, ignore_errors=True)
+    atexit.register(end)
+    return env["DBUS_SESSION_BUS_ADDRESS"]
+
+
 class Session(x11.Session):
     """A copy of build/bin (TARNWICK_BIN) in the session's folder, or the programs'
-    folder given, as it is; a private session bus with the accessibility bus on it."""
+    folder given, as it is; the run's session bus with the accessibility bus on it."""
     kind, under, where, counted = "e2e", "", "(Linux)", ""
 
-    def __init__(self, name, programs=None):
+    def __init__(self, name, programs=None, **display):
         global pyatspi
-        super().__init__(name)
+        super().__init__(name, **display)
         self.bin = programs or os.path.join(self.folder, "bin")
         if not programs:
             shutil.copytree(os.environ.get("TARNWICK_BIN", os.path.join(x11.ROOT, "build", "bin")), self.bin)
         os.environ.update(XDG_RUNTIME_DIR=self.folder, LC_ALL="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ.pop("QT_QPA_PLATFORM", None)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.daemon("dbus-daemon", "--session", "--nofork",
-                                                             "--print-address=1")
-        self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = buses()
         self.watch = MapWatch(self.spawn)
+        if self.scale != 1:  # the X server's DPI, as a desktop sets it, read by Qt at start
+            subprocess.run(["xrdb", "-nocpp", "-merge"], input=b"Xft.dpi: %d\n" % round(96 * self.scale), check=True)
         import pyatspi  # finds the bus through the environment set above
         wait_for("the accessibility bus", lambda: pyatspi.Registry.getDesktop(0) is not None)
 
@@ -51,7 +73,11 @@ class Session(x11.Session):
         self.program = self.spawn(os.path.join(self.bin, EXECUTABLES[program]), cwd=self.folder)
         shown = self.watch.shown(self.title, started)
         surface = wait_for("the drawing surface", lambda: self.nodes(name="mainpic"))[0]
-        self.origin = surface.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
+        # The bus tells places in layout pixels; the screen shows each as k x k below the menu bar.
+        self.layout_origin = surface.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
+        x, y, w, h = geometry(self.window(self.title))
+        self.k = w // self.size[0]
+        self.origin = x, y + h - self.size[1] * self.k
         return shown
 
     def ended(self):
@@ -83,7 +109,7 @@ class Session(x11.Session):
         for n in self.nodes("label"):
             if n.description:
                 x, y, w, h = n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                boxes[n.description] = (x - self.origin[0], y - self.origin[1], w, h)
+                boxes[n.description] = (x - self.layout_origin[0], y - self.layout_origin[1], w, h)
         return boxes
 
     def boxes(self):  # message boxes open

@@ -6,4 +6,6 @@ set(window_managers "")
 # restarts. Parity: the same states in the Linux window (from build/, made
 # first by test.sh) beside the page.
 list(APPEND scenarios storage parity)
+# The page's own scale is the browser's (parity's and storage's pages are drawn at it).
+list(REMOVE_ITEM scenarios scale)
 set(env "TARNWICK_SITE=${CMAKE_BINARY_DIR}/site;TARNWICK_BIN=${PROJECT_SOURCE_DIR}/build/bin")

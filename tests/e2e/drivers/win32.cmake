@@ -10,5 +10,5 @@ set_target_properties(boxtext PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_CURRE
 # test.sh) beside the Windows one; what is heard and drawn does not depend on
 # the desktop.
 list(APPEND scenarios parity)
-set(bare_only sound parity)
+set(bare_only sound scale parity)
 set(env "TARNWICK_WINDOWS_BIN=${TARNWICK_BIN_DIR};TARNWICK_BOXTEXT=$<TARGET_FILE:boxtext>;TARNWICK_BIN=${PROJECT_SOURCE_DIR}/build/bin")

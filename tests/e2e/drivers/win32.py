@@ -29,15 +29,16 @@ class Session(x11.Session):
     kind, under, where = "windows", " under Wine", "under Wine"
     counted = ", the {program}'s process and the wineserver together"
 
-    def __init__(self, name):
-        super().__init__(name)
+    def __init__(self, name, **display):
+        super().__init__(name, **display)
         self.bin = self.cwd = os.path.join(self.folder, "bin")
         shutil.copytree(os.environ["TARNWICK_WINDOWS_BIN"], self.bin)
         os.environ.update(WINEDEBUG="-all", WINEPREFIX=os.path.join(self.folder, "prefix"))
         started = time.monotonic()
         # Under a window manager Wine's windows are its to manage, as on a desktop.
         subprocess.run([os.path.join(x11.ROOT, "tools", "wine-prefix.sh"), os.environ["WINEPREFIX"]]
-                       + (["managed"] if self.wm else []), check=True)
+                       + (["managed"] if self.wm else []), check=True,
+                       env=dict(os.environ, WINE_LOGPIXELS=str(round(96 * self.scale))))
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - started))
         self.watch = MapWatch(self.spawn)
         self.expected = "Open"
@@ -56,10 +57,12 @@ class Session(x11.Session):
         self.spawn("wine", exe)
         shown = self.watch.shown(self.title, started)
         self.main = self.window(self.title)
-        want = picture(panel).block(0, 0)
-        shot, x0, y0 = wait_for("the painted window", lambda: (p := Picture("x:" + self.main)) and next(
-            ((p, x, y) for y in range(0, 80) for x in range(0, 12) if p.block(x + at[0], y + at[1]) == want), None))
-        assert (shot.w, shot.h) == (self.size[0] + 2 * x0, y0 + self.size[1] + x0), \
+        # At the display scale k, the picture k times larger (a caption and menu as large as Wine draws them).
+        wants = [(k, picture(panel).enlarged(k)[:20 * k]) for k in (1, 2, 3)]
+        shot, x0, y0, self.k = wait_for("the painted window", lambda: (p := Picture("x:" + self.main)) and next(
+            ((p, x, y, k) for y in range(0, 160) for x in range(0, 12) for k, want in wants
+             if p.block(x + at[0] * k, y + at[1] * k, 20 * k, 20 * k) == [r[:60 * k] for r in want]), None))
+        assert (shot.w, shot.h) == (self.size[0] * self.k + 2 * x0, y0 + self.size[1] * self.k + x0), \
             "client area of %s in a %dx%d window at (%d, %d)" % (self.title, shot.w, shot.h, x0, y0)
         left, top = geometry(self.main)[:2]
         self.origin = left + x0, top + y0
@@ -90,7 +93,9 @@ class Session(x11.Session):
         title, items = next((t, i) for t, i in self.menus.items() if item in i)
         self.expected = "Save As" if item in self.saves else "Open"
         self.open_menu(title)
-        self.click(x11.MENU_BAR[title] + 20, 10 + 17 * items.index(item))
+        # Wine draws its menus at the display's scale, whatever the window's k.
+        self.click(self.origin[0] + round((x11.MENU_BAR[title] + 20) * self.scale),
+                   self.origin[1] + round((10 + 17 * items.index(item)) * self.scale), screen=True)
 
     def texts(self, title):
         """The texts of the window so titled, read from its controls inside Wine, one per line;

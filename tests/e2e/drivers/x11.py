@@ -26,8 +26,11 @@ def cpu_seconds(pid):  # user and system time used so far
 class Picture:
     """RGB pixels of a PNG, a window or the screen (or a part of it), read through ImageMagick."""
 
-    def __init__(self, source, crop=None):
+    def __init__(self, source, crop=None, k=1):
+        """At a display scale k, the crop is k times larger and each k x k block read as one pixel."""
         cut = ["-crop", "%dx%d+%d+%d" % (crop[2], crop[3], crop[0], crop[1]), "+repage"] if crop else []
+        if k > 1:
+            cut += ["-sample", "%dx%d!" % (crop[2] // k, crop[3] // k)]
         ppm = subprocess.run(["/usr/bin/convert", source, *cut, "-depth", "8", "ppm:-"], check=True,
                              capture_output=True).stdout
         _, size, _, self.rgb = ppm.split(b"\n", 3)
@@ -38,6 +41,12 @@ class Picture:
 
     def at(self, x, y):
         return self.rgb[(y * self.w + x) * 3:(y * self.w + x) * 3 + 3]
+
+    def enlarged(self, k):
+        """Each pixel as k x k, as a crisp display scale k shows it: the rows."""
+        rows = [b"".join(self.rgb[i:i + 3] * k for i in range(j * self.w * 3, (j + 1) * self.w * 3, 3))
+                for j in range(self.h)]
+        return [row for row in rows for _ in range(k)]
 
 
 def picture(name):
@@ -141,12 +150,13 @@ class Session(Driver):
     """A private X server (openbox on it if TARNWICK_WM says so) and the processes started, ended
     on leaving; a screenshot if a scenario fails. On start: title, box (its boxes' title), size, origin."""
 
-    def __init__(self, name):
-        self.name, self.procs = name, []
+    def __init__(self, name, scale=1, screen=(1024, 768)):
+        """`scale` is the display's (1.5 for 144 dots per inch), on a screen of that size."""
+        self.name, self.procs, self.scale, self.k = name, [], scale, 1
         self.folder = tempfile.mkdtemp(prefix="tarnwick-%s-" % self.kind)  # private: the runtime folder too
         # Setting up may fail before the session is entered: then nothing is left behind at exit.
         atexit.register(self.end)
-        os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
+        os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "%dx%dx24" % screen,
                                                   "-nolisten", "tcp")
         self.wm = os.environ.get("TARNWICK_WM") or None
         if self.wm:  # nothing but the programs moves the keyboard focus on a bare server
@@ -229,9 +239,10 @@ class Session(Driver):
         self.xdotool(*[a for s in steps for a in (["sleep", str(s)] if isinstance(s, (int, float))
                                                    else [verbs[s[0]], *s[1].split()])])
 
-    # The mouse, in the main window's client coordinates.
+    # The mouse, in the main window's client coordinates (layout pixels: at the
+    # display scale k, the middle of the k x k device pixels of one).
     def screen(self, x, y):
-        return str(self.origin[0] + x), str(self.origin[1] + y)
+        return str(self.origin[0] + x * self.k + self.k // 2), str(self.origin[1] + y * self.k + self.k // 2)
 
     def click(self, x, y, screen=False):  # at a point of the screen if `screen`
         self.xdotool("mousemove", *(map(str, (x, y)) if screen else self.screen(x, y)), "click", "1")
@@ -246,8 +257,11 @@ class Session(Driver):
         self.click(MENU_BAR[menu], -10)
         wait_for("the menu " + menu, lambda: self.watch.any_since(since))
 
-    def pixels(self):  # the main window's client area
-        return Picture("x:root", (*self.origin, *self.size))
+    def pixels(self):  # the main window's client area, a pixel per layout pixel
+        return Picture("x:root", (*self.origin, *(n * self.k for n in self.size)), self.k)
+
+    def shot(self):  # the same as the display shows it, k x k device pixels per layout pixel
+        return Picture("x:root", (*self.origin, *(n * self.k for n in self.size)))
 
     def see(self, name, want):
         """Waits for the label `name` to read `want`."""
