@@ -49,9 +49,9 @@ LRESULT CALLBACK textOnly(HWND label, UINT message, WPARAM wParam, LPARAM lParam
 
 HWND readableLabel(HWND parent, const platform::Label& e, const std::wstring& text, int k) {
   const platform::Box b = platform::scaled(e.box, k);
-  const HWND label = CreateWindowExW(0, L"STATIC", text.c_str(),
-                                     WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, b.x, b.y, b.w,
-                                     b.h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND label =
+      CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                      b.x, b.y, b.w, b.h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   const auto previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&textOnly)));
   if (!staticProc) staticProc = previous;

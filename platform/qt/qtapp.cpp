@@ -78,7 +78,8 @@ void prepareApplication(QCoreApplication& app) {
   quietMultimediaWarnings();
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"),
+                            QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace platform

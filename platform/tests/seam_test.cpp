@@ -167,12 +167,12 @@ TEST(WholeScale, RoundsHalvesUpThenLowersUntilTheWindowFits) {
     platform::Extent room;
     int k;
   } const cases[] = {
-      {1.0, kRoomy, 1},        {1.25, kRoomy, 1},       {1.49, kRoomy, 1},
-      {1.5, kRoomy, 2},        {1.75, kRoomy, 2},       {2.0, kRoomy, 2},
-      {2.5, kRoomy, 3},        {3.0, kRoomy, 3},        {0.5, kRoomy, 1},
-      {0.0, kRoomy, 1},        {-2.0, kRoomy, 1},       {1e300, kRoomy, 5},
-      {2.0, {1440, 1090}, 2},  {2.0, {1439, 1090}, 1},  {2.0, {1440, 1089}, 1},
-      {3.0, {1440, 1090}, 2},  {1.5, {1280, 960}, 1},   {2.0, {100, 100}, 1},
+      {1.0, kRoomy, 1},       {1.25, kRoomy, 1},      {1.49, kRoomy, 1},
+      {1.5, kRoomy, 2},       {1.75, kRoomy, 2},      {2.0, kRoomy, 2},
+      {2.5, kRoomy, 3},       {3.0, kRoomy, 3},       {0.5, kRoomy, 1},
+      {0.0, kRoomy, 1},       {-2.0, kRoomy, 1},      {1e300, kRoomy, 5},
+      {2.0, {1440, 1090}, 2}, {2.0, {1439, 1090}, 1}, {2.0, {1440, 1089}, 1},
+      {3.0, {1440, 1090}, 2}, {1.5, {1280, 960}, 1},  {2.0, {100, 100}, 1},
   };
   for (const Case& c : cases)
     EXPECT_EQ(platform::wholeScale(c.scale, kGame, c.room), c.k) << c.scale << " in " << c.room.w;

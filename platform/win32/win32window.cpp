@@ -79,8 +79,9 @@ LRESULT Win32Window::base(UINT message, WPARAM wParam, LPARAM lParam) {
     // that monitor's DPI gives, where Windows proposes.
     case WM_DPICHANGED: {
       const auto* proposed = reinterpret_cast<const RECT*>(lParam);
-      const int k = windowScale(hwnd, HIWORD(wParam),
-                                MonitorFromRect(proposed, MONITOR_DEFAULTTONEAREST), width_, height_);
+      const int k =
+          windowScale(hwnd, HIWORD(wParam), MonitorFromRect(proposed, MONITOR_DEFAULTTONEAREST),
+                      width_, height_);
       SetWindowPos(hwnd, nullptr, proposed->left, proposed->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       if (k != k_) {

@@ -63,11 +63,12 @@ TEST(Win32Editor, FollowsTheMonitorsScaleAndDividesTheMouseByIt) {
   editor::PrincipalWindow w(GetModuleHandleW(nullptr));
   ShowWindow(w.hwnd(), SW_SHOW);
   SendMessageW(w.hwnd(), WM_COMMAND, platform::menuId(0, 0), 0);  // "Nuevo"
-  SendMessageW(w.neww(), WM_COMMAND, IDOK, 0);                     // "Crear": 30 x 20
+  SendMessageW(w.neww(), WM_COMMAND, IDOK, 0);                    // "Crear": 30 x 20
   for (const UINT dpi : {192u, 144u, 96u, 120u}) {
     const int k = dpi >= 144 ? 2 : 1;  // 1.25 rounds down; the screen holds k = 2
     RECT proposed{10, 10, 500, 500};
-    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&proposed));
     EXPECT_EQ(w.scale(), k) << dpi;
     RECT client{};
     GetClientRect(w.hwnd(), &client);
