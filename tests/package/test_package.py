@@ -80,11 +80,20 @@ def play(prefix, *args):
     return time.monotonic() - started
 
 
+def windows(display):
+    """The names of the display's visible windows, to tell what showed instead."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ".", "getwindowname", "%@"],
+                           env=dict(os.environ, DISPLAY=display), capture_output=True, text=True)
+    return found.stdout.splitlines()
+
+
 def from_menu(deb, prefix):
     """Installs the package with dpkg -i, starts each menu entry's Exec line as the player would
     (the games folder on his PATH, as Debian's is) and waits for its window; then removes it."""
     subprocess.run(["dpkg", "-i", deb], check=True, capture_output=True, timeout=120)
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    # -noreset: a server that resets as its last client leaves may refuse the next one meanwhile.
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                             "-noreset"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     display = ":" + xvfb.stdout.readline().decode().strip()
     try:
@@ -92,16 +101,20 @@ def from_menu(deb, prefix):
                              ("org.tarnwick.TarnwickEdit", "Tarnwick Editor")):
             lines = open("/usr/share/applications/%s.desktop" % entry).read().splitlines()
             command = next(line.split("=", 1)[1] for line in lines if line.startswith("Exec="))
+            output = tempfile.TemporaryFile()
             program = subprocess.Popen(prefix + ["DISPLAY=" + display, "PATH=/usr/games:/usr/bin:/bin", "sh", "-c",
                                                  command.replace("%f", "").replace("%F", "")],
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                       stdout=output, stderr=subprocess.STDOUT)
             try:
                 # Polled, not "search --sync": that gives up when a window it looks at goes
                 # meanwhile, as the last entry's may.
                 deadline = time.monotonic() + 60
                 while not subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
                                          env=dict(os.environ, DISPLAY=display), capture_output=True).stdout:
-                    assert time.monotonic() < deadline, "%s: no window from %r" % (entry, command)
+                    if time.monotonic() > deadline or program.poll() is not None:
+                        output.seek(0)
+                        raise AssertionError("%s: no window from %r; exit status %r; windows %r; it printed:\n%s" % (
+                            entry, command, program.poll(), windows(display), output.read().decode(errors="replace")))
                     time.sleep(0.1)
                 print("menu entry %s: %r shows its window" % (entry, command))
             finally:

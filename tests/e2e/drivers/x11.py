@@ -157,7 +157,7 @@ class Session(Driver):
         # Setting up may fail before the session is entered: then nothing is left behind at exit.
         atexit.register(self.end)
         os.environ["DISPLAY"] = ":" + self.daemon("Xvfb", "-displayfd", "1", "-screen", "0", "%dx%dx24" % screen,
-                                                  "-nolisten", "tcp")
+                                                  "-nolisten", "tcp", "-noreset")
         self.wm = os.environ.get("TARNWICK_WM") or None
         if self.wm:  # nothing but the programs moves the keyboard focus on a bare server
             assert self.wm == "openbox", "TARNWICK_WM=%s: only openbox is known" % self.wm
