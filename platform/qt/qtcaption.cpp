@@ -1,7 +1,5 @@
 #include "platform/qt/qtcaption.h"
 
-#include "platform/qt/qtlayout.h"
-
 #include <QLabel>
 
 namespace platform {
@@ -74,8 +72,6 @@ bool QtCaption::apply() {
   QString& b = buffers_[next_];
   decodeInto(b, shown_);
   if (b == label_->text()) return false;
-  if (b.isEmpty() != label_->text().isEmpty() || (!b.isEmpty() && b[0] != label_->text()[0]))
-    alignInk(label_, b.isEmpty() ? QChar() : b[0]);
   label_->setText(b);
   next_ ^= 1;
   return true;

@@ -1,9 +1,9 @@
 #include "platform/qt/qtlayout.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "platform/qt/qtimage.h"
@@ -37,7 +37,7 @@ QWidget* makeClient(QMainWindow* window, const char* name, int w, int h, uint32_
 }
 
 QLabel* makeLabel(QWidget* parent, const Label& label) {
-  auto* l = new QLabel(QString::fromUtf8(label.text), parent);
+  auto* l = new QtLabel(QString::fromUtf8(label.text), parent);
   l->setObjectName(QString::fromUtf8(label.name));
   // Screen readers (and the end-to-end tests) tell the labels apart by this.
   l->setAccessibleDescription(QString::fromUtf8(label.name));
@@ -50,15 +50,58 @@ QLabel* makeLabel(QWidget* parent, const Label& label) {
   p.setColor(QPalette::Window, qtColor(label.paper));
   l->setPalette(p);
   l->setAutoFillBackground(label.opaque);
-  alignInk(l, l->text().isEmpty() ? QChar() : l->text()[0]);
   return l;
 }
 
-void alignInk(QLabel* label, QChar first) {
-  const int bearing = first.isNull() ? 0 : QFontMetrics(label->font()).boundingRect(first).left();
-  const QMargins m = label->contentsMargins();
-  const int left = std::max(kInkLeft - bearing, 0);
-  if (m.left() != left) label->setContentsMargins(left, m.top(), m.right(), m.bottom());
+int inkShift(const QFont& font, QChar first, int k) {
+  if (first.isNull()) return 0;
+  // Where the glyph's ink begins, drawn as the label draws it (the metrics
+  // are the design's, not the pixels' at this size): a few of them are kept.
+  struct Known {
+    QString font;
+    QChar c;
+    int k, left;
+  };
+  static std::array<Known, 16> known;
+  static std::size_t next = 0;
+  const QString key = font.key();
+  for (const Known& n : known)
+    if (n.k == k && n.c == first && n.font == key) return std::max(kInkLeft * k - n.left, 0);
+  const int em = std::max(font.pixelSize(), 1) * k, at = em;
+  QImage scratch(3 * em, 2 * em, QImage::Format_RGB32);
+  scratch.setDevicePixelRatio(k);  // as the window's, whose painter draws at k
+  scratch.fill(Qt::white);
+  {
+    QPainter p(&scratch);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(qreal(at) / k, 0, 2.0 * em / k, 2.0 * em / k), Qt::AlignLeft | Qt::AlignTop,
+               QString(first));
+  }
+  auto inked = [&scratch](int x) {
+    for (int y = 0; y < scratch.height(); ++y)
+      if (scratch.pixel(x, y) != qRgb(255, 255, 255)) return true;
+    return false;
+  };
+  int x = 0;
+  while (x < scratch.width() && !inked(x)) ++x;
+  const int left = x < scratch.width() ? x - at : 0;  // a blank glyph has no ink to place
+  known[next++ % known.size()] = {key, first, k, left};
+  return std::max(kInkLeft * k - left, 0);
+}
+
+void QtLabel::paintEvent(QPaintEvent*) {
+  const QString shown = text();
+  if (shown.isEmpty()) return;
+  const int k = std::max(qRound(devicePixelRatioF()), 1);
+  const QRectF r = contentsRect();
+  // A quarter pixel more: Qt keeps positions in 64ths, and a third of one
+  // kept so would fall just short of its device pixel.
+  const qreal x = r.x() + (inkShift(font(), shown[0], k) + 0.25) / k;
+  QPainter p(this);
+  p.setFont(font());
+  p.setPen(palette().color(foregroundRole()));
+  p.drawText(QRectF(x, r.y(), r.right() + 1 - x, r.height()), int(alignment()), shown);
 }
 
 QtPicture::QtPicture(QWidget* parent, const char* name, const Box& box, QImage picture)

@@ -22,11 +22,13 @@ QFont qtFont(const Font& font);
 // readers and tests, set as the window's central widget.
 QWidget* makeClient(QMainWindow* window, const char* name, int w, int h, uint32_t background);
 
-// A label whose text begins at the top left of its box, as on Windows.
+// A label whose text begins at the top left of its box, as on Windows: the
+// ink of its first character kInkLeft pixels in (k times that at the
+// display scale k), whatever that glyph's own bearing. Its text is placed
+// in device pixels: a whole layout pixel is k of them.
 QLabel* makeLabel(QWidget* parent, const Label& label);
-// Moves the label's text so that the ink of its first character begins
-// kInkLeft pixels into the box, whatever that glyph's own bearing.
-void alignInk(QLabel* label, QChar first);
+// How many device pixels text drawn at scale k is moved right for that.
+int inkShift(const QFont& font, QChar first, int k);
 
 // The menu bar of the table; choosing an item calls run(item.handler). The
 // actions are named after the items, for screen readers and tests.
@@ -43,6 +45,15 @@ void makeMenus(QMenuBar* bar, std::span<const Menu<Rules>> menus, Run run) {
     }
   }
 }
+
+// The label makeLabel makes: it draws its own text, placed as said there.
+class QtLabel final : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
 
 // A still picture at its box, each of its pixels a whole number of device
 // pixels at any display scale (a QLabel's pixmap would be smoothed).

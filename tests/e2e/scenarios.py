@@ -423,8 +423,8 @@ def scale(Driver):
 
 # The parity scenario: the same states shown by the Linux window (Qt) and the Windows one
 # (Wine) give the same picture. Everything but the labels' text is compared pixel for pixel;
-# each label's first text pixel (its topmost, then leftmost) must stand at the same place,
-# whatever glyphs the two fonts draw.
+# where each label's text begins (its ink's leftmost column and topmost row) must be the same,
+# whatever glyphs the two fonts draw and however wide.
 STROKES = [(TREE, [(2, 3), (3, 3)]), (WATER, [(6, 2), (7, 2), (6, 3)]), (PLAYER, [(4, 8)])]
 
 
@@ -450,24 +450,28 @@ def parity_states(d, seen):
     seen("editor with a map painted", "editor", 0.5)
 
 
-def background(program):
-    """What a label's box shows under its text: the panels' pictures or the strip's black in the
-    game, the window's grey in the editor."""
+def background(program, k=1):
+    """What a label's box shows under its text, shown at k: the panels' pictures or the strip's
+    black in the game, the window's grey in the editor."""
     if program == "editor":
         return lambda x, y: b"\xf0\xf0\xf0"
     right, bottom = picture("derecha"), picture("abajo")
-    return lambda x, y: (b"\0\0\0" if y >= 500 else right.at(x - 600, y) if x >= 600 else bottom.at(x, y - 400))
+    return lambda x, y: (b"\0\0\0" if y >= 500 * k else right.at(x // k - 600, y // k) if x >= 600 * k
+                         else bottom.at(x // k, y // k - 400))
 
 
-def first_text_pixel(shot, box, under):
+def text_corner(shot, box, under):
+    """The top left corner of the ink in the box: its leftmost column, its topmost row."""
     x, y, w, h = box
-    return next(((i, j) for j in range(y, y + h) for i in range(x, x + w) if shot.at(i, j) != under(i, j)), None)
+    ink = [(i, j) for j in range(y, y + h) for i in range(x, x + w) if shot.at(i, j) != under(i, j)]
+    return (min(i for i, _ in ink), min(j for _, j in ink)) if ink else None
 
 
 def differences(a, b, boxes):
     """Pixels outside every label's box that differ, as (count, bounding box)."""
     inside = lambda x, y: any(bx <= x < bx + bw and by <= y < by + bh for bx, by, bw, bh in boxes.values())  # noqa: E731
-    diff = [(x, y) for y in range(a.h) for x in range(a.w) if a.at(x, y) != b.at(x, y) and not inside(x, y)]
+    rows = [y for y, (p, q) in enumerate(zip(a.block(0, 0, a.w, a.h), b.block(0, 0, b.w, b.h))) if p != q]
+    diff = [(x, y) for y in rows for x in range(a.w) if a.at(x, y) != b.at(x, y) and not inside(x, y)]
     if not diff:
         return None
     xs, ys = [p[0] for p in diff], [p[1] for p in diff]
@@ -480,40 +484,46 @@ def compare(name, under, reference, shot):
     faults = []
     for want in pictures:
         diff = differences(want, shot, boxes)
-        moved = {label: (first_text_pixel(want, box, under), first_text_pixel(shot, box, under))
+        moved = {label: (text_corner(want, box, under), text_corner(shot, box, under))
                  for label, box in boxes.items()}
         moved = {label: p for label, p in moved.items() if p[0] != p[1]}
         if not diff and not moved:
             return None
         faults.append(((diff or (0,))[0], "%s: pixels outside the labels that differ (count, bounds): %s; labels "
-                       "whose first text pixel moved (Linux, Windows): %s" % (name, diff, moved)))
+                       "whose text's corner moved (Linux, Windows): %s" % (name, diff, moved)))
     return min(faults)[1]
 
 
 def parity(Driver):
-    """The Linux window (drivers/qt.py, from TARNWICK_BIN) is the reference; Driver shows the same states."""
+    """The Linux window (drivers/qt.py, from TARNWICK_BIN) is the reference; Driver shows the same
+    states, at k = 1 and, on the desktop, at the display scale 2 too (the pictures compared as
+    shown, k x k device pixels each)."""
     import qt
+    import x11
     reference = {}
 
     def record(d, name, program, seconds):  # the water shimmers: every picture shown over the time
         pictures, end, shots = [], time.monotonic() + seconds, 0
         while time.monotonic() < end or shots < 10 * seconds:
-            shot, shots = d.pixels(), shots + 1
+            shot, shots = d.shot(), shots + 1
             if all(shot.rgb != p.rgb for p in pictures):
                 pictures.append(shot)
             time.sleep(0.1)
-        reference[name] = pictures, d.label_boxes()
+        reference[name] = pictures, {label: tuple(n * d.k for n in box) for label, box in d.label_boxes().items()}
 
     def match(d, name, program, seconds):
-        under, (pictures, boxes) = background(program), reference[name]
+        under, (pictures, boxes) = background(program, d.k), reference[name]
         try:
-            wait_for(name, lambda: compare(name, under, reference[name], d.pixels()) is None, timeout=30)
+            wait_for(name, lambda: compare(name, under, reference[name], d.shot()) is None, timeout=30)
         except AssertionError:
-            raise AssertionError(compare(name, under, reference[name], d.pixels())) from None
-        firsts = {label: first_text_pixel(pictures[0], box, under) for label, box in boxes.items()}
-        print("parity, %s: %dx%d pixels identical but for the glyphs; labels' first text pixels %s" % (
-            name, d.size[0], d.size[1], sorted((label, p) for label, p in firsts.items() if p)))
+            raise AssertionError(compare(name, under, reference[name], d.shot())) from None
+        firsts = {label: text_corner(pictures[0], box, under) for label, box in boxes.items()}
+        print("parity at k = %d, %s: %dx%d pixels identical but for the glyphs; the labels' text at %s" % (
+            d.k, name, pictures[0].w, pictures[0].h, sorted((label, p) for label, p in firsts.items() if p)))
 
-    for Session, seen in ((qt.Session, record), (Driver, match)):
-        with Session("parity-" + seen.__name__) as d:
-            parity_states(d, lambda *state: seen(d, *state))
+    for k, screen in [(1, (1024, 768)), (2, (1600, 1200))][:2 if issubclass(Driver, x11.Session) else 1]:
+        display = dict(scale=k, screen=screen) if k > 1 else {}
+        for Session, seen in ((qt.Session, record), (Driver, match)):
+            with Session("parity-%s-%d" % (seen.__name__, k), **display) as d:
+                parity_states(d, lambda *state: seen(d, *state))
+                assert d.k == k, "k = %d at the display scale %d" % (d.k, k)

@@ -13,10 +13,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QtGui/private/qhighdpiscaling_p.h>
 
 #include "platform/qt/qtcaption.h"
 #include "platform/qt/qtfiledialog.h"
 #include "platform/qt/qtkeys.h"
+#include "platform/qt/qtlayout.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtsound.h"
 #include "platform/qt/qtsurface.h"
@@ -230,4 +232,36 @@ TEST_F(QtTest, CaptionsShowTheLastTextOnceDecoded) {
   EXPECT_TRUE(caption.apply());
   caption.set("a\nb");
   EXPECT_FALSE(caption.apply());
+}
+
+// A label's first ink stands kInkLeft layout pixels into its box at every
+// whole display scale, measured in the pixels the window shows: glyphs
+// whose own bearing is less are moved right, to the device pixel.
+TEST_F(QtTest, LabelsInkBeginsAtTheSameLayoutPixelAtAnyScale) {
+  static const platform::Font faces[] = {{"MS Sans Serif", 11, false}, {"Arial", 13, true}};
+  QScreen* screen = QGuiApplication::primaryScreen();
+  for (int k = 1; k <= 3; ++k) {
+    QHighDpiScaling::setScreenFactor(screen, k);
+    for (const platform::Font& face : faces)
+      for (const char* text : {"Persona", "jugador", "1", "Mapa", "W"}) {
+        QWidget client;
+        client.setFixedSize(60, 30);
+        const platform::Label label{"t", {5, 4, 50, 20}, &face, 0x000000, true, 0xFFFFFF, text};
+        QLabel* l = platform::makeLabel(&client, label);
+        const QImage shot = client.grab().toImage();
+        ASSERT_EQ(shot.width(), 60 * k);
+        int first = -1;
+        for (int x = 0; x < shot.width() && first < 0; ++x)
+          for (int y = 0; y < shot.height(); ++y)
+            if ((shot.pixel(x, y) & 0xFFFFFF) == 0) {
+              first = x;
+              break;
+            }
+        const bool moved = platform::inkShift(l->font(), l->text()[0], k) > 0;
+        EXPECT_TRUE(moved ? first == (5 + platform::kInkLeft) * k
+                          : first >= (5 + platform::kInkLeft) * k)
+            << face.family << " '" << text << "' at k = " << k << ": first ink at " << first;
+      }
+  }
+  QHighDpiScaling::setScreenFactor(screen, 1);
 }

@@ -171,6 +171,7 @@ class Session(x11.Driver):
     boxes' title), size, origin of the client area in the page and its scale."""
     kind, under, where = "web", " in Chromium", "in Chromium"
     counted = ", Chromium's browser, GPU, renderer and utility processes together"
+    k = 1  # the page's pictures are read at its layout's size, whatever the browser's scale
 
     def __init__(self, name):
         self.name, self.procs, self.browser, self.tools, self.page, self.held = name, [], None, None, None, []
@@ -385,6 +386,8 @@ class Session(x11.Driver):
         got = Picture(shot)
         assert (got.w, got.h) == self.size, "a screenshot of %dx%d pixels" % (got.w, got.h)
         return got
+
+    shot = pixels  # as the desktop drivers' at k = 1
 
     def boxes(self):  # message boxes open
         return self.count("[role=alertdialog]")
