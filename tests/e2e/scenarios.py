@@ -405,6 +405,16 @@ def scale(Driver):
             # (faces of bitmaps are drawn larger with their scalable twins: a few pixels more or less)
             assert all(abs(a - b * k) <= max(2 * k, b * k // 20) for a, b in zip(text, seen["text"])), \
                 "scale %s: the strip's text at %s, at k = 1 %s" % (asked, text, seen["text"])
+            # The enemy stands out of the hero's sight: a click at his cell's centre picks him,
+            # one at the next cell's picks none.
+            write_map(d, "escala.mapa", "", "0," * 30, 20, (2, 2), [(20, 12, 1)])
+            d.choose("Jugador Nuevo", "personajes/Hugo")
+            d.choose("Cargar mapa", "mapas/escala.mapa")
+            named = lambda: d.pixels().block(608, 120, 112, 16) != picture("derecha").block(8, 120, 112, 16)  # noqa
+            for cell, picked in (((20, 12), True), ((21, 12), False), ((20, 12), True)):
+                d.click(20 * cell[0] + 10, 20 * cell[1] + 10)
+                wait_for("the enemy panel %s after a click on %s" % (("empty", "named")[picked], cell),
+                         lambda: named() == picked)
             d.menu("Salir")
             d.ended()
 
