@@ -76,7 +76,10 @@ const tarnwick = (() => {
     const dpr = window.devicePixelRatio || 1;
     const w = clientW, h = clientH + $("barra").offsetHeight;
     const k = Math.max(1, Math.floor(Math.min((innerWidth * dpr) / w, (innerHeight * dpr) / h)));
-    t.scale = k;
+    if (k !== t.scale) {
+      t.scale = k;
+      document.querySelectorAll(".etiqueta").forEach(alignInk);
+    }
     const s = k / dpr;
     // Centred, on whole device pixels.
     const left = Math.max(0, Math.floor((innerWidth * dpr - w * k) / 2)) / dpr;
@@ -277,18 +280,35 @@ const tarnwick = (() => {
   // Both faces the layout names are drawn with Liberation Sans, as on Linux.
   const face = () => '"Tarnwick Sans", "Liberation Sans", Arial, sans-serif';
 
-  // The ink of a label's first character kInkLeft pixels into its box,
-  // whatever room that glyph leaves on its left.
-  const measure = document.createElement("canvas").getContext("2d");
+  // The ink of a label's first character kInkLeft layout pixels into its
+  // box (k device pixels each), whatever room that glyph leaves on its left:
+  // where its ink begins is found by drawing it at the device's size.
+  const measure = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+  const inkLefts = new Map();
+  function inkLeft(font, c, k) {
+    const key = `${k} ${font} ${c}`;
+    if (inkLefts.has(key)) return inkLefts.get(key);
+    const em = Math.ceil(parseFloat(font.match(/([\d.]+)px/)[1]) * k), at = em;
+    measure.canvas.width = 3 * em;
+    measure.canvas.height = 2 * em;
+    measure.fillStyle = "#fff";
+    measure.fillRect(0, 0, 3 * em, 2 * em);
+    measure.font = font.replace(/([\d.]+)px/, (_, n) => parseFloat(n) * k + "px");
+    measure.textBaseline = "top";
+    measure.fillStyle = "#000";
+    measure.fillText(c, at, 0);
+    const px = measure.getImageData(0, 0, 3 * em, 2 * em).data;
+    let left = 0;  // a blank glyph has no ink to place
+    column: for (let x = 0; x < 3 * em; ++x)
+      for (let y = 0; y < 2 * em; ++y)
+        if (px[(y * 3 * em + x) * 4] !== 255) { left = x - at; break column; }
+    inkLefts.set(key, left);
+    return left;
+  }
   function alignInk(div) {
-    const first = div.textContent.charAt(0);
-    let left = 0;
-    if (first) {
-      measure.font = div.style.font;
-      const bearing = -Math.round(measure.measureText(first).actualBoundingBoxLeft);
-      left = Math.max(Number(div.dataset.inkLeft) - bearing, 0);
-    }
-    div.style.paddingLeft = left + "px";
+    const first = div.textContent.charAt(0), k = t.scale;
+    const left = first ? Math.max(Number(div.dataset.inkLeft) * k - inkLeft(div.style.font, first, k), 0) : 0;
+    div.style.paddingLeft = left / k + "px";
   }
 
   function draggable(box, handle) {

@@ -129,12 +129,12 @@ class DevTools:
 class Page:
     """A tab: its session, its viewport set as the X drivers' screen, focused as the page a player looks at."""
 
-    def __init__(self, tools, target):
+    def __init__(self, tools, target, dpr=1):
         self.tools, self.target = tools, target
         self.session = tools.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
         for domain in ("Page", "Runtime"):
             self.call(domain + ".enable")
-        self.call("Emulation.setDeviceMetricsOverride", width=VIEWPORT[0], height=VIEWPORT[1], deviceScaleFactor=1,
+        self.call("Emulation.setDeviceMetricsOverride", width=VIEWPORT[0], height=VIEWPORT[1], deviceScaleFactor=dpr,
                   mobile=False)
         self.call("Emulation.setFocusEmulationEnabled", enabled=True)
         self.program = None
@@ -171,9 +171,12 @@ class Session(x11.Driver):
     boxes' title), size, origin of the client area in the page and its scale."""
     kind, under, where = "web", " in Chromium", "in Chromium"
     counted = ", Chromium's browser, GPU, renderer and utility processes together"
-    k = 1  # the page's pictures are read at its layout's size, whatever the browser's scale
+    antialiased = True  # its text: see scenarios.parity
 
-    def __init__(self, name):
+    def __init__(self, name, scale=1, screen=None):
+        """`scale` is the display's: the browser's device pixels per CSS pixel (its window is
+        VIEWPORT CSS pixels large, whatever the `screen` a desktop session would have)."""
+        self.dpr, self.k = scale, 1
         self.name, self.procs, self.browser, self.tools, self.page, self.held = name, [], None, None, None, []
         self.modifiers, self.pressed = 0, False
         self.folder = tempfile.mkdtemp(prefix="tarnwick-web-")
@@ -225,7 +228,7 @@ class Session(x11.Driver):
         self.tools = DevTools("ws://127.0.0.1:%s%s" % (port, path))
         target = wait_for("the first tab", lambda: next((t["targetId"] for t in self.tools.call(
             "Target.getTargets")["targetInfos"] if t["type"] == "page"), None))
-        self.page = Page(self.tools, target)
+        self.page = Page(self.tools, target, self.dpr)
 
     def close_browser(self):
         if not self.browser:
@@ -271,8 +274,8 @@ class Session(x11.Driver):
         """Where the client area lies in the page and how many page pixels an art pixel is."""
         x, y, w, h, k = self.page.js("""(() => { const r = document.getElementById('cliente').getBoundingClientRect();
             return [r.x, r.y, r.width, r.height, tarnwick.scale] })()""")
-        self.scale = w / self.size[0]
-        assert abs(h / self.scale - self.size[1]) < 0.01 and abs(self.scale - k) < 0.01, \
+        self.scale, self.k = w / self.size[0], k
+        assert abs(h / self.scale - self.size[1]) < 0.01 and abs(self.scale * self.dpr - k) < 0.01, \
             "client area %gx%g at scale %s, not %dx%d" % (w, h, k, *self.size)
         self.origin = x, y
 
@@ -304,7 +307,7 @@ class Session(x11.Driver):
         """A second tab on the same profile with the program this one shows; the keys, the mouse
         and the files are its own from then on. Returns the tab left behind, for use()."""
         left = self.page
-        self.page = Page(self.tools, self.tools.call("Target.createTarget", url="about:blank")["targetId"])
+        self.page = Page(self.tools, self.tools.call("Target.createTarget", url="about:blank")["targetId"], self.dpr)
         self.open(left.program)
         return left
 
@@ -376,18 +379,26 @@ class Session(x11.Driver):
                 return [e.id, r.x - c.x, r.y - c.y, r.width, r.height] }) })()""")
         return {name: tuple(round(v / self.scale) for v in box) for name, *box in boxes}
 
-    def pixels(self):
-        """The client area's pixels, exactly its size: a screenshot clipped to #cliente."""
+    def capture(self):
+        """A screenshot of the client area as the display shows it, k x k device pixels per layout pixel."""
         clip = dict(x=self.origin[0], y=self.origin[1], width=self.size[0] * self.scale,
                     height=self.size[1] * self.scale, scale=1 / self.scale)
         shot = os.path.join(self.folder, "shot.png")
         open(shot, "wb").write(base64.b64decode(self.page.call("Page.captureScreenshot", format="png",
                                                                clip=clip)["data"]))
-        got = Picture(shot)
-        assert (got.w, got.h) == self.size, "a screenshot of %dx%d pixels" % (got.w, got.h)
+        return shot
+
+    def shot(self):
+        got = Picture(self.capture())
+        assert (got.w, got.h) == (self.size[0] * self.k, self.size[1] * self.k), \
+            "a screenshot of %dx%d pixels at k = %d" % (got.w, got.h, self.k)
         return got
 
-    shot = pixels  # as the desktop drivers' at k = 1
+    def pixels(self):
+        """The client area's pixels, exactly its size: a pixel of each k x k block."""
+        if self.k == 1:
+            return self.shot()
+        return Picture(self.capture(), (0, 0, self.size[0] * self.k, self.size[1] * self.k), self.k)
 
     def boxes(self):  # message boxes open
         return self.count("[role=alertdialog]")
