@@ -252,7 +252,9 @@ const tarnwick = (() => {
       $("cargando")?.remove();
       $("ventana").hidden = false;
       fit();
-      document.fonts.ready.then(() => document.querySelectorAll(".etiqueta").forEach(alignInk));
+      const realign = () => document.querySelectorAll(".etiqueta").forEach(alignInk);
+      document.fonts.ready.then(realign);
+      document.fonts.addEventListener("loadingdone", realign);
       // Each tick a full period after the last one began, as the desktop's
       // timers do: a tick the browser ran late is not made up by an early
       // one (setInterval keeps its first rhythm, so strikes 3 ticks apart
@@ -302,7 +304,8 @@ const tarnwick = (() => {
     column: for (let x = 0; x < 3 * em; ++x)
       for (let y = 0; y < 2 * em; ++y)
         if (px[(y * 3 * em + x) * 4] !== 255) { left = x - at; break column; }
-    inkLefts.set(key, left);
+    // Drawn with a stand-in while the page's own face still loads: measured again once it has.
+    if (document.fonts.check(measure.font, c)) inkLefts.set(key, left);
     return left;
   }
   function alignInk(div) {
