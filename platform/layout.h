@@ -32,6 +32,12 @@ struct Font {
 // ink of its first character kInkLeft pixels in, whatever room that glyph
 // leaves on its left in the face that draws it (faces differ in that).
 inline constexpr int kInkLeft = 1;
+// How many device pixels, at scale k, a text is drawn right of its box's
+// edge when its first glyph's ink begins `inkLeft` device pixels right of
+// where it is drawn (never left of the edge).
+constexpr int inkShift(int inkLeft, int k) {
+  return kInkLeft * k > inkLeft ? kInkLeft * k - inkLeft : 0;
+}
 struct Label {
   const char* name;  // for screen readers and tests
   Box box;

@@ -209,8 +209,7 @@ void PrincipalWindow::setCaption(Etiqueta label, const std::string& text) {
 
 void PrincipalWindow::present(const media::Rect& c) {
   if (hwnd() && !c.empty()) {
-    const platform::Box d = platform::scaled({c.x, c.y, c.w, c.h}, scale());
-    const RECT changed{d.x, d.y, d.x + d.w, d.y + d.h};
+    const RECT changed = platform::deviceRect({c.x, c.y, c.w, c.h}, scale());
     InvalidateRect(hwnd(), &changed, FALSE);
   }
 }

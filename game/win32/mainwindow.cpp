@@ -16,11 +16,6 @@ namespace {
 
 constexpr wchar_t kClass[] = L"TarnwickQuest";
 
-RECT rect(const platform::Box& b, int k) {
-  const platform::Box d = platform::scaled(b, k);
-  return {d.x, d.y, d.x + d.w, d.y + d.h};
-}
-
 bool meets(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -158,13 +153,13 @@ void MainWindow::paint() {
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   FillRect(dc, &area, fondo_);
   platform::drawBitmap(dc, 0, 0, main_.mainpic(), area, k);
-  const RECT frame = rect(layout::kMarcoRetrato, k);
+  const RECT frame = platform::deviceRect(layout::kMarcoRetrato, k);
   if (meets(frame, area)) {  // a line one layout pixel wide, the picture inside
     FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     platform::drawBitmap(dc, frame.left + k, frame.top + k, persona_, area, k);
   }
   for (std::size_t i = 0; i < layout::kEtiquetas.size(); ++i)
-    if (meets(rect(layout::kEtiquetas[i].box, k), area))
+    if (meets(platform::deviceRect(layout::kEtiquetas[i].box, k), area))
       platform::drawLabel(dc, layout::kEtiquetas[i], fuentes_[i], captions_[i], k);
   RestoreDC(dc, -1);
   BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, dc, area.left,
@@ -178,7 +173,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
   std::wstring& shown = captions_[static_cast<std::size_t>(label)];
   if (nuevo_ == shown) return;
   shown.swap(nuevo_);
-  const RECT box = rect(layout::etiqueta(label).box, scale());
+  const RECT box = platform::deviceRect(layout::etiqueta(label).box, scale());
   if (hwnd()) InvalidateRect(hwnd(), &box, FALSE);
   if (const HWND readable = etiquetas_[static_cast<std::size_t>(label)])
     SetWindowTextW(readable, shown.c_str());
@@ -186,7 +181,7 @@ void MainWindow::setCaption(Etiqueta label, const std::string& text) {
 
 void MainWindow::present(const media::Rect& c) {
   if (hwnd() && !c.empty()) {
-    const RECT changed = rect({c.x, c.y, c.w, c.h}, scale());
+    const RECT changed = platform::deviceRect({c.x, c.y, c.w, c.h}, scale());
     InvalidateRect(hwnd(), &changed, FALSE);
   }
 }

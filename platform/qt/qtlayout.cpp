@@ -66,7 +66,7 @@ int inkShift(const QFont& font, QChar first, int k) {
   static std::size_t next = 0;
   const QString key = font.key();
   for (const Known& n : known)
-    if (n.k == k && n.c == first && n.font == key) return std::max(kInkLeft * k - n.left, 0);
+    if (n.k == k && n.c == first && n.font == key) return inkShift(n.left, k);
   const int em = std::max(font.pixelSize(), 1) * k, at = em;
   QImage scratch(3 * em, 2 * em, QImage::Format_RGB32);
   scratch.setDevicePixelRatio(k);  // as the window's, whose painter draws at k
@@ -87,7 +87,7 @@ int inkShift(const QFont& font, QChar first, int k) {
   while (x < scratch.width() && !inked(x)) ++x;
   const int left = x < scratch.width() ? x - at : 0;  // a blank glyph has no ink to place
   known[next++ % known.size()] = {key, first, k, left};
-  return std::max(kInkLeft * k - left, 0);
+  return inkShift(left, k);
 }
 
 void QtLabel::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 // literals, the tick guard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -193,5 +194,8 @@ TEST(WholeScale, DevicePixelsGoBackToTheLayoutPixelTheyLieIn) {
     EXPECT_EQ(std::string(platform::scaled({"MS Sans Serif", 11, true}, k, false).family),
               "Microsoft Sans Serif");
     EXPECT_EQ(std::string(platform::scaled({"Arial", 12, false}, k, false).family), "Arial");
+    // A glyph's ink k device pixels in, or further, is not moved; one nearer is moved to there.
+    for (const int left : {-2, 0, k - 1, k, k + 3})
+      EXPECT_EQ(left + platform::inkShift(left, k), std::max(left, platform::kInkLeft * k)) << left;
   }
 }

@@ -61,7 +61,7 @@ int inkLeft(HFONT font, wchar_t c) {
 }  // namespace
 
 int inkShift(HFONT font, wchar_t first, int k) {
-  return first ? std::max(kInkLeft * k - inkLeft(font, first), 0) : 0;
+  return first ? platform::inkShift(inkLeft(font, first), k) : 0;
 }
 
 // The system's bitmap faces are those made for its DPI, whatever the monitor's.
@@ -71,8 +71,7 @@ HFONT makeFont(const Font& font, int k) {
 }
 
 void drawLabel(HDC dc, const Label& label, HFONT font, const std::wstring& text, int k) {
-  const Box b = scaled(label.box, k);
-  RECT box{b.x, b.y, b.x + b.w, b.y + b.h};
+  RECT box = deviceRect(label.box, k);
   if (label.opaque) {
     SetDCBrushColor(dc, colorRef(label.paper));
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));

@@ -16,6 +16,11 @@ inline COLORREF colorRef(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// A layout box as the device rectangle it covers at scale k.
+inline RECT deviceRect(const Box& b, int k) {
+  return {b.x * k, b.y * k, (b.x + b.w) * k, (b.y + b.h) * k};
+}
+
 // At k times its size (platform/scale.h). The caller deletes it.
 HFONT makeFont(const Font& font, int k = 1);
 
