@@ -12,8 +12,11 @@
 
 namespace {
 
+// Read from what the system holds, never asked of the window: another
+// process's window is not sent WM_GETTEXT, but GetWindowTextLength would
+// send it WM_GETTEXTLENGTH and wait as long as its thread is busy.
 void print(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  std::wstring text(4096, L'\0');
   text.resize(
       static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   if (text.empty()) return;  // the icon
