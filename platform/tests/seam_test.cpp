@@ -178,6 +178,9 @@ TEST(WholeScale, RoundsHalvesUpThenLowersUntilTheWindowFits) {
   for (const Case& c : cases)
     EXPECT_EQ(platform::wholeScale(c.scale, kGame, c.room), c.k) << c.scale << " in " << c.room.w;
   EXPECT_EQ(platform::wholeScale(std::nan(""), kGame, kRoomy), 1);
+  // No display is more than 64 times 96 dots per inch, however much room there is.
+  for (const double huge : {65.0, 1e3})
+    EXPECT_EQ(platform::wholeScale(huge, kGame, {99999, 99999}), 64);
 }
 
 TEST(WholeScale, DevicePixelsGoBackToTheLayoutPixelTheyLieIn) {
